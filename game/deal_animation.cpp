@@ -1,0 +1,81 @@
+// The table cleared for a deal, the rows of backs laid out, and the cards shown one at a time in
+// dealing order.
+#include "game.h"
+
+namespace zavkari {
+
+void Game::ClearTable() {
+    for (int seat = 1; seat <= 3; ++seat) {
+        for (int slot = 1; slot <= kMaxHand; ++slot) table.Hide(el::Back(seat, slot));
+    }
+    for (Element face = 0; face < kDeckSize; ++face) table.Hide(face);
+    for (int seat = 1; seat <= 4; ++seat) {
+        table.Hide(el::BidLabel(seat));
+        table.Hide(el::TrickLabel(seat));
+    }
+}
+
+void Game::PrepareHands(int n) {
+    for (int seat = 1; seat <= 3; ++seat) state.computerCardCount[seat] = n;
+    for (int seat = 1; seat <= 4; ++seat) table.SetCaption(el::TrickLabel(seat), "0");
+    state.nextOrder = 0;
+    currentTrick_ = 0;
+    table.Select(el::kVishi, -1);
+    table.Select(el::kNije, -1);
+    const int xstep = (table.width - 500) / (n + 1);
+    const int ystep = (table.height - 324) / (n + 1);
+    const int backWidth = table[el::Back(1, 1)].width;
+    for (int k = 1; k <= n; ++k) {
+        table.Move(el::Back(1, k), 16, 115 + k * ystep);
+        table.Move(el::Back(3, k), table.width - backWidth - 316, 115 + k * ystep);
+        table.Move(el::Back(2, k), 60 + k * xstep, 36);
+    }
+}
+
+void Game::DealCircuits(int first, int last, int n, int dealer) {
+    const int pause = options.DealPause();
+    for (int r = first; r <= last; ++r) {
+        for (int i = 0, seat = NextSeat(dealer); i < 4; ++i, seat = NextSeat(seat)) {
+            Element image = el::kNo;
+            if (seat == 1) {
+                image = el::Back(1, r);
+            } else if (seat != kHumanSeat) {
+                image = el::Back(seat, n + 1 - r);
+            } else if (const CardId card = state.humanHand[r]; !card.empty()) {
+                image = el::Face(card.suit, card.rank);
+            }
+            table.Show(image);
+            table.view().Pause(pause);
+            table.view().Repaint();
+        }
+    }
+}
+
+void Game::AnimateDeal(int n, int dealer) {
+    table.view().Repaint();
+    table.view().Pause(options.DealPause());
+    if (n != 9) {
+        DealCircuits(1, n, n, dealer);
+    } else {
+        // After three circuits the first hand declares the trump: a computer at once, the human
+        // through `koz`, after which `vacxado` deals the rest.
+        DealCircuits(1, 3, n, dealer);
+        if (NextSeat(dealer) == kHumanSeat) {
+            timers.Enable(timer::kVacxado);
+            table.Show(el::kKoz);
+        } else {
+            ChooseComputerTrump();
+            SettleTrump();
+            DealCircuits(4, 9, n, dealer);
+            table.Show(el::kTkma);
+        }
+    }
+    SetHumanHandEnabled(false);
+    table.BringToFront(el::kNoclick);
+}
+
+void Game::ShowComputerBacks(int seat, int n) {
+    for (int slot = 1; slot <= kMaxHand; ++slot) table.Show(el::Back(seat, slot), slot <= n);
+}
+
+}  // namespace zavkari

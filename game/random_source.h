@@ -1,0 +1,41 @@
+// The game's one pseudo-random source. The rules ask it for Random(N) and reseed it from the clock
+// at fixed points; the program reads the time of day, the tests and the match runner a clock of
+// their own, so that a seeded match is repeatable.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace zavkari {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // An integer from 0 to n - 1 (n >= 1).
+    virtual int Random(int n) = 0;
+    // Seeds the generator from the clock at millisecond resolution.
+    virtual void Reseed() = 0;
+};
+
+// A small, fast generator whose reseed reads a clock given in milliseconds and mixes it with a
+// fixed seed. Two reseeds at the same clock reading restart the same sequence, as two reseeds
+// from the time of day within one millisecond do.
+class ClockSeededRandom final : public RandomSource {
+public:
+    using Clock = std::function<std::int64_t()>;
+
+    ClockSeededRandom(std::uint64_t seed, Clock clockMs);
+
+    int Random(int n) override;
+    void Reseed() override;
+
+    // Milliseconds since midnight, local time: the program's clock.
+    static std::int64_t TimeOfDayMs();
+
+private:
+    std::uint64_t seed_;
+    Clock clockMs_;
+    std::uint64_t state_;
+};
+
+}  // namespace zavkari

@@ -1,0 +1,92 @@
+#include "table_model.h"
+
+#include <cassert>
+
+namespace zavkari {
+
+TableModel::TableModel(TableView& view) : view_(view) {}
+
+void TableModel::Show(Element e, bool visible) {
+    if (elements_[e].visible == visible) return;
+    elements_[e].visible = visible;
+    Changed(e);
+}
+
+void TableModel::SetCaption(Element e, std::string_view caption) {
+    if (elements_[e].caption == caption) return;
+    elements_[e].caption.assign(caption);
+    Changed(e);
+}
+
+void TableModel::SetColour(Element e, FontColour colour) {
+    if (elements_[e].colour == colour) return;
+    elements_[e].colour = colour;
+    Changed(e);
+}
+
+void TableModel::Move(Element e, int left, int top) {
+    ElementState& s = elements_[e];
+    if (s.left == left && s.top == top) return;
+    s.left = left;
+    s.top = top;
+    Changed(e);
+}
+
+void TableModel::SetGeometry(Element e, int left, int top, int width, int height) {
+    ElementState& s = elements_[e];
+    s.left = left;
+    s.top = top;
+    s.width = width;
+    s.height = height;
+    Changed(e);
+}
+
+void TableModel::BringToFront(Element e) {
+    if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
+    elements_[e].z = ++frontZ_;
+    Changed(e);
+}
+
+void TableModel::SendToBack(Element e) {
+    elements_[e].z = --backZ_;
+    Changed(e);
+}
+
+int TableModel::GroupIndex(Element e) {
+    switch (e) {
+        case el::kTkma: return 0;
+        case el::kKoz: return 1;
+        case el::kVishi: return 2;
+        case el::kNije: return 3;
+        default: assert(false && "not a radio group"); return 0;
+    }
+}
+
+void TableModel::SetItems(Element e, std::vector<std::string> items) {
+    RadioGroup& g = groups_[GroupIndex(e)];
+    g.items = std::move(items);
+    g.selected = -1;
+    view_.GroupChanged(e);
+}
+
+void TableModel::AppendItem(Element e, std::string item) {
+    groups_[GroupIndex(e)].items.push_back(std::move(item));
+    view_.GroupChanged(e);
+}
+
+void TableModel::SetColumns(Element e, int columns) {
+    RadioGroup& g = groups_[GroupIndex(e)];
+    if (g.columns == columns) return;
+    g.columns = columns;
+    view_.GroupChanged(e);
+}
+
+void TableModel::Select(Element e, int item) {
+    RadioGroup& g = groups_[GroupIndex(e)];
+    if (item < -1 || item >= static_cast<int>(g.items.size())) item = -1;
+    if (g.selected == item) return;
+    g.selected = item;
+    view_.GroupChanged(e);
+}
+
+}  // namespace zavkari

@@ -1,0 +1,100 @@
+// What the table shows, as the rules left it: for each element its visibility, caption, colour,
+// place and stacking, and the items of the radio groups. The rules change the table only through
+// this model; every change is reported to a TableView, which the window implements by updating its
+// widgets and the headless table by doing nothing at all. The rules also read the model back where
+// the game reads its window (the human's trick count is the caption of `m_h`).
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table_elements.h"
+
+namespace zavkari {
+
+enum class FontColour { Standard, White, Red, Black };
+
+struct ElementState {
+    bool visible = false;
+    std::string caption;
+    FontColour colour = FontColour::Standard;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int z = 0;  // stacking: higher lies in front
+};
+
+struct RadioGroup {
+    std::vector<std::string> items;
+    int columns = 1;
+    int selected = -1;  // -1: no item chosen
+};
+
+// The display side of the table. Every call has a default that does nothing, which is all the
+// headless table needs.
+class TableView {
+public:
+    virtual ~TableView() = default;
+    virtual void ElementChanged(Element) {}
+    virtual void GroupChanged(Element) {}
+    virtual void TimerChanged(TimerId, bool /*enabled*/) {}
+    // Forces a repaint of the window (or only of the table surface `p`).
+    virtual void Repaint() {}
+    // A blocking pause: the window repaints, then handles no click and no tick for `ms`.
+    virtual void Pause(int /*ms*/) {}
+    // The debug memo `me`: false when nobody reads it, so that no log text is built at all.
+    virtual bool KeepsMemo() const { return false; }
+    virtual void MemoAppendToLastLine(std::string_view) {}
+    virtual void MemoAddLine(std::string_view) {}
+    // The hidden list `hhh`: the strength of each plain card the human plays.
+    virtual void RecordHumanStrength(int) {}
+};
+
+class TableModel {
+public:
+    explicit TableModel(TableView& view);
+
+    TableView& view() { return view_; }
+
+    const ElementState& operator[](Element e) const { return elements_[e]; }
+    bool Visible(Element e) const { return elements_[e].visible; }
+    const std::string& Caption(Element e) const { return elements_[e].caption; }
+    // True when `a` lies in front of `b`.
+    bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
+
+    void Show(Element e, bool visible = true);
+    void Hide(Element e) { Show(e, false); }
+    void SetCaption(Element e, std::string_view caption);
+    void SetColour(Element e, FontColour colour);
+    void Move(Element e, int left, int top);
+    void SetGeometry(Element e, int left, int top, int width, int height);
+    void BringToFront(Element e);
+    void SendToBack(Element e);
+
+    // The window's client size W x H and the screen height; the layout sets them.
+    int width = 1280;
+    int height = 1024;
+    int screenHeight = 1024;
+
+    // The radio groups `tkma`, `koz`, `vishi` and `nije`.
+    const RadioGroup& Group(Element e) const { return groups_[GroupIndex(e)]; }
+    void SetItems(Element e, std::vector<std::string> items);
+    void AppendItem(Element e, std::string item);
+    void SetColumns(Element e, int columns);
+    void Select(Element e, int item);  // -1 clears the selection
+
+private:
+    static int GroupIndex(Element e);
+    void Changed(Element e) { view_.ElementChanged(e); }
+
+    TableView& view_;
+    std::array<ElementState, el::kCount> elements_{};
+    std::array<RadioGroup, 4> groups_{};
+    int frontZ_ = 0;
+    int backZ_ = 0;
+};
+
+}  // namespace zavkari
