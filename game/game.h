@@ -33,6 +33,7 @@ struct Options {
     bool autoDeal = true;    // `darigeba`: the next deal starts by itself
     int penaltySlider = 19;  // `sss`, 4..49
     int speed = 799;         // the deal-speed track bar, 0..999
+    char decimalPoint = '.';  // the user's decimal separator, for the running totals
 
     int DealPause() const { return 999 - speed; }
     int PenaltyValue() const { return -10 * (penaltySlider + 1); }
@@ -160,6 +161,7 @@ public:
     void ClearTrickArea();
     void SetHumanHandEnabled(bool enabled);
     int CurrentTrick() const { return currentTrick_; }
+    int CurrentOrder() const { return currentOrder_; }  // order code of the trick being played
 
     // --- The match (match_flow.cpp) ---
     void LoadIdle();  // the window's initialisation: the idle state
@@ -184,6 +186,7 @@ private:
     RandomSource& random_;
     std::string humanName_;  // the text of the name box as typed
     int currentTrick_ = 0;   // number of the trick being played, 1..dealSize
+    int currentOrder_ = 0;   // its order code
 };
 
 // Points for a made bid `b` in a deal of `n` cards.
