@@ -12,6 +12,12 @@ void TableModel::Show(Element e, bool visible) {
     Changed(e);
 }
 
+void TableModel::SetEnabled(Element e, bool enabled) {
+    if (elements_[e].enabled == enabled) return;
+    elements_[e].enabled = enabled;
+    Changed(e);
+}
+
 void TableModel::SetCaption(Element e, std::string_view caption) {
     if (elements_[e].caption == caption) return;
     elements_[e].caption.assign(caption);

@@ -18,6 +18,7 @@ enum class FontColour { Standard, White, Red, Black };
 
 struct ElementState {
     bool visible = false;
+    bool enabled = true;  // a disabled control ignores clicks
     std::string caption;
     FontColour colour = FontColour::Standard;
     int left = 0;
@@ -67,6 +68,8 @@ public:
 
     void Show(Element e, bool visible = true);
     void Hide(Element e) { Show(e, false); }
+    void SetEnabled(Element e, bool enabled);
+    bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption);
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top);
