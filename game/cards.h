@@ -91,20 +91,28 @@ constexpr int CardIndex(int suit, int rank) {
 }
 
 // The black sixes are the two wild cards; no other flag marks them.
-constexpr bool IsWildCard(int suit, int rank) { return (suit == kJvari || suit == kYvavi) && rank == kSix; }
+constexpr bool IsWildCard(int suit, int rank) {
+    return (suit == kJvari || suit == kYvavi) && rank == kSix;
+}
 
 // The seat that leads a trick whose order code (the seat playing last) is `order`.
-constexpr int LeaderOf(int order) { return order % 4 + 1; }
+constexpr int LeaderOf(int order) {
+    return order % 4 + 1;
+}
 
 // The order code of the trick after one taken by `seat`: the seat before the winner plays last.
-constexpr int OrderAfterWinner(int seat) { return seat == 1 ? 4 : seat - 1; }
+constexpr int OrderAfterWinner(int seat) {
+    return seat == 1 ? 4 : seat - 1;
+}
 
 // The seat after `seat` in play order 1 -> 2 -> 3 -> 4 -> 1.
-constexpr int NextSeat(int seat) { return seat % 4 + 1; }
+constexpr int NextSeat(int seat) {
+    return seat % 4 + 1;
+}
 
 // Suit words as the game writes them; index is the trump code, 0 = "bezi".
 inline constexpr std::array<std::string_view, 5> kSuitWords = {"bezi", "aguri", "guli", "jvari",
-                                                                "yvavi"};
+                                                               "yvavi"};
 
 // Name of a card's face image ("a6", "g10", "yt"), or "no" for a pair that names no card.
 std::string_view CardImageName(int suit, int rank);

@@ -6,9 +6,11 @@ namespace zavkari {
 
 void Game::ClearTable() {
     for (int seat = 1; seat <= 3; ++seat) {
-        for (int slot = 1; slot <= kMaxHand; ++slot) table.Hide(el::Back(seat, slot));
+        for (int slot = 1; slot <= kMaxHand; ++slot)
+            table.Hide(el::Back(seat, slot));
     }
-    for (Element face = 0; face < kDeckSize; ++face) table.Hide(face);
+    for (Element face = 0; face < kDeckSize; ++face)
+        table.Hide(face);
     for (int seat = 1; seat <= 4; ++seat) {
         table.Hide(el::BidLabel(seat));
         table.Hide(el::TrickLabel(seat));
@@ -16,8 +18,10 @@ void Game::ClearTable() {
 }
 
 void Game::PrepareHands(int n) {
-    for (int seat = 1; seat <= 3; ++seat) state.computerCardCount[seat] = n;
-    for (int seat = 1; seat <= 4; ++seat) table.SetCaption(el::TrickLabel(seat), "0");
+    for (int seat = 1; seat <= 3; ++seat)
+        state.computerCardCount[seat] = n;
+    for (int seat = 1; seat <= 4; ++seat)
+        table.SetCaption(el::TrickLabel(seat), "0");
     state.nextOrder = 0;
     currentTrick_ = 0;
     table.Select(el::kVishi, -1);
@@ -75,7 +79,8 @@ void Game::AnimateDeal(int n, int dealer) {
 }
 
 void Game::ShowComputerBacks(int seat, int n) {
-    for (int slot = 1; slot <= kMaxHand; ++slot) table.Show(el::Back(seat, slot), slot <= n);
+    for (int slot = 1; slot <= kMaxHand; ++slot)
+        table.Show(el::Back(seat, slot), slot <= n);
 }
 
 }  // namespace zavkari

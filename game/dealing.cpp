@@ -10,9 +10,8 @@ bool DeckExhausted(const GameState& s) {
     return std::all_of(s.deck.begin(), s.deck.end(), [](const CardRecord& c) { return c.dealt; });
 }
 
-constexpr std::array<FontColour, 5> kTrumpColours = {FontColour::White, FontColour::Red,
-                                                      FontColour::Red, FontColour::Black,
-                                                      FontColour::Black};
+constexpr std::array<FontColour, 5> kTrumpColours = {
+    FontColour::White, FontColour::Red, FontColour::Red, FontColour::Black, FontColour::Black};
 
 }  // namespace
 
@@ -45,9 +44,11 @@ CardId Game::DrawCard() {
     int suit = 0;
     int rank = 0;
     do {
-        do suit = random_.Random(5);
+        do
+            suit = random_.Random(5);
         while (suit == 0);
-        do rank = random_.Random(10);
+        do
+            rank = random_.Random(10);
         while (rank == 0);
     } while (state.Card(suit, rank).dealt);
     state.Card(suit, rank).dealt = true;
@@ -81,9 +82,11 @@ void Game::DealComputerHands(int n) {
             for (int tries = 1; tries <= kMaxTries && taken == nullptr; ++tries) {
                 int suit = 0;
                 int rank = 0;
-                do suit = random_.Random(5);
+                do
+                    suit = random_.Random(5);
                 while (suit == 0);
-                do rank = random_.Random(10);
+                do
+                    rank = random_.Random(10);
                 while (rank == 0);
                 if (!state.Card(suit, rank).dealt) taken = &state.Card(suit, rank);
             }
@@ -115,7 +118,8 @@ void Game::SettleTrump() {
         }
     }
     if (state.trump != kNoTrump) {
-        for (int rank = 1; rank <= 9; ++rank) state.Card(state.trump, rank).strength += 10;
+        for (int rank = 1; rank <= 9; ++rank)
+            state.Card(state.trump, rank).strength += 10;
     }
     state.Card(kJvari, kSix).strength = kWildStrength;
     state.Card(kYvavi, kSix).strength = kWildStrength;

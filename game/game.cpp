@@ -2,8 +2,7 @@
 
 namespace zavkari {
 
-Game::Game(TableView& view, RandomSource& random)
-    : table(view), timers(view), random_(random) {}
+Game::Game(TableView& view, RandomSource& random) : table(view), timers(view), random_(random) {}
 
 void Game::Tick(TimerId id) {
     if (id < 0 || id >= timer::kCount || !timers.Enabled(id)) return;

@@ -182,11 +182,20 @@ private:
     void DealCircuits(int first, int last, int n, int dealer);
     // Announces the settled deal, computes the computer bids and starts the bidding.
     void BeginBidding(int n);
+    // One computer card of the sequencer: the choice, a repaint and the 200 ms pause.
+    void PlayComputerCard(int seat, bool leading);
+    // The schedule's step for the deal about to start: pool totals, the bid list and its columns.
+    // Returns the deal size.
+    int PrepareScheduledDeal();
+    void OpenMatch();
+    // Moves the deal counters on to the next deal of the schedule.
+    void AdvanceCounters();
 
     RandomSource& random_;
     std::string humanName_;  // the text of the name box as typed
     int currentTrick_ = 0;   // number of the trick being played, 1..dealSize
     int currentOrder_ = 0;   // its order code
+    bool dealUnderWay_ = false;  // between NextDeal and the end of the deal
 };
 
 // Points for a made bid `b` in a deal of `n` cards.

@@ -11,7 +11,7 @@
 namespace zavkari {
 
 class HeadlessTable : public TableView {
-public:
+  public:
     void TimerChanged(TimerId id, bool enabled) override;
     void Pause(int ms) override { now_ += ms; }
 
@@ -21,7 +21,7 @@ public:
     // Moves the clock to the next tick of `id` and schedules the one after it.
     void AdvanceTo(TimerId id);
 
-private:
+  private:
     std::int64_t now_ = 0;
     std::array<std::int64_t, timer::kCount> due_ = Disabled();
 

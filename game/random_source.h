@@ -9,7 +9,7 @@
 namespace zavkari {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // An integer from 0 to n - 1 (n >= 1).
     virtual int Random(int n) = 0;
@@ -21,7 +21,7 @@ public:
 // fixed seed. Two reseeds at the same clock reading restart the same sequence, as two reseeds
 // from the time of day within one millisecond do.
 class ClockSeededRandom final : public RandomSource {
-public:
+  public:
     using Clock = std::function<std::int64_t()>;
 
     ClockSeededRandom(std::uint64_t seed, Clock clockMs);
@@ -32,7 +32,7 @@ public:
     // Milliseconds since midnight, local time: the program's clock.
     static std::int64_t TimeOfDayMs();
 
-private:
+  private:
     std::uint64_t seed_;
     Clock clockMs_;
     std::uint64_t state_;

@@ -7,10 +7,10 @@ namespace zavkari {
 namespace {
 
 constexpr std::array<std::string_view, el::kFirstName - el::kB> kSingleNames = {
-    "b",     "kkk",   "Box1",  "strog", "ara",   "KVishi", "KNije",   "under",   "OK",
-    "tkma",  "koz",   "vishi", "nije",  "kl",    "noclick", "cham1",  "cham2",   "cham3",
-    "cham4", "c1_u",  "c2_u",  "c3_u",  "m_u",   "c1_h",   "c2_h",    "c3_h",    "m_h",
-    "cxrili", "reklama", "saxeli", "BitBtn1", "bbb"};
+    "b",     "kkk",   "Box1",  "strog",  "ara",     "KVishi", "KNije",   "under",
+    "OK",    "tkma",  "koz",   "vishi",  "nije",    "kl",     "noclick", "cham1",
+    "cham2", "cham3", "cham4", "c1_u",   "c2_u",    "c3_u",   "m_u",     "c1_h",
+    "c2_h",  "c3_h",  "m_h",   "cxrili", "reklama", "saxeli", "BitBtn1", "bbb"};
 
 }  // namespace
 
@@ -45,7 +45,8 @@ std::string TimerName(TimerId id) {
     if (id == 0) return "_1";
     if (id < timer::kTrickCount) {
         for (int n = 2; n <= 9; ++n) {
-            if (id < timer::Trick(n, 1) + n) return "_" + to_string(n) + to_string(id - timer::Trick(n, 1) + 1);
+            if (id < timer::Trick(n, 1) + n)
+                return "_" + to_string(n) + to_string(id - timer::Trick(n, 1) + 1);
         }
     }
     if (id < timer::kTavidan) return "ch" + to_string(id - timer::kTrickCount + 1);

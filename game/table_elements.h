@@ -14,12 +14,20 @@ using Element = int;
 namespace el {
 
 // 0..35: the card faces, numbered like the deck; 36: the placeholder `no`.
-constexpr Element Face(int suit, int rank) { return CardIndex(suit, rank); }
+constexpr Element Face(int suit, int rank) {
+    return CardIndex(suit, rank);
+}
 inline constexpr Element kNo = kDeckSize;
+// The face image of a card, or `no` for a pair that names no card (an empty slot).
+constexpr Element CardImage(CardId card) {
+    return IsValidCard(card.suit, card.rank) ? Face(card.suit, card.rank) : kNo;
+}
 
 // 37..63: the card backs b11..b39 of the computer seats.
 inline constexpr Element kFirstBack = kNo + 1;
-constexpr Element Back(int seat, int slot) { return kFirstBack + (seat - 1) * 9 + (slot - 1); }
+constexpr Element Back(int seat, int slot) {
+    return kFirstBack + (seat - 1) * 9 + (slot - 1);
+}
 
 enum Single : Element {
     kB = kFirstBack + 27,  // the deck pile
@@ -49,18 +57,26 @@ enum Single : Element {
     kC2H,
     kC3H,
     kMH,
-    kCxrili,   // the score-sheet picture
-    kReklama,  // the small looping animation beside the sheet
-    kSaxeli,   // the name box
-    kBitBtn1,  // its "ok" button
-    kBbb,      // menu entry "dawyeba" / "Tavidan"
+    kCxrili,     // the score-sheet picture
+    kReklama,    // the small looping animation beside the sheet
+    kSaxeli,     // the name box
+    kBitBtn1,    // its "ok" button
+    kBbb,        // menu entry "dawyeba" / "Tavidan"
     kFirstName,  // n1..n4: names of the sheet's columns
 };
 
-constexpr Element Spot(int seat) { return kCham1 + seat - 1; }
-constexpr Element BidLabel(int seat) { return kC1U + seat - 1; }
-constexpr Element TrickLabel(int seat) { return kC1H + seat - 1; }
-constexpr Element Name(int column) { return kFirstName + column - 1; }
+constexpr Element Spot(int seat) {
+    return kCham1 + seat - 1;
+}
+constexpr Element BidLabel(int seat) {
+    return kC1U + seat - 1;
+}
+constexpr Element TrickLabel(int seat) {
+    return kC1H + seat - 1;
+}
+constexpr Element Name(int column) {
+    return kFirstName + column - 1;
+}
 
 // Score sheet: row headings nnn1..nnn24, bid cells a11..a424, score cells c11..c424 and running
 // totals j11..j44 (column digit first, then row or pool).
@@ -71,12 +87,18 @@ inline constexpr Element kFirstScoreCell = kFirstBidCell + 4 * kRows;
 inline constexpr Element kFirstTotalCell = kFirstScoreCell + 4 * kRows;
 inline constexpr Element kCount = kFirstTotalCell + 16;
 
-constexpr Element RowHeading(int row) { return kFirstRowHeading + row - 1; }
-constexpr Element BidCell(int column, int row) { return kFirstBidCell + (column - 1) * kRows + row - 1; }
+constexpr Element RowHeading(int row) {
+    return kFirstRowHeading + row - 1;
+}
+constexpr Element BidCell(int column, int row) {
+    return kFirstBidCell + (column - 1) * kRows + row - 1;
+}
 constexpr Element ScoreCell(int column, int row) {
     return kFirstScoreCell + (column - 1) * kRows + row - 1;
 }
-constexpr Element TotalCell(int column, int pool) { return kFirstTotalCell + (column - 1) * 4 + pool - 1; }
+constexpr Element TotalCell(int column, int pool) {
+    return kFirstTotalCell + (column - 1) * 4 + pool - 1;
+}
 
 }  // namespace el
 
@@ -89,12 +111,18 @@ namespace timer {
 
 // The trick timers: one chain per deal size n, the k-th timer starts and completes trick k
 // (`_1`; `_21`, `_22`; ... `_91` ... `_99`), 45 in all.
-constexpr TimerId Trick(int n, int k) { return n == 1 ? 0 : (n * (n - 1)) / 2 + k - 1; }
+constexpr TimerId Trick(int n, int k) {
+    return n == 1 ? 0 : (n * (n - 1)) / 2 + k - 1;
+}
 inline constexpr TimerId kTrickCount = 45;
-constexpr TimerId Play(int order) { return kTrickCount + order - 1; }  // ch1..ch4
+constexpr TimerId Play(int order) {
+    return kTrickCount + order - 1;
+}  // ch1..ch4
 inline constexpr TimerId kTavidan = kTrickCount + 4;
 inline constexpr TimerId kBoloj = kTavidan + 1;
-constexpr TimerId Waiting(int dealer) { return kBoloj + dealer; }  // waiting1..waiting3
+constexpr TimerId Waiting(int dealer) {
+    return kBoloj + dealer;
+}  // waiting1..waiting3
 inline constexpr TimerId kVacxado = kBoloj + 4;
 inline constexpr TimerId kCount = kVacxado + 1;
 

@@ -60,11 +60,17 @@ void TableModel::SendToBack(Element e) {
 
 int TableModel::GroupIndex(Element e) {
     switch (e) {
-        case el::kTkma: return 0;
-        case el::kKoz: return 1;
-        case el::kVishi: return 2;
-        case el::kNije: return 3;
-        default: assert(false && "not a radio group"); return 0;
+        case el::kTkma:
+            return 0;
+        case el::kKoz:
+            return 1;
+        case el::kVishi:
+            return 2;
+        case el::kNije:
+            return 3;
+        default:
+            assert(false && "not a radio group");
+            return 0;
     }
 }
 

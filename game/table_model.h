@@ -37,7 +37,7 @@ struct RadioGroup {
 // The display side of the table. Every call has a default that does nothing, which is all the
 // headless table needs.
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
     virtual void ElementChanged(Element) {}
     virtual void GroupChanged(Element) {}
@@ -50,12 +50,14 @@ public:
     virtual bool KeepsMemo() const { return false; }
     virtual void MemoAppendToLastLine(std::string_view) {}
     virtual void MemoAddLine(std::string_view) {}
+    // Applies the options dialog's card back and table picture (the dialog's confirm action).
+    virtual void ApplyOptions() {}
     // The hidden list `hhh`: the strength of each plain card the human plays.
     virtual void RecordHumanStrength(int) {}
 };
 
 class TableModel {
-public:
+  public:
     explicit TableModel(TableView& view);
 
     TableView& view() { return view_; }
@@ -89,7 +91,7 @@ public:
     void SetColumns(Element e, int columns);
     void Select(Element e, int item);  // -1 clears the selection
 
-private:
+  private:
     static int GroupIndex(Element e);
     void Changed(Element e) { view_.ElementChanged(e); }
 

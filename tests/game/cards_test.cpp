@@ -12,7 +12,8 @@ TEST(Cards, DeckIndexAndWildCards) {
     EXPECT_EQ(CardIndex(4, 9), 35);
     int wild = 0;
     for (int suit = 1; suit <= 4; ++suit) {
-        for (int rank = 1; rank <= 9; ++rank) wild += IsWildCard(suit, rank) ? 1 : 0;
+        for (int rank = 1; rank <= 9; ++rank)
+            wild += IsWildCard(suit, rank) ? 1 : 0;
     }
     EXPECT_EQ(wild, 2);
     EXPECT_TRUE(IsWildCard(kJvari, kSix));
@@ -31,7 +32,8 @@ TEST(Cards, OrderCodes) {
     EXPECT_EQ(OrderAfterWinner(2), 1);
     EXPECT_EQ(OrderAfterWinner(3), 2);
     EXPECT_EQ(OrderAfterWinner(4), 3);
-    for (int winner = 1; winner <= 4; ++winner) EXPECT_EQ(LeaderOf(OrderAfterWinner(winner)), winner);
+    for (int winner = 1; winner <= 4; ++winner)
+        EXPECT_EQ(LeaderOf(OrderAfterWinner(winner)), winner);
 }
 
 TEST(Cards, ImageNames) {

@@ -64,7 +64,8 @@ TEST(DealingScripted, TurnedCardSetsTheTrump) {
     EXPECT_EQ(game.table.Caption(el::kKkk), "bezi");
     EXPECT_EQ(game.table[el::kKkk].colour, FontColour::White);
     EXPECT_TRUE(game.table.Visible(el::Face(3, 1)));
-    for (const CardRecord& c : game.state.deck) EXPECT_LT(c.strength == 100 ? 0 : c.strength, 10);
+    for (const CardRecord& c : game.state.deck)
+        EXPECT_LT(c.strength == 100 ? 0 : c.strength, 10);
 
     // A turned hearts queen: hearts are trump, in red. Zeros are redrawn.
     game.ResetDeck();
@@ -98,7 +99,8 @@ TEST_F(Dealing, SmallDealsDealFourHandsAndATurnedCard) {
         }
         cards.insert(CardIndex(game.state.drawnCard.suit, game.state.drawnCard.rank));
         EXPECT_EQ(static_cast<int>(cards.size()), 4 * n + 1);
-        for (int index : cards) EXPECT_TRUE(game.state.deck[static_cast<std::size_t>(index)].dealt);
+        for (int index : cards)
+            EXPECT_TRUE(game.state.deck[static_cast<std::size_t>(index)].dealt);
     }
 }
 
@@ -235,10 +237,10 @@ TEST_F(Dealing, AnimationShowsCardsInDealingOrder) {
         const CardId c = game.state.humanHand[slot];
         return el::Face(c.suit, c.rank);
     };
-    const std::vector<Element> expected = {
-        el::Back(2, 3), el::Back(3, 3), face(1), el::Back(1, 1), el::Back(2, 2), el::Back(3, 2),
-        face(2),        el::Back(1, 2), el::Back(2, 1), el::Back(3, 1), face(3), el::Back(1, 3),
-        el::kKl};
+    const std::vector<Element> expected = {el::Back(2, 3), el::Back(3, 3), face(1), el::Back(1, 1),
+                                           el::Back(2, 2), el::Back(3, 2), face(2), el::Back(1, 2),
+                                           el::Back(2, 1), el::Back(3, 1), face(3), el::Back(1, 3),
+                                           el::kKl};
     EXPECT_EQ(view.shown, expected);
 }
 

@@ -14,7 +14,7 @@ namespace zavkari::testing {
 
 // Hands out the queued values first, then a fixed value for ever.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     std::deque<int> queue;
     int fallback = 1;
     int calls = 0;
@@ -34,7 +34,7 @@ public:
 
 // Remembers the order in which elements became visible.
 class ShowRecorder : public HeadlessTable {
-public:
+  public:
     TableModel* model = nullptr;
     std::vector<Element> shown;
 
@@ -44,7 +44,7 @@ public:
 };
 
 class GameFixture : public ::testing::Test {
-protected:
+  protected:
     explicit GameFixture(std::uint64_t seed = 1)
         : random(seed, [this] { return view.Now(); }), game(view, random) {
         view.model = &game.table;
@@ -66,7 +66,8 @@ protected:
 
     int DealtCount() const {
         int dealt = 0;
-        for (const CardRecord& c : game.state.deck) dealt += c.dealt ? 1 : 0;
+        for (const CardRecord& c : game.state.deck)
+            dealt += c.dealt ? 1 : 0;
         return dealt;
     }
 
