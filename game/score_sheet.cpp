@@ -1,16 +1,163 @@
+// The score sheet's cells, the players' columns and names, the name entry that opens a match and
+// the draw for the first dealer.
+#include <array>
+#include <string>
+
 #include "game.h"
 
 namespace zavkari {
+namespace {
 
-int Game::CurrentRow() const { return 0; }
-void Game::WriteBidCell(int, int, std::string_view) {}
-void Game::WriteScoreCell(int, int, std::string_view) {}
-void Game::AssignSeatsAndNames() {}
-void Game::ShowSheetRowLabels(bool) {}
-void Game::ClearScoreSheet() {}
-void Game::saxeliClick() {}
-void Game::saxeliChange(std::string_view) {}
-void Game::BitBtn1Click() {}
-int Game::DrawFirstDealer() { return 1; }
+constexpr std::size_t kMaxNameLength = 7;
+constexpr std::array<std::string_view, 3> kComputerNames = {"zurala", "valtiko", "gorbeni"};
+// The name of a computer player who would otherwise share the human's name.
+constexpr std::string_view kStandInName = "bedoni";
+
+constexpr int kDrawPause = 100;
+constexpr int kDealerShownPause = 1000;
+
+// Cards per deal of sheet row 1..24: 1..8, four nines, 8..1, four nines.
+int CardsOfRow(int row) {
+    if (row <= 8) return row;
+    if (row >= 13 && row <= 20) return 21 - row;
+    return 9;
+}
+
+// A name must have something besides blanks.
+bool NameAccepted(std::string_view name) {
+    return name.find_first_not_of(' ') != name.npos;
+}
+
+// The first `characters` characters of a UTF-8 text.
+std::string_view FirstCharacters(std::string_view text, std::size_t characters) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuation && seen++ == characters) return text.substr(0, i);
+    }
+    return text;
+}
+
+void WriteCell(Game& game, Element (*cell)(int, int), int n, int column, std::string_view text) {
+    const int row = game.CurrentRow();
+    if (n < 1 || n > kMaxHand || column < 1 || column > 4 || row == 0) return;
+    game.table.SetCaption(cell(column, row), text);
+    game.table.Show(cell(column, row));
+}
+
+void Erase(TableModel& table, Element label) {
+    table.SetCaption(label, "");
+    table.Hide(label);
+}
+
+}  // namespace
+
+int Game::CurrentRow() const {
+    const GameState& s = state;
+    const bool nineCardDeal = s.nineIndex >= 1 && s.nineIndex <= 4;
+    if (s.ascendCount != 0) {
+        if (s.ascendCount >= 1 && s.ascendCount <= 8) return s.ascendCount;
+        return s.ascendCount == 9 && nineCardDeal ? 8 + s.nineIndex : 0;
+    }
+    if (s.descendCount >= 1 && s.descendCount <= 8) return 21 - s.descendCount;
+    return s.descendCount == 9 && nineCardDeal ? 20 + s.nineIndex : 0;
+}
+
+void Game::WriteBidCell(int n, int column, std::string_view text) {
+    WriteCell(*this, el::BidCell, n, column, text);
+}
+
+void Game::WriteScoreCell(int n, int column, std::string_view text) {
+    WriteCell(*this, el::ScoreCell, n, column, text);
+}
+
+void Game::AssignSeatsAndNames() {
+    // The first hand of the first deal takes column 1 and the dealer column 4, for the whole match.
+    const int dealer = state.dealer;
+    if (dealer < 1 || dealer > 4) return;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const int column = (seat - dealer + 3) % 4 + 1;
+        state.sheetColumn[seat] = column;
+        std::string_view name = humanName_;
+        if (seat != kHumanSeat) {
+            name = kComputerNames[static_cast<std::size_t>(seat - 1)];
+            if (name == humanName_) name = kStandInName;
+        }
+        table.SetCaption(el::Name(column), name);
+        table.Show(el::Name(column));
+    }
+    if (observer) observer->OnColumns();
+}
+
+void Game::ShowSheetRowLabels(bool visible) {
+    for (int row = 1; row <= el::kRows; ++row) {
+        table.SetCaption(el::RowHeading(row), std::to_string(CardsOfRow(row)));
+        table.Show(el::RowHeading(row), visible);
+    }
+}
+
+void Game::ClearScoreSheet() {
+    for (int column = 1; column <= 4; ++column) {
+        for (int row = 1; row <= el::kRows; ++row) {
+            Erase(table, el::BidCell(column, row));
+            Erase(table, el::ScoreCell(column, row));
+        }
+        for (int pool = 1; pool <= 4; ++pool)
+            Erase(table, el::TotalCell(column, pool));
+        Erase(table, el::Name(column));
+    }
+    table.Hide(el::kCxrili);
+    table.Hide(el::kBox1);
+    table.Hide(el::kReklama);
+}
+
+void Game::saxeliClick() {
+    if (table.Visible(el::kSaxeli)) saxeliChange("");
+}
+
+void Game::saxeliChange(std::string_view text) {
+    if (!table.Visible(el::kSaxeli)) return;
+    humanName_ = FirstCharacters(text, kMaxNameLength);
+    table.SetCaption(el::kSaxeli, humanName_);
+    table.SetEnabled(el::kBitBtn1, NameAccepted(humanName_));
+}
+
+void Game::BitBtn1Click() {
+    if (!table.Visible(el::kBitBtn1) || !table.Enabled(el::kBitBtn1)) return;
+    if (!NameAccepted(humanName_)) return;
+    table.Hide(el::kSaxeli);
+    table.Hide(el::kBitBtn1);
+    DrawFirstDealer();
+    NextDeal();
+}
+
+int Game::DrawFirstDealer() {
+    for (CardRecord& card : state.deck)
+        card.dealt = false;
+    // Each seat's cards cascade from its spot, one pixel further down for every card, and for the
+    // computers one further right too; the spots themselves stay where the layout put them.
+    PerSeat<int> drawn{};
+    int dealer = 0;
+    while (dealer == 0) {
+        for (int seat = 1; seat <= 4; ++seat) {
+            if (dealer == 0) {
+                const CardId card = DrawCard();
+                const Element face = el::Face(card.suit, card.rank);
+                const ElementState& spot = table[el::Spot(seat)];
+                const int shift = drawn[seat]++;
+                table.Move(face, spot.left + (seat == kHumanSeat ? 0 : shift), spot.top + shift);
+                table.BringToFront(face);
+                table.Show(face);
+                if (observer) observer->OnDraw(seat, card);
+                if (card.rank == kAce) dealer = seat;
+            }
+            table.view().Repaint();
+            table.view().Pause(kDrawPause);
+        }
+    }
+    table.view().Pause(kDealerShownPause);
+    state.dealer = dealer;
+    return dealer;
+}
 
 }  // namespace zavkari

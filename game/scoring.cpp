@@ -1,9 +1,123 @@
+// Deal scores and pool totals. A deal score is written on the sheet as whole points, or as the
+// penalty mark for a missed bid without a trick; a pool total adds the pool's scores, less the
+// premium and renege removals, to each column's running total, shown in hundreds of points.
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <functional>
+#include <numeric>
+#include <string>
+#include <vector>
+
 #include "game.h"
 
 namespace zavkari {
+namespace {
 
-int DealPoints(int, int) { return 0; }
-void Game::ScoreDeal(int) {}
-void Game::ScorePool(int) {}
+constexpr std::string_view kPenaltyMark = "I-----I";
+constexpr int kMaxRemovals = 8;
+
+// The number a label shows; 0 for a label that shows none.
+int NumberOf(std::string_view text) {
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+int FirstRowOfPool(int pool) {
+    constexpr std::array<int, 4> kFirstRows = {1, 9, 13, 21};
+    return kFirstRows[static_cast<std::size_t>(pool - 1)];
+}
+
+// Pools 1 and 3 have eight deals, pools 2 and 4 four deals of nine cards.
+int DealsOfPool(int pool) {
+    return pool % 2 == 1 ? 8 : 4;
+}
+
+// A running total, kept in tenths, as the shortest decimal text: "12.5", "-3", "0", "-0.5".
+std::string TotalText(int tenths, char decimalPoint) {
+    const int magnitude = std::abs(tenths);
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) {
+        text += decimalPoint;
+        text += std::to_string(magnitude % 10);
+    }
+    return text;
+}
+
+}  // namespace
+
+int DealPoints(int n, int b) {
+    return b == n ? 100 * n : 50 * (b + 1);
+}
+
+void Game::ScoreDeal(int n) {
+    GameState& s = state;
+    s.humanTricks = NumberOf(table.Caption(el::kMH));
+    for (int seat = 1; seat <= 4; ++seat) {
+        const bool human = seat == kHumanSeat;
+        const int bid = human ? s.humanBid : s.computerBid[seat];
+        const int tricks = human ? s.humanTricks : s.computerTricks[seat];
+        int score = 10 * tricks;
+        if (tricks == bid) {
+            score = DealPoints(n, bid);
+        } else {
+            s.allBidsMade[seat] = false;
+        }
+        WriteScoreCell(n, s.sheetColumn[seat], score == 0 ? kPenaltyMark : std::to_string(score));
+    }
+    if (observer) observer->OnScore(CurrentRow(), CurrentRow());
+}
+
+void Game::ScorePool(int pool) {
+    if (pool < 1 || pool > 4) return;
+    GameState& s = state;
+    const int penalty = options.PenaltyValue();
+
+    PerSeat<std::vector<int>> values;  // by column, in row order
+    PerSeat<int> sums{};
+    for (int column = 1; column <= 4; ++column) {
+        for (int row = FirstRowOfPool(pool), k = 0; k < DealsOfPool(pool); ++row, ++k) {
+            const std::string& cell = table.Caption(el::ScoreCell(column, row));
+            values[column].push_back(cell == kPenaltyMark ? penalty : NumberOf(cell));
+        }
+        sums[column] = std::accumulate(values[column].begin(), values[column].end(), 0);
+    }
+    const auto columnOf = [&](int seat) { return std::clamp(s.sheetColumn[seat], 1, 4); };
+
+    // When someone made every bid of the pool, the others lose their best score of it; the human
+    // loses his through one removal more.
+    const bool premium = std::any_of(s.allBidsMade.begin(), s.allBidsMade.end(), std::identity{});
+    if (premium) {
+        for (int seat = 1; seat <= 3; ++seat) {
+            if (s.allBidsMade[seat]) continue;
+            const std::vector<int>& own = values[columnOf(seat)];
+            sums[columnOf(seat)] -= *std::max_element(own.begin(), own.end());
+        }
+        if (!s.allBidsMade[kHumanSeat]) ++s.renegeCount;
+    }
+
+    // Each removal takes the human's best remaining score of the pool; a short pool counts its
+    // missing deals as zeros.
+    std::vector<int> human = values[columnOf(kHumanSeat)];
+    human.resize(kMaxRemovals, 0);
+    std::sort(human.begin(), human.end(), std::greater<>{});
+    const int removals = std::clamp(s.renegeCount, 0, kMaxRemovals);
+    sums[columnOf(kHumanSeat)] -= std::accumulate(human.begin(), human.begin() + removals, 0);
+    s.renegeCount = 0;
+
+    for (int column = 1; column <= 4; ++column) {
+        // Every score is a multiple of ten points, so a tenth of a hundred is exact.
+        const int previous = pool == 1 ? 0 : runningTotalTenths_[column][pool - 1];
+        const int total = previous + sums[column] / 10;
+        runningTotalTenths_[column][pool] = total;
+        table.SetCaption(el::TotalCell(column, pool), TotalText(total, options.decimalPoint));
+        table.Show(el::TotalCell(column, pool));
+    }
+    for (bool& made : s.allBidsMade)
+        made = true;
+    if (observer) observer->OnPool(pool);
+}
 
 }  // namespace zavkari
