@@ -1,7 +1,187 @@
+// The computer players' card choice. Two facts drive it: whether the seat leads or follows, and
+// whether its bid is met (tricks taken equal to the bid). In an undeclared trick a met bid plays
+// low and an open bid plays high; against a declared wild card the answers with a trump or a wild
+// card are the other way round.
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "game.h"
 
 namespace zavkari {
+namespace {
 
-void Game::ChooseComputerCard(int, bool) {}
+constexpr int kLowest = -1;
+constexpr int kFirst = 0;
+constexpr int kHighest = 1;
+constexpr int kAnySuit = 0;
+
+// A wild card led as waiRos, and the wild cards that answer a declared trick when the bid is met:
+// the seat's card of the named suit, or any other answer.
+constexpr int kWaiRosLeadStrength = 1;
+constexpr int kWildOfNamedSuit = 201;
+constexpr int kWildAnswer = 200;
+constexpr int kDeclaredTrumpBonus = 100;
+
+constexpr std::array<std::string_view, 5> kWaiRosCaptions = {"", "waiRos agurma", "waiRos gulma",
+                                                             "waiRos jvarma", "waiRos yvavma"};
+
+struct Choice {
+    Declaration declaration = Declaration::None;  // of a led wild card
+    bool playedLow = false;                       // a wild card thrown away with strength 0
+};
+
+bool ChoseWildCard(const Tch& tch) {
+    return IsWildCard(tch.choiceSuit, tch.choiceRank);
+}
+
+Choice PlayWildLow(Tch& tch) {
+    tch.choiceStrength = 0;
+    return {Declaration::None, true};
+}
+
+Choice ChooseLead(Tch& tch, int trump, bool bidMet) {
+    if (bidMet) {
+        if (trump != kNoTrump) tch.SelectCard(kFirst, trump);
+        if (tch.choiceSuit == 0) tch.SelectCard(kLowest, kAnySuit);
+    } else {
+        tch.SelectCard(kHighest, kAnySuit);
+    }
+    if (!ChoseWildCard(tch)) return {};
+    if (bidMet) {
+        tch.choiceStrength = kWaiRosLeadStrength;
+        return {Declaration::WaiRos, false};
+    }
+    tch.choiceStrength = kWildStrength;
+    return {Declaration::ViSi, false};
+}
+
+Choice ChooseUndeclaredFollow(Tch& tch, int ledSuit, int trump, bool bidMet) {
+    const int mode = bidMet ? kLowest : kHighest;
+    tch.SelectCard(mode, ledSuit);
+    if (tch.choiceSuit == 0 && trump != kNoTrump) tch.SelectCard(mode, trump);
+    if (tch.choiceSuit == 0) {
+        // Nothing to follow with: discard, the highest card when the bid is met, else the lowest.
+        tch.SelectCard(-mode, kAnySuit);
+        tch.choiceStrength = 0;
+    }
+    if (!ChoseWildCard(tch)) return {};
+    if (bidMet) return PlayWildLow(tch);
+    tch.choiceStrength = kWildStrength;
+    return {};
+}
+
+// A wild card answering a declared trick takes it with `strength` when the bid is met.
+Choice AnswerWithWild(Tch& tch, bool bidMet, int strength) {
+    if (!bidMet) return PlayWildLow(tch);
+    tch.choiceStrength = strength;
+    return {};
+}
+
+Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool bidMet) {
+    tch.SelectCard(viSi ? kHighest : kLowest, namedSuit);
+    if (tch.choiceSuit != 0) {
+        return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildOfNamedSuit) : Choice{};
+    }
+    if (trump != kNoTrump) {
+        tch.SelectCard(bidMet ? kHighest : kLowest, trump);
+        if (tch.choiceSuit != 0 && bidMet) tch.choiceStrength += kDeclaredTrumpBonus;
+    }
+    if (tch.choiceSuit == 0) {
+        tch.SelectCard(kHighest, kAnySuit);
+        if (!viSi) tch.choiceStrength = 0;
+    }
+    return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildAnswer) : Choice{};
+}
+
+// The decision log's view of a hand: "suit;rank | " for every slot.
+std::string HandText(const PerSlot<CardRecord>& cards, int n) {
+    std::string text;
+    for (int slot = 1; slot <= n; ++slot) {
+        text += std::to_string(cards[slot].suit) + ';' + std::to_string(cards[slot].rank) + " | ";
+    }
+    return text;
+}
+
+}  // namespace
+
+void Game::ChooseComputerCard(int seat, bool leading) {
+    if (seat < 1 || seat > 3) return;
+    GameState& s = state;
+    const int n = s.computerCardCount[seat];
+    if (n < 1 || n > kMaxHand) return;
+    const bool bidMet = s.computerTricks[seat] == s.computerBid[seat];
+    PerSlot<CardRecord>& hand = s.computerHand[seat];
+    for (int slot = 1; slot <= n; ++slot)
+        tch.cards[slot] = hand[slot];
+    TableView& view = table.view();
+    const bool keepsLog = view.KeepsMemo();
+    if (keepsLog) view.MemoAppendToLastLine(HandText(tch.cards, n));
+
+    tch.cardCount = n;
+    tch.choiceSuit = 0;
+    tch.choiceRank = 0;
+    tch.choiceStrength = 0;
+    tch.choiceIndex = 0;
+    Choice choice;
+    if (leading) {
+        choice = ChooseLead(tch, s.trump, bidMet);
+        s.ledSuit = tch.choiceSuit;
+    } else if (s.viSiDeclared || s.waiRosDeclared) {
+        choice = ChooseDeclaredFollow(tch, s.viSiDeclared, s.ledSuit, s.trump, bidMet);
+    } else {
+        choice = ChooseUndeclaredFollow(tch, s.ledSuit, s.trump, bidMet);
+    }
+
+    int namedSuit = 0;
+    if (choice.declaration != Declaration::None) {
+        random_.Reseed();
+        do
+            namedSuit = random_.Random(5);
+        while (namedSuit == 0);
+        s.ledSuit = namedSuit;
+        const auto suitIndex = static_cast<std::size_t>(namedSuit);
+        if (choice.declaration == Declaration::WaiRos) {
+            s.waiRosDeclared = true;
+            table.SetCaption(el::kKNije, kWaiRosCaptions[suitIndex]);
+            table.Show(el::kKNije);
+        } else {
+            s.viSiDeclared = true;
+            table.SetCaption(el::kKVishi, "viSi " + std::string(kSuitWords[suitIndex]));
+            table.Show(el::kKVishi);
+        }
+        s.wildLedByComputer = true;
+    }
+    if (choice.playedLow) {
+        table.SetCaption(el::kUnder, "qveSidan Seudo");
+        table.Show(el::kUnder);
+        table.BringToFront(el::kUnder);
+    }
+
+    // The last card fills the played card's slot.
+    tch.cards[tch.choiceIndex] = tch.cards[n];
+    tch.cards[n].suit = -1;
+    tch.cards[n].strength = -1;
+    tch.cards[n].rank = -1;
+    if (keepsLog) {
+        view.MemoAddLine(HandText(tch.cards, n));
+        view.MemoAddLine(std::string(87, '-'));
+        view.MemoAddLine("");
+    }
+
+    if (!leading && tch.choiceStrength == kWildStrength && HundredPlayedBefore(seat)) {
+        tch.choiceStrength = kWildStrength + 1;
+    }
+    s.playedStrength[seat] = tch.choiceStrength;
+    ShowComputerBacks(seat, n - 1);
+    s.playedCard[seat] = {tch.choiceSuit, tch.choiceRank};
+    if (IsValidCard(tch.choiceSuit, tch.choiceRank)) {
+        ShowOnSpot(seat, el::Face(tch.choiceSuit, tch.choiceRank));
+    }
+    for (int slot = 1; slot <= n; ++slot)
+        hand[slot] = tch.cards[slot];
+    --s.computerCardCount[seat];
+    ReportPlay(seat, choice.declaration, namedSuit);
+}
 
 }  // namespace zavkari

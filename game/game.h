@@ -162,6 +162,11 @@ public:
     void SetHumanHandEnabled(bool enabled);
     int CurrentTrick() const { return currentTrick_; }
     int CurrentOrder() const { return currentOrder_; }  // order code of the trick being played
+    // Names the trick in play without the sequencer, for tests that play single cards.
+    void SetCurrentTrickForTest(int trick, int order) {
+        currentTrick_ = trick;
+        currentOrder_ = order;
+    }
 
     // --- The match (match_flow.cpp) ---
     void LoadIdle();  // the window's initialisation: the idle state
@@ -191,10 +196,25 @@ private:
     // Moves the deal counters on to the next deal of the schedule.
     void AdvanceCounters();
 
+    // --- Shared by the plays of the human and of the computers (trick_rules.cpp) ---
+    // The steps every play of the human shares: the card leaves the hand and lies in the trick.
+    void RecordHumanPlay(const CardRecord& card, Declaration declaration, int named);
+    // Tells the observer about the card `seat` has just put into the trick.
+    void ReportPlay(int seat, Declaration declaration, int named);
+    // True when a card of strength exactly 100 lies in the current trick, played before `seat`.
+    bool HundredPlayedBefore(int seat) const;
+    // Lays a played card's face on the seat's spot, in front of everything.
+    void ShowOnSpot(int seat, Element face);
+    // Slot 1..dealSize of the human's hand holding `card`, or 0 when the human does not hold it.
+    int HumanSlotOf(CardId card) const;
+
+    // --- The human's clicks (human_play.cpp) ---
+    bool HandAcceptsClick(Element face) const;
+    void WildCardClick(Element face, bool high);
+    void NamedSuitClick(Element group, Declaration declaration, int item);
+
     RandomSource& random_;
     std::string humanName_;  // the text of the name box as typed
-    // The running totals shown on the sheet, in tenths.
-    Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
     int currentTrick_ = 0;   // number of the trick being played, 1..dealSize
     int currentOrder_ = 0;   // its order code
     bool dealUnderWay_ = false;  // between NextDeal and the end of the deal

@@ -1,12 +1,170 @@
+// The human's cards entering a trick, the renege test, and the trick's winner. Every card carries
+// its strength into the trick; the card whose strength exceeds each of the other three takes it.
+#include <algorithm>
+#include <charconv>
+#include <string>
+
 #include "game.h"
 
 namespace zavkari {
+namespace {
 
-void Game::LeadHumanCard(const CardRecord&) {}
-void Game::FollowHumanCard(const CardRecord&) {}
-void Game::LeadHumanWild(const CardRecord&, Declaration, int) {}
-void Game::FollowHumanWild(const CardRecord&, bool) {}
-void Game::CheckRenege(const CardRecord&) {}
-void Game::ResolveTrick() {}
+// A trump answering a declared wild card whose named suit is not trump counts 100 more.
+constexpr int kDeclaredTrumpBonus = 100;
+// Renege code of a viSi demand answered with a card of the named suit that was not the highest.
+constexpr int kViSiRenege = 5;
+
+int HumanHandSlots(const GameState& s) {
+    return std::clamp(s.dealSize, 0, kMaxHand);
+}
+
+// The count a trick label shows; a caption that is not a number counts as none.
+int TrickCount(const std::string& caption) {
+    int count = 0;
+    std::from_chars(caption.data(), caption.data() + caption.size(), count);
+    return count;
+}
+
+}  // namespace
+
+int Game::HumanSlotOf(CardId card) const {
+    if (!IsValidCard(card.suit, card.rank)) return 0;
+    for (int slot = 1; slot <= HumanHandSlots(state); ++slot) {
+        if (state.humanHand[slot] == card) return slot;
+    }
+    return 0;
+}
+
+void Game::RecordHumanPlay(const CardRecord& card, Declaration declaration, int named) {
+    GameState& s = state;
+    s.humanCard = card;
+    s.humanHasPlayed = true;
+    s.trickDone = false;
+    s.playedCard[kHumanSeat] = {card.suit, card.rank};
+    if (const int slot = HumanSlotOf({card.suit, card.rank}); slot != 0) {
+        s.humanHand[slot] = kEmptySlot;
+    }
+    s.wildLedByComputer = false;
+    ReportPlay(kHumanSeat, declaration, named);
+}
+
+void Game::ReportPlay(int seat, Declaration declaration, int named) {
+    if (observer == nullptr) return;
+    observer->OnPlay(currentTrick_, seat, state.playedCard[seat], state.playedStrength[seat],
+                     declaration, named);
+}
+
+bool Game::HundredPlayedBefore(int seat) const {
+    if (currentOrder_ < 1 || currentOrder_ > 4) return false;
+    for (int other = LeaderOf(currentOrder_); other != seat; other = NextSeat(other)) {
+        if (state.playedStrength[other] == kWildStrength) return true;
+    }
+    return false;
+}
+
+void Game::ShowOnSpot(int seat, Element face) {
+    const ElementState& spot = table[el::Spot(seat)];
+    table.Move(face, spot.left, spot.top);
+    table.BringToFront(face);
+    table.Show(face);
+}
+
+void Game::LeadHumanCard(const CardRecord& card) {
+    state.openingOrder = 0;
+    state.ledSuit = card.suit;
+    state.playedStrength[kHumanSeat] = card.strength;
+    RecordHumanPlay(card, Declaration::None, 0);
+}
+
+void Game::FollowHumanCard(const CardRecord& card) {
+    GameState& s = state;
+    int strength = card.suit == s.ledSuit || card.suit == s.trump ? card.strength : 0;
+    if ((s.viSiDeclared || s.waiRosDeclared) && card.suit == s.trump && s.ledSuit != s.trump) {
+        strength = card.strength + kDeclaredTrumpBonus;
+    }
+    s.playedStrength[kHumanSeat] = strength;
+    CheckRenege(card);
+    RecordHumanPlay(card, Declaration::None, 0);
+}
+
+void Game::LeadHumanWild(const CardRecord& card, Declaration declaration, int suit) {
+    GameState& s = state;
+    if (declaration == Declaration::None || suit < 1 || suit > 4) return;
+    if (declaration == Declaration::ViSi) {
+        s.viSiDeclared = true;
+        s.playedStrength[kHumanSeat] = card.strength;
+    } else {
+        s.waiRosDeclared = true;
+        s.playedStrength[kHumanSeat] = 0;
+    }
+    s.ledSuit = suit;
+    RecordHumanPlay(card, declaration, suit);
+}
+
+void Game::FollowHumanWild(const CardRecord& card, bool high) {
+    int strength = 0;
+    if (high) strength = HundredPlayedBefore(kHumanSeat) ? kWildStrength + 1 : kWildStrength;
+    state.playedStrength[kHumanSeat] = strength;
+    RecordHumanPlay(card, Declaration::None, 0);
+}
+
+void Game::CheckRenege(const CardRecord& card) {
+    GameState& s = state;
+    const auto renege = [&s](int code) {
+        s.renegePending = true;
+        s.renegeCode = code;
+    };
+    const auto holdsPlain = [&](int suit) {
+        for (int slot = 1; slot <= HumanHandSlots(s); ++slot) {
+            const CardId held = s.humanHand[slot];
+            if (held.suit == suit && !IsWildCard(held.suit, held.rank)) return true;
+        }
+        return false;
+    };
+
+    if (card.suit != s.ledSuit) {
+        // A wild card led by a computer frees the human from following suit and from trumping.
+        if (s.wildLedByComputer) return;
+        if (holdsPlain(s.ledSuit)) renege(s.ledSuit);
+        if (card.suit != s.trump && holdsPlain(s.trump)) renege(s.trump);
+        return;
+    }
+    if (!s.viSiDeclared) return;
+    // viSi demands the highest card of the named suit, the wild card of that suit included.
+    int highest = card.strength;
+    for (int slot = 1; slot <= HumanHandSlots(s); ++slot) {
+        const CardId held = s.humanHand[slot];
+        if (held.suit == s.ledSuit)
+            highest = std::max(highest, s.Card(held.suit, held.rank).strength);
+    }
+    if (highest > card.strength) renege(kViSiRenege);
+}
+
+void Game::ResolveTrick() {
+    GameState& s = state;
+    for (int seat = 1; seat <= 4; ++seat)
+        table.Show(el::TrickLabel(seat));
+
+    int winner = 0;
+    for (int seat = 1; seat <= 4 && winner == 0; ++seat) {
+        bool beatsAll = true;
+        for (int other = 1; other <= 4; ++other) {
+            if (other != seat && s.playedStrength[other] >= s.playedStrength[seat])
+                beatsAll = false;
+        }
+        if (beatsAll) winner = seat;
+    }
+
+    if (winner != 0) {
+        const Element label = el::TrickLabel(winner);
+        table.SetCaption(label, std::to_string(TrickCount(table.Caption(label)) + 1));
+        if (winner != kHumanSeat) ++s.computerTricks[winner];
+        s.nextOrder = OrderAfterWinner(winner);
+    } else {
+        // Nobody takes the trick: its leader leads again, also after the deal's first trick.
+        s.nextOrder = currentOrder_;
+    }
+    if (observer != nullptr) observer->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
+}
 
 }  // namespace zavkari
