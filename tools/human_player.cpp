@@ -1,0 +1,141 @@
+#include "human_player.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zavkari {
+namespace {
+
+std::vector<CardId> HandCards(const GameState& s) {
+    std::vector<CardId> cards;
+    for (int slot = 1; slot <= s.dealSize; ++slot) {
+        if (!s.humanHand[slot].empty()) cards.push_back(s.humanHand[slot]);
+    }
+    return cards;
+}
+
+int HumanTricks(const Game& game) {
+    const std::string& caption = game.table.Caption(el::kMH);
+    return caption.empty() ? 0 : std::stoi(caption);
+}
+
+}  // namespace
+
+std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
+    if (name == "legal") return HumanPolicy::Legal;
+    if (name == "random") return HumanPolicy::Random;
+    if (name == "greedy") return HumanPolicy::Greedy;
+    return std::nullopt;
+}
+
+std::string_view PolicyName(HumanPolicy policy) {
+    switch (policy) {
+        case HumanPolicy::Legal:
+            return "legal";
+        case HumanPolicy::Random:
+            return "random";
+        case HumanPolicy::Greedy:
+            return "greedy";
+    }
+    return "random";
+}
+
+bool HumanPlayer::Act(Game& game) {
+    return Declare(game) || Bid(game) || Play(game);
+}
+
+bool HumanPlayer::Declare(Game& game) {
+    const GameState& s = game.state;
+    if (!game.table.Visible(el::kKoz) || s.trumpChosen) return false;
+    int trump = Pick(5);
+    if (policy_ == HumanPolicy::Greedy) {
+        // The suit held most often among the first three cards, or no trump.
+        std::array<int, 5> count{};
+        for (int slot = 1; slot <= 3; ++slot) {
+            const CardId c = s.humanHand[slot];
+            if (!c.empty() && !IsWildCard(c.suit, c.rank))
+                ++count[static_cast<std::size_t>(c.suit)];
+        }
+        trump = static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin());
+    }
+    game.kozClick(trump);
+    return true;
+}
+
+int HumanPlayer::GreedyBid(const Game& game) const {
+    const GameState& s = game.state;
+    int bid = 0;
+    for (const CardId& c : HandCards(s)) {
+        if (IsWildCard(c.suit, c.rank) || c.rank == kAce ||
+            (c.suit == s.trump && c.rank >= kQueen)) {
+            ++bid;
+        }
+    }
+    return std::min(bid, s.dealSize);
+}
+
+bool HumanPlayer::Bid(Game& game) {
+    const GameState& s = game.state;
+    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
+    const int items = static_cast<int>(game.table.Group(el::kTkma).items.size());
+    int bid = Pick(items);
+    if (policy_ != HumanPolicy::Random && s.dealer == kHumanSeat) {
+        if (policy_ == HumanPolicy::Greedy) bid = GreedyBid(game);
+        if (bid == s.forbiddenBid) bid = bid > 0 ? bid - 1 : bid + 1;
+    } else if (policy_ == HumanPolicy::Greedy) {
+        bid = GreedyBid(game);
+    }
+    game.tkmaClick(bid);
+    game.OKClick();
+    return true;
+}
+
+std::vector<CardId> HumanPlayer::PlayableCards(Game& game) const {
+    std::vector<CardId> cards = HandCards(game.state);
+    if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
+    // Keep the cards the renege test lets through; the test only records, so try each card and
+    // put the record back.
+    GameState& s = game.state;
+    const bool pending = s.renegePending;
+    const int code = s.renegeCode;
+    std::vector<CardId> legal;
+    for (const CardId& c : cards) {
+        s.renegePending = false;
+        if (!IsWildCard(c.suit, c.rank)) game.CheckRenege(s.Card(c.suit, c.rank));
+        if (!s.renegePending) legal.push_back(c);
+    }
+    s.renegePending = pending;
+    s.renegeCode = code;
+    return legal.empty() ? cards : legal;
+}
+
+bool HumanPlayer::Play(Game& game) {
+    GameState& s = game.state;
+    if (game.table.Visible(el::kVishi)) {
+        game.vishiClick(Pick(4));
+        return true;
+    }
+    if (game.table.Visible(el::kNije)) {
+        game.nijeClick(Pick(4));
+        return true;
+    }
+    if (game.table.Visible(el::kKl) || s.humanHasPlayed) return false;
+    const std::vector<CardId> cards = PlayableCards(game);
+    if (cards.empty()) return false;
+    CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
+    bool high = Pick(2) == 0;
+    if (policy_ == HumanPolicy::Greedy) {
+        // Short of the bid: the strongest card, a wild card high; otherwise the weakest, low.
+        high = HumanTricks(game) < s.humanBid;
+        const auto strength = [&](const CardId& c) { return s.Card(c.suit, c.rank).strength; };
+        card = high ? *std::max_element(cards.begin(), cards.end(),
+                                        [&](auto& a, auto& b) { return strength(a) < strength(b); })
+                    : *std::min_element(cards.begin(), cards.end(), [&](auto& a, auto& b) {
+                          return strength(a) < strength(b);
+                      });
+    }
+    game.CardClick(el::Face(card.suit, card.rank), !high);
+    return true;
+}
+
+}  // namespace zavkari

@@ -1,0 +1,44 @@
+// The human seat of a headless match: makes whatever move the table offers the human at the moment
+// (the trump of a nine-card deal, a bid, a card, the named suit of a wild card), by one of three
+// policies.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <vector>
+
+#include "game.h"
+
+namespace zavkari {
+
+enum class HumanPolicy {
+    Legal,   // a card that breaks no obligation, a bid that is allowed
+    Random,  // any card, any bid, either button of a wild card; may renege and be refused
+    Greedy,  // like Legal, but plays towards its bid
+};
+
+std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name);
+std::string_view PolicyName(HumanPolicy policy);
+
+class HumanPlayer {
+  public:
+    HumanPlayer(HumanPolicy policy, std::uint64_t seed) : policy_(policy), rng_(seed) {}
+
+    // Makes one move if the table offers one; false when there is nothing for the human to do.
+    bool Act(Game& game);
+
+  private:
+    bool Declare(Game& game);
+    bool Bid(Game& game);
+    bool Play(Game& game);
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng_); }
+    std::vector<CardId> PlayableCards(Game& game) const;
+    int GreedyBid(const Game& game) const;
+
+    HumanPolicy policy_;
+    std::mt19937_64 rng_;
+};
+
+}  // namespace zavkari
