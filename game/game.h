@@ -136,6 +136,9 @@ public:
     // A click on a face image, dispatched by card and button as the window does it.
     void CardClick(Element face, bool rightButton);
     CardRecord DeckRecordOfImage(Element image) const;
+    // True while a trick waits for the human's card: its play timer runs and the human has not
+    // played in it. The hand accepts card clicks only then.
+    bool AwaitingHumanCard() const;
 
     // --- Scoring (scoring.cpp) ---
     void ScoreDeal(int n);

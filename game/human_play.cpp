@@ -11,8 +11,16 @@ CardRecord Game::DeckRecordOfImage(Element image) const {
     return state.deck[static_cast<std::size_t>(image)];
 }
 
+bool Game::AwaitingHumanCard() const {
+    return currentOrder_ >= 1 && currentOrder_ <= 4 && timers.Enabled(timer::Play(currentOrder_)) &&
+           !state.humanHasPlayed;
+}
+
 bool Game::HandAcceptsClick(Element face) const {
-    if (table.Visible(el::kKl) || table.Visible(el::kVishi) || table.Visible(el::kNije)) {
+    // The bid of a human dealer uncovers the hand before the first trick has started: a card
+    // clicked then would be lost to the trick.
+    if (table.Visible(el::kKl) || table.Visible(el::kVishi) || table.Visible(el::kNije) ||
+        !AwaitingHumanCard()) {
         return false;
     }
     const CardRecord card = DeckRecordOfImage(face);

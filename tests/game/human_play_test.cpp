@@ -23,6 +23,8 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
     const GameState before = game.state;
     Click({kGuli, 2});  // the hand is covered
     game.SetHumanHandEnabled(true);
+    Click({kGuli, 2});  // uncovered, but no trick has started
+    OpenHand();
     Click({kYvavi, kAce});  // not in the hand
     for (const Element e : std::array<Element, 4>{-1, el::kNo, el::kKl, 9999}) {
         game.CardClick(e, false);
@@ -41,7 +43,7 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
     EXPECT_TRUE(OnSpot({kJvari, kSix}));
     EXPECT_EQ(game.state.openingOrder, 0);
     EXPECT_FALSE(game.state.humanHasPlayed);
-    game.SetHumanHandEnabled(true);
+    OpenHand();
     Click({kGuli, 2});
     Click({kYvavi, kSix}, true);
     game.vishiClick(4);
@@ -57,7 +59,7 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
 
 TEST_F(HumanPlay, WildCardLedAsWaiRos) {
     game.state.nextOrder = 3;
-    game.SetHumanHandEnabled(true);
+    OpenHand(3);
     Click({kYvavi, kSix}, true);
     EXPECT_TRUE(game.table.Visible(el::kNije));
     EXPECT_FALSE(game.table.Visible(el::kVishi));
@@ -70,7 +72,7 @@ TEST_F(HumanPlay, WildCardLedAsWaiRos) {
 
 TEST_F(HumanPlay, FollowingCardsArePlayedAtOnce) {
     // A right click on a plain card plays it like a left click.
-    game.SetHumanHandEnabled(true);
+    OpenHand();
     Click({kAguri, kAce}, true);
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 0);
     EXPECT_EQ(game.state.renegeCode, kGuli);
@@ -79,17 +81,17 @@ TEST_F(HumanPlay, FollowingCardsArePlayedAtOnce) {
     EXPECT_TRUE(game.table.Visible(el::kKl));
     EXPECT_TRUE(game.state.humanHand[2].empty());
 
-    game.SetHumanHandEnabled(true);
+    OpenHand();
     Click({kJvari, kSix}, true);
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 0);
     EXPECT_FALSE(game.table.Visible(el::kNije));
-    game.SetHumanHandEnabled(true);
+    OpenHand();
     Click({kYvavi, kSix});
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 100);
     EXPECT_TRUE(OnSpot({kYvavi, kSix}));
 
     game.state.nextOrder = 3;
-    game.SetHumanHandEnabled(true);
+    OpenHand(3);
     Click({kGuli, 2});
     EXPECT_EQ(game.state.ledSuit, kGuli);
     EXPECT_EQ(view.humanStrengths, (std::vector<int>{0, 2}));

@@ -86,6 +86,14 @@ class TrickFixture : public ::testing::Test {
         }
     }
 
+    // The trick of order code `order` waits for the human's card.
+    void OpenHand(int order = 1) {
+        InTrick(order);
+        game.timers.Enable(timer::Play(order));
+        game.state.humanHasPlayed = false;
+        game.SetHumanHandEnabled(true);
+    }
+
     // Seat `seat` follows a trick whose led or named suit is `suit`.
     int ComputerFollows(int seat, int suit, bool bidMet) {
         game.state.ledSuit = suit;
