@@ -218,6 +218,8 @@ private:
 
     RandomSource& random_;
     std::string humanName_;  // the text of the name box as typed
+    // The running totals shown on the sheet, in tenths.
+    Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
     int currentTrick_ = 0;   // number of the trick being played, 1..dealSize
     int currentOrder_ = 0;   // its order code
     bool dealUnderWay_ = false;  // between NextDeal and the end of the deal
