@@ -1,0 +1,90 @@
+// Draws the named pictures into a folder: picture_maker <folder> <NAME.ext>...
+// The extension says how each is stored: .png, .jpg (the JPEG table top) or .avi (the clips).
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRegularExpression>
+#include <cstdio>
+#include <optional>
+#include <variant>
+
+#include "painters.h"
+
+namespace {
+
+using Picture = std::variant<QImage, AviClip>;
+
+std::optional<Rank> rankNamed(const QString& code) {
+    const QStringList codes{"6", "7", "8", "9", "10", "V", "D", "K", "T"};
+    const qsizetype index = codes.indexOf(code);
+    if (index < 0) return std::nullopt;
+    return static_cast<Rank>(index);
+}
+
+std::optional<Suit> suitNamed(QChar letter) {
+    const QString letters = QStringLiteral("AGJY");
+    const qsizetype index = letters.indexOf(letter);
+    if (index < 0) return std::nullopt;
+    return static_cast<Suit>(index);
+}
+
+std::optional<Picture> paint(const QString& name) {
+    if (name == "J1" || name == "J2") return paintWildCard(name == "J2");
+    if (name == "BACK") return paintCardBack(1);
+    static const QRegularExpression back("^BB([2-5])$");
+    if (const auto match = back.match(name); match.hasMatch())
+        return paintCardBack(match.captured(1).toInt());
+    if (name == "M2") return paintTablePicture();
+    if (name == "MAGIDA") return paintTableTop();
+    if (name == "FONI") return paintBaize({1280, 1024}, QColor(10, 118, 56), 3);
+    if (name == "CXRILI") return paintScoreSheet();
+    if (name == "ABOUT") return paintAboutEmblem();
+    if (name == "MOUSE1" || name == "MOUSE2") return paintMouse(name == "MOUSE2");
+    if (name.startsWith("ICON")) return paintProgramIcon(name.mid(4).toInt());
+    if (name == "DATKEBA") return makeSplashClip();
+    if (name == "REKLAMA") return makeReklamaClip();
+    const auto suit = suitNamed(name.front());
+    const auto rank = rankNamed(name.mid(1));
+    if (suit && rank) return paintCardFace(*suit, *rank);
+    return std::nullopt;
+}
+
+bool save(const Picture& picture, const QString& path) {
+    if (const auto* clip = std::get_if<AviClip>(&picture)) {
+        const std::vector<std::uint8_t> bytes = writeAviClip(*clip);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    }
+    const QImage& image = std::get<QImage>(picture);
+    if (path.endsWith(".jpg")) return image.save(path, "JPG", 92);
+    return image.save(path, "PNG", 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() < 3) {
+        std::fprintf(stderr, "usage: %s <folder> <NAME.ext>...\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(arguments[1]);
+    for (const QString& file : arguments.mid(2)) {
+        const auto picture = paint(QFileInfo(file).baseName());
+        if (!picture) {
+            std::fprintf(stderr, "no picture is named %s\n", qPrintable(file));
+            return 1;
+        }
+        if (!save(*picture, folder.filePath(file))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+            return 1;
+        }
+    }
+    return 0;
+}

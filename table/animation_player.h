@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// An animation element: plays an uncompressed AVI clip from the resources, once (stopping on its
+// last frame, as the splash does) or over and over (as the bid panel's clip does). The frames are
+// stretched to the element.
+class AnimationPlayer : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum class Repeat { Once, Forever };
+
+    explicit AnimationPlayer(QWidget* parent = nullptr);
+
+    // Loads a clip; a missing, truncated or malformed one is refused with the reason in `error`
+    // and leaves the element empty.
+    bool open(const QString& resourceName, QString* error = nullptr);
+    bool load(std::span<const std::uint8_t> clip, QString* error = nullptr);
+
+    void play(Repeat repeat);
+    void stop();
+
+    bool isPlaying() const { return timer_.isActive(); }
+    int frameCount() const { return static_cast<int>(frames_.size()); }
+    int currentFrame() const { return current_; }
+    int frameIntervalMs() const { return timer_.interval(); }
+
+  signals:
+    void finished();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void advance();
+
+    std::vector<QImage> frames_;
+    int current_ = 0;
+    Repeat repeat_ = Repeat::Once;
+    QTimer timer_;
+};

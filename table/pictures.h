@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include "rgb_image.h"
+
+// The pictures and clips built into the program, by resource name ("A6", "BACK", "CXRILI",
+// "DATKEBA" ...). Names are matched without regard to case; an unknown name gives a null result.
+namespace pictures {
+
+QString resourcePath(const QString& name);
+QByteArray data(const QString& name);
+
+// The table top "MAGIDA" is held as a JPEG and decoded here with libjpeg.
+QImage image(const QString& name);
+QPixmap pixmap(const QString& name);
+
+QIcon programIcon();
+
+QImage toImage(const RgbImage& picture);
+
+}  // namespace pictures
