@@ -94,6 +94,17 @@ Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool 
     return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildAnswer) : Choice{};
 }
 
+void ShowDeclaration(TableModel& table, Declaration declaration, int namedSuit) {
+    const auto suitIndex = static_cast<std::size_t>(namedSuit);
+    if (declaration == Declaration::WaiRos) {
+        table.SetCaption(el::kKNije, kWaiRosCaptions[suitIndex]);
+        table.Show(el::kKNije);
+    } else {
+        table.SetCaption(el::kKVishi, "viSi " + std::string(kSuitWords[suitIndex]));
+        table.Show(el::kKVishi);
+    }
+}
+
 // The decision log's view of a hand: "suit;rank | " for every slot.
 std::string HandText(const PerSlot<CardRecord>& cards, int n) {
     std::string text;
@@ -140,17 +151,10 @@ void Game::ChooseComputerCard(int seat, bool leading) {
             namedSuit = random_.Random(5);
         while (namedSuit == 0);
         s.ledSuit = namedSuit;
-        const auto suitIndex = static_cast<std::size_t>(namedSuit);
-        if (choice.declaration == Declaration::WaiRos) {
-            s.waiRosDeclared = true;
-            table.SetCaption(el::kKNije, kWaiRosCaptions[suitIndex]);
-            table.Show(el::kKNije);
-        } else {
-            s.viSiDeclared = true;
-            table.SetCaption(el::kKVishi, "viSi " + std::string(kSuitWords[suitIndex]));
-            table.Show(el::kKVishi);
-        }
+        s.viSiDeclared = choice.declaration == Declaration::ViSi;
+        s.waiRosDeclared = choice.declaration == Declaration::WaiRos;
         s.wildLedByComputer = true;
+        ShowDeclaration(table, choice.declaration, namedSuit);
     }
     if (choice.playedLow) {
         table.SetCaption(el::kUnder, "qveSidan Seudo");
