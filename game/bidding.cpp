@@ -154,9 +154,10 @@ void Game::OKClick() {
     table.Hide(el::kOK);
     table.SetCaption(el::kMU, bids.items[static_cast<std::size_t>(bid)]);
     table.Show(el::kMU);
-    // The last bid lets the first trick start. The hand stays covered until the trick does: were
-    // it uncovered now, a quick click would put the human's card down before the leader's.
-    if (state.dealer == kHumanSeat) state.trickStage = 1;
+    if (state.dealer == kHumanSeat) {
+        state.trickStage = 1;
+        SetHumanHandEnabled(true);
+    }
     state.humanBid = bid;
     RecordBid(*this, kHumanSeat);
     table.SendToBack(el::kNoclick);

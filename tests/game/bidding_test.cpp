@@ -156,7 +156,7 @@ TEST_F(BiddingRound, HumanDealerMayNotMakeTheBidsAddUp) {
     EXPECT_EQ(game.table.Caption(el::kMU), "2");
     EXPECT_EQ(game.state.humanBid, 2);
     EXPECT_EQ(game.state.trickStage, 1);
-    EXPECT_TRUE(game.table.Visible(el::kKl));  // until the first trick starts
+    EXPECT_FALSE(game.table.Visible(el::kKl));
     EXPECT_TRUE(game.table.InFront(el::kB, el::kNoclick));
     EXPECT_EQ(SheetBid(4), "2");
     EXPECT_EQ(observer.log,
