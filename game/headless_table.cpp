@@ -1,5 +1,7 @@
 #include "headless_table.h"
 
+#include <algorithm>
+
 namespace zavkari {
 
 namespace {
@@ -7,22 +9,24 @@ constexpr std::int64_t kTickMs = 1000;
 }
 
 void HeadlessTable::TimerChanged(TimerId id, bool enabled) {
-    due_[static_cast<std::size_t>(id)] = enabled ? now_ + kTickMs : -1;
+    std::erase_if(enabled_, [id](const Scheduled& s) { return s.id == id; });
+    if (enabled) enabled_.push_back({id, now_ + kTickMs});
 }
 
 TimerId HeadlessTable::NextTimer() const {
-    TimerId next = -1;
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        const std::int64_t due = due_[static_cast<std::size_t>(id)];
-        if (due >= 0 && (next < 0 || due < due_[static_cast<std::size_t>(next)])) next = id;
+    const Scheduled* next = nullptr;
+    for (const Scheduled& s : enabled_) {
+        if (!next || s.due < next->due || (s.due == next->due && s.id < next->id)) next = &s;
     }
-    return next;
+    return next ? next->id : -1;
 }
 
 void HeadlessTable::AdvanceTo(TimerId id) {
-    std::int64_t& due = due_[static_cast<std::size_t>(id)];
-    if (due > now_) now_ = due;
-    due = now_ + kTickMs;
+    for (Scheduled& s : enabled_) {
+        if (s.id != id) continue;
+        now_ = std::max(now_, s.due);
+        s.due = now_ + kTickMs;
+    }
 }
 
 }  // namespace zavkari

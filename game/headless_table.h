@@ -3,8 +3,8 @@
 // so a whole match runs in a moment and always the same way for the same seed.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "table_model.h"
 
@@ -22,14 +22,13 @@ class HeadlessTable : public TableView {
     void AdvanceTo(TimerId id);
 
   private:
-    std::int64_t now_ = 0;
-    std::array<std::int64_t, timer::kCount> due_ = Disabled();
+    struct Scheduled {
+        TimerId id;
+        std::int64_t due;
+    };
 
-    static std::array<std::int64_t, timer::kCount> Disabled() {
-        std::array<std::int64_t, timer::kCount> due{};
-        due.fill(-1);
-        return due;
-    }
+    std::int64_t now_ = 0;
+    std::vector<Scheduled> enabled_;  // only a handful of timers run at once
 };
 
 }  // namespace zavkari

@@ -6,8 +6,7 @@ namespace zavkari {
 
 TableModel::TableModel(TableView& view) : view_(view) {}
 
-void TableModel::Show(Element e, bool visible) {
-    if (elements_[e].visible == visible) return;
+void TableModel::SetVisible(Element e, bool visible) {
     elements_[e].visible = visible;
     Changed(e);
 }
@@ -18,8 +17,7 @@ void TableModel::SetEnabled(Element e, bool enabled) {
     Changed(e);
 }
 
-void TableModel::SetCaption(Element e, std::string_view caption) {
-    if (elements_[e].caption == caption) return;
+void TableModel::ChangeCaption(Element e, std::string_view caption) {
     elements_[e].caption.assign(caption);
     Changed(e);
 }
@@ -30,9 +28,8 @@ void TableModel::SetColour(Element e, FontColour colour) {
     Changed(e);
 }
 
-void TableModel::Move(Element e, int left, int top) {
+void TableModel::MoveTo(Element e, int left, int top) {
     ElementState& s = elements_[e];
-    if (s.left == left && s.top == top) return;
     s.left = left;
     s.top = top;
     Changed(e);

@@ -68,13 +68,19 @@ class TableModel {
     // True when `a` lies in front of `b`.
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
-    void Show(Element e, bool visible = true);
+    void Show(Element e, bool visible = true) {
+        if (elements_[e].visible != visible) SetVisible(e, visible);
+    }
     void Hide(Element e) { Show(e, false); }
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
-    void SetCaption(Element e, std::string_view caption);
+    void SetCaption(Element e, std::string_view caption) {
+        if (elements_[e].caption != caption) ChangeCaption(e, caption);
+    }
     void SetColour(Element e, FontColour colour);
-    void Move(Element e, int left, int top);
+    void Move(Element e, int left, int top) {
+        if (elements_[e].left != left || elements_[e].top != top) MoveTo(e, left, top);
+    }
     void SetGeometry(Element e, int left, int top, int width, int height);
     void BringToFront(Element e);
     void SendToBack(Element e);
@@ -93,6 +99,9 @@ class TableModel {
 
   private:
     static int GroupIndex(Element e);
+    void SetVisible(Element e, bool visible);
+    void ChangeCaption(Element e, std::string_view caption);
+    void MoveTo(Element e, int left, int top);
     void Changed(Element e) { view_.ElementChanged(e); }
 
     TableView& view_;

@@ -6,8 +6,8 @@
 namespace zavkari {
 namespace {
 
-std::vector<CardId> HandCards(const GameState& s) {
-    std::vector<CardId> cards;
+HumanPlayer::Cards HandCards(const GameState& s) {
+    HumanPlayer::Cards cards;
     for (int slot = 1; slot <= s.dealSize; ++slot) {
         if (!s.humanHand[slot].empty()) cards.push_back(s.humanHand[slot]);
     }
@@ -90,15 +90,15 @@ bool HumanPlayer::Bid(Game& game) {
     return true;
 }
 
-std::vector<CardId> HumanPlayer::PlayableCards(Game& game) const {
-    std::vector<CardId> cards = HandCards(game.state);
+HumanPlayer::Cards HumanPlayer::PlayableCards(Game& game) const {
+    Cards cards = HandCards(game.state);
     if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
     // Keep the cards the renege test lets through; the test only records, so try each card and
     // put the record back.
     GameState& s = game.state;
     const bool pending = s.renegePending;
     const int code = s.renegeCode;
-    std::vector<CardId> legal;
+    Cards legal;
     for (const CardId& c : cards) {
         s.renegePending = false;
         if (!IsWildCard(c.suit, c.rank)) game.CheckRenege(s.Card(c.suit, c.rank));
@@ -119,8 +119,8 @@ bool HumanPlayer::Play(Game& game) {
         game.nijeClick(Pick(4));
         return true;
     }
-    if (game.table.Visible(el::kKl) || s.humanHasPlayed) return false;
-    const std::vector<CardId> cards = PlayableCards(game);
+    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
+    const Cards cards = PlayableCards(game);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
     bool high = Pick(2) == 0;
