@@ -40,7 +40,10 @@ const StandIn* standInFor(const QString& name) {
 QString installedFamily(const QString& name) {
     const StandIn* standIn = standInFor(name);
     const StandIn& chosen = standIn != nullptr ? *standIn : standIns()[2];
-    const QStringList installed = QFontDatabase::families();
+    // A face installed by more than one foundry is listed as "Family [Foundry]".
+    QStringList installed;
+    for (const QString& listed : QFontDatabase::families())
+        installed << listed.section(QStringLiteral(" ["), 0, 0);
     for (const QString& family : chosen.families)
         if (installed.contains(family, Qt::CaseInsensitive)) return family;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

@@ -9,25 +9,22 @@ QPointF polar(qreal radius, qreal degrees) {
     return {radius * qCos(angle), radius * qSin(angle)};
 }
 
-// One arm: a blade that leaves the hub and sweeps round into a rounded hook.
+// One arm: a crescent that leaves the hub and curls round, thick in the middle, fine at the tips.
 QPainterPath arm(qreal at) {
-    QPainterPath blade;
-    blade.moveTo(polar(0.1, at));
-    blade.cubicTo(polar(0.3, at - 5), polar(0.48, at + 25), polar(0.47, at + 62));
-    blade.cubicTo(polar(0.45, at + 78), polar(0.33, at + 82), polar(0.3, at + 70));
-    blade.cubicTo(polar(0.34, at + 40), polar(0.22, at + 30), polar(0.1, at + 40));
-    blade.closeSubpath();
-    return blade;
+    QPainterPath outer;
+    outer.addEllipse(polar(0.25, at), 0.25, 0.25);
+    QPainterPath bite;
+    bite.addEllipse(polar(0.25, at) + polar(0.085, at + 90), 0.225, 0.225);
+    return outer.subtracted(bite);
 }
 
 }  // namespace
 
 QPainterPath borjgaliShape(int arms) {
     QPainterPath sun;
-    sun.addEllipse(QPointF(0, 0), 0.13, 0.13);
     for (int i = 0; i < arms; ++i)
         sun = sun.united(arm(360.0 * i / arms));
-    QPainterPath eye;
-    eye.addEllipse(QPointF(0, 0), 0.055, 0.055);
-    return sun.subtracted(eye);
+    QPainterPath hub;
+    hub.addEllipse(QPointF(0, 0), 0.07, 0.07);
+    return sun.united(hub);
 }

@@ -40,15 +40,18 @@ QPen inkPen(qreal width = 1.0) {
     return QPen(ink, width, Qt::SolidLine, Qt::RoundCap);
 }
 
+// Shoulders and robe fill the frame's width down to the waist, where the other half begins.
 void drawRobe(QPainter& p, const Palette& colours) {
     QPainterPath robe;
-    robe.moveTo(6, halfH);
-    robe.cubicTo(7, 64, 12, 55, 28, 52);
-    robe.lineTo(60, 52);
-    robe.cubicTo(76, 55, 81, 64, 82, halfH);
+    robe.moveTo(0, halfH);
+    robe.lineTo(0, 66);
+    robe.cubicTo(4, 57, 16, 52, 30, 50);
+    robe.lineTo(58, 50);
+    robe.cubicTo(72, 52, 84, 57, 88, 66);
+    robe.lineTo(88, halfH);
     robe.closeSubpath();
     QLinearGradient shade(0, 50, 0, halfH);
-    shade.setColorAt(0, colours.robe.lighter(125));
+    shade.setColorAt(0, colours.robe.lighter(130));
     shade.setColorAt(1, colours.robe);
     p.setPen(inkPen());
     p.setBrush(shade);
@@ -62,17 +65,27 @@ void drawRobe(QPainter& p, const Palette& colours) {
     for (qreal y = 59; y < halfH; y += 7)
         p.drawEllipse(QPointF(44, y), 2.2, 2.2);
     QPainterPath collar;
-    collar.moveTo(26, 52.5);
-    collar.quadTo(44, 62, 62, 52.5);
-    collar.lineTo(58, 49);
-    collar.quadTo(44, 56, 30, 49);
+    collar.moveTo(26, 51);
+    collar.quadTo(44, 63, 62, 51);
+    collar.lineTo(58, 48.5);
+    collar.quadTo(44, 56, 30, 48.5);
     collar.closeSubpath();
     p.setPen(inkPen(0.8));
     p.drawPath(collar);
-    // Shoulder patterns in the trim colour.
-    p.setPen(QPen(colours.trim, 2));
-    p.drawArc(QRectF(12, 58, 16, 12), 20 * 16, 140 * 16);
-    p.drawArc(QRectF(60, 58, 16, 12), 20 * 16, 140 * 16);
+    // Sleeves in the trim colour, with gold cuffs.
+    p.setPen(QPen(colours.trim, 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(22, 58), QPointF(15, 71));
+    p.drawLine(QPointF(66, 58), QPointF(72, 71));
+    p.setPen(QPen(gold, 2.5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(11.5, 72), QPointF(18.5, 74));
+    p.drawLine(QPointF(68.5, 74), QPointF(75.5, 72));
+}
+
+void drawHands(QPainter& p) {
+    p.setPen(inkPen(0.7));
+    p.setBrush(skin);
+    p.drawEllipse(QPointF(15, 76.5), 3.2, 3);
+    p.drawEllipse(QPointF(72, 76.5), 3.2, 3);
 }
 
 void drawHead(QPainter& p) {
@@ -130,7 +143,7 @@ void drawKing(QPainter& p, const Palette& colours) {
     p.drawEllipse(QPointF(51, 20.5), 1.6, 1.6);
     // Sceptre in the right hand.
     p.setPen(QPen(goldDark, 2.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(70, halfH - 4), QPointF(74, 24));
+    p.drawLine(QPointF(72, 77), QPointF(74, 24));
     p.setPen(inkPen(0.8));
     p.setBrush(gold);
     p.drawEllipse(QPointF(74.3, 21), 4, 4);
@@ -170,10 +183,10 @@ void drawQueen(QPainter& p, const Palette& colours) {
         p.drawEllipse(pearl, 1.1, 1.1);
     // A rose held in the left hand.
     p.setPen(QPen(QColor(40, 110, 50), 1.6));
-    p.drawLine(QPointF(17, halfH - 6), QPointF(15, 40));
+    p.drawLine(QPointF(15, 75), QPointF(15, 42));
     p.setBrush(QColor(40, 130, 60));
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(19, 52), 3.5, 1.8);
+    p.drawEllipse(QPointF(18.5, 52), 3.5, 1.8);
     p.setPen(inkPen(0.7));
     p.setBrush(colours.trim == royalBlue ? QColor(210, 30, 60) : QColor(230, 90, 110));
     p.drawEllipse(QPointF(15, 37), 5.5, 5.5);
@@ -206,7 +219,7 @@ void drawJack(QPainter& p, const Palette& colours) {
     p.drawPath(feather);
     // A halberd in the left hand.
     p.setPen(QPen(QColor(120, 75, 35), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(15, halfH - 4), QPointF(15, 16));
+    p.drawLine(QPointF(15, 77), QPointF(15, 16));
     QPainterPath blade;
     blade.moveTo(15, 6);
     blade.lineTo(18, 16);
@@ -230,6 +243,7 @@ void drawHalf(QPainter& p, Suit suit, Rank rank) {
         drawQueen(p, colours);
     else
         drawJack(p, colours);
+    drawHands(p);
 }
 
 }  // namespace

@@ -35,16 +35,17 @@ QImage paintProgramIcon(int size) {
         drawIconCard(p, 0, Qt::white, Suit::guli, true);
         return icon;
     }
-    p.translate(0, 0.08);
+    p.translate(0, 0.16);
     const auto fanned = [&p](qreal angle, QColor field, Suit suit, bool showSuit) {
         p.save();
         p.rotate(angle);
-        p.translate(0, -0.1);
+        p.translate(0, -0.2);
         drawIconCard(p, 0, field, suit, showSuit);
         p.restore();
     };
-    fanned(-24, QColor(160, 24, 44), Suit::guli, false);
+    p.scale(0.9, 0.9);
+    fanned(-30, QColor(160, 24, 44), Suit::guli, false);
     fanned(0, Qt::white, Suit::yvavi, true);
-    fanned(24, Qt::white, Suit::guli, true);
+    fanned(30, Qt::white, Suit::guli, true);
     return icon;
 }

@@ -13,10 +13,10 @@ namespace {
 
 constexpr QSize clipSize{500, 339};
 constexpr int frameCount = 56;
-constexpr QSizeF cardSize{74, 100};
+constexpr QSizeF cardSize{82, 111};
 const QPointF deckAt(250, 262);
-const QPointF fanPivot(250, 270);
-constexpr qreal fanRadius = 150;
+const QPointF fanPivot(250, 262);
+constexpr qreal fanRadius = 175;
 
 struct Dealt {
     Suit suit;
@@ -110,7 +110,7 @@ AviClip makeSplashClip() {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
 
         const int dealt = qBound(0, (frame - 2) / 4 + 1, static_cast<int>(fanCards.size()));
-        const qreal deckLeaves = ease((frame - 33) / 6.0);
+        const qreal deckLeaves = ease((frame - 30) / 5.0);
         if (deckLeaves < 1) {
             p.setOpacity(1 - deckLeaves);
             drawDeck(p, back, 10 - dealt, deckLeaves * 40);
@@ -118,13 +118,13 @@ AviClip makeSplashClip() {
         }
         for (int i = 0; i < dealt; ++i) {
             const qreal t = ease((frame - 2 - i * 4) / 9.0);
-            const qreal angle = (i - 3) * 13.0;
+            const qreal angle = (i - 3) * 14.0;
             const QPointF target = fanPivot + QPointF(fanRadius * qSin(qDegreesToRadians(angle)),
                                                       -fanRadius * qCos(qDegreesToRadians(angle)));
             const QPointF at = deckAt + (target - deckAt) * t;
             drawCard(p, faces[i], back, at, angle * t, t);
         }
-        drawTitle(p, ease((frame - 34) / 12.0), ease((frame - 44) / 8.0));
+        drawTitle(p, ease((frame - 35) / 11.0), ease((frame - 45) / 7.0));
         clip.frames.push_back(toRgbFrame(picture));
     }
     return clip;

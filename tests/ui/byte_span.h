@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+#include <span>
+
+inline std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()),
+            static_cast<std::size_t>(data.size())};
+}
