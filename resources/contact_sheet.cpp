@@ -112,7 +112,39 @@ QImage withoutWhite(const QImage& sheet) {
     return keyed;
 }
 
+QImage scaled(const QString& name, QSize size) {
+    return pictures::image(name).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Roughly how a 1280 x 1024 table looks in the middle of a deal.
+QImage tableScene() {
+    const QSize card(89, 121);
+    QImage scene(1280, 1024, QImage::Format_RGB32);
+    QPainter p(&scene);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(scene.rect(), pictures::image("FONI"));
+    p.drawImage(QRect(180, 219, 621, 598), pictures::image("M2"));
+    p.fillRect(QRect(980, 0, 300, 870), QColor(128, 64, 0));
+    p.drawImage(QRect(998, 156, 275, 553), withoutWhite(pictures::image("CXRILI")));
+    const QStringList hand{"A7", "AK", "G10", "GD", "J1", "JV", "Y9", "YT", "J2"};
+    for (int i = 0; i < hand.size(); ++i)
+        p.drawImage(QPoint(130 + i * 50, 880), scaled(hand[i], card));
+    for (int i = 0; i < 9; ++i) {
+        p.drawImage(QPoint(250 + i * 35, 30), scaled("BACK", card));
+        p.drawImage(QPoint(30, 170 + i * 50), scaled("BACK", card));
+        p.drawImage(QPoint(860, 170 + i * 50), scaled("BACK", card));
+    }
+    const std::pair<QPoint, QString> trick[] = {
+        {{381, 451}, "GT"}, {{445, 363}, "G8"}, {{510, 451}, "AV"}, {{445, 540}, "GK"}};
+    for (const auto& [at, name] : trick)
+        p.drawImage(at, scaled(name, card));
+    return scene;
+}
+
 void drawEverything(Sheet& sheet, bool& complete) {
+    sheet.heading("At the table, 1280 x 1024");
+    sheet.picture(tableScene(), QSize(1280, 1024));
+
     const auto must = [&complete](const QImage& image, const QString& name) {
         if (image.isNull()) {
             std::fprintf(stderr, "missing picture %s\n", qPrintable(name));

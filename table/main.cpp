@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "pictures.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(pictures::programIcon());
     QLabel window(QStringLiteral("Zavkari"));
     window.setWindowTitle(QStringLiteral("Zavkari "));
     window.resize(640, 480);

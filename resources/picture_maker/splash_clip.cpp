@@ -118,7 +118,7 @@ AviClip makeSplashClip() {
         }
         for (int i = 0; i < dealt; ++i) {
             const qreal t = ease((frame - 2 - i * 4) / 9.0);
-            const qreal angle = (i - 3) * 14.0;
+            const qreal angle = (i - 3) * 16.0;
             const QPointF target = fanPivot + QPointF(fanRadius * qSin(qDegreesToRadians(angle)),
                                                       -fanRadius * qCos(qDegreesToRadians(angle)));
             const QPointF at = deckAt + (target - deckAt) * t;

@@ -16,7 +16,7 @@ QImage woodTexture(QSize size, QColor base, qreal phase) {
             const qreal wave = y * 0.55 + 7 * qSin(x * 0.011 + phase + qSin(y * 0.031) * 1.7) +
                                2 * qSin(x * 0.083 + y * 0.02);
             const qreal ring = 0.5 + 0.5 * qSin(wave * 0.9);
-            const qreal light = 0.78 + 0.22 * ring * ring + 0.05 * qSin(x * 0.4 + y * 1.3);
+            const qreal light = 0.84 + 0.16 * ring * ring + 0.05 * qSin(x * 0.4 + y * 1.3);
             line[x] = qRgb(qMin(255, static_cast<int>(base.red() * light)),
                            qMin(255, static_cast<int>(base.green() * light)),
                            qMin(255, static_cast<int>(base.blue() * light)));
