@@ -1,7 +1,5 @@
 #include "match_runner.h"
 
-#include "headless_table.h"
-
 namespace zavkari {
 namespace {
 
@@ -11,19 +9,35 @@ constexpr int kStallSteps = 50'000;
 
 }  // namespace
 
-MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)>& attach) {
-    HeadlessTable table;
-    ClockSeededRandom random(config.seed, [&table] { return table.Now(); });
-    Game game(table, random);
+MatchDriver::MatchDriver(const MatchConfig& config)
+    : random_(config.seed, [this] { return table.Now(); }),
+      game(table, random_),
+      human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1) {
     game.options.penaltySlider = config.penaltySlider;
-    if (attach) attach(game);
-    HumanPlayer human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1);
+}
 
+void MatchDriver::Open(std::string_view name) {
     game.LoadIdle();
     game.bbbClick();
     game.saxeliClick();
-    game.saxeliChange(config.name);
+    game.saxeliChange(name);
     game.BitBtn1Click();
+}
+
+bool MatchDriver::Step() {
+    if (human.Act(game)) return true;
+    const TimerId next = table.NextTimer();
+    if (next < 0) return false;
+    table.AdvanceTo(next);
+    game.Tick(next);
+    return true;
+}
+
+MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)>& attach) {
+    MatchDriver driver(config);
+    const Game& game = driver.game;
+    if (attach) attach(driver.game);
+    driver.Open(config.name);
 
     // The deal counters move on exactly once per deal, at its end.
     const auto position = [&game] {
@@ -32,23 +46,15 @@ MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)
     };
     MatchResult result;
     int lastPosition = position();
-    for (int idle = 0; idle < kStallSteps; ++idle) {
-        if (game.state.matchOver && !game.timers.Enabled(timer::kBoloj)) {
-            result.finished = true;
-            break;
-        }
-        if (!human.Act(game)) {
-            const TimerId next = table.NextTimer();
-            if (next < 0) break;  // nothing can happen any more
-            table.AdvanceTo(next);
-            game.Tick(next);
-        }
+    for (int idle = 0; idle < kStallSteps && !driver.Finished(); ++idle) {
+        if (!driver.Step()) break;  // nothing can happen any more
         if (position() != lastPosition) {
             lastPosition = position();
             ++result.deals;
             idle = 0;
         }
     }
+    result.finished = driver.Finished();
     for (int column = 1; column <= 4; ++column) {
         result.totals[static_cast<std::size_t>(column - 1)] =
             game.table.Caption(el::TotalCell(column, 4));

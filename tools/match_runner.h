@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game.h"
+#include "headless_table.h"
 #include "human_player.h"
 
 namespace zavkari {
@@ -23,6 +24,30 @@ struct MatchResult {
     bool finished = false;  // the match reached its end: 24 deals scored and pool 4 totalled
     int deals = 0;          // deals scored
     std::array<std::string, 4> totals;  // the running totals of columns 1..4 as shown at the end
+};
+
+// One match on a headless table, driven a step at a time: a move of the human seat when the table
+// offers one, otherwise the tick of the timer that comes next.
+class MatchDriver {
+    // The table and the random source come first: the game is built on them.
+  public:
+    HeadlessTable table;
+
+  private:
+    ClockSeededRandom random_;
+
+  public:
+    explicit MatchDriver(const MatchConfig& config);
+
+    Game game;
+    HumanPlayer human;
+
+    // Opens the match as a player does: the menu's "dawyeba", a name, "ok".
+    void Open(std::string_view name);
+    // One step; false when nothing can happen any more.
+    bool Step();
+    // The 24th deal is scored and the last pool totalled.
+    bool Finished() const { return game.state.matchOver && !game.timers.Enabled(timer::kBoloj); }
 };
 
 // Plays one match. `attach`, when given, is called with the new game before anything happens, so

@@ -1,0 +1,99 @@
+// The trick sequencer seen from the table: who plays when, and when the human's cards can be
+// clicked.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "match_runner.h"
+
+namespace zavkari {
+namespace {
+
+class PlayLog final : public MatchObserver {
+  public:
+    std::vector<int> seats;
+    void OnPlay(int, int seat, CardId, int, Declaration, int) override { seats.push_back(seat); }
+};
+
+struct SequencerTest : ::testing::Test {
+    SequencerTest() : driver(Config()) {
+        driver.game.observer = &log;
+        driver.Open("gio");
+    }
+    static MatchConfig Config() {
+        MatchConfig config;
+        config.seed = 17;
+        config.policy = HumanPolicy::Legal;
+        return config;
+    }
+    // Ticks timers (without the human) until the human's card is awaited.
+    void UntilHumansTurn() {
+        for (int steps = 0; steps < 10'000 && !driver.game.AwaitingHumanCard(); ++steps) {
+            if (driver.human.Act(driver.game)) continue;  // a bid or a declaration
+            const TimerId next = driver.table.NextTimer();
+            ASSERT_GE(next, 0);
+            driver.table.AdvanceTo(next);
+            driver.game.Tick(next);
+        }
+        ASSERT_TRUE(driver.game.AwaitingHumanCard());
+    }
+    MatchDriver driver;
+    PlayLog log;
+};
+
+TEST_F(SequencerTest, ComputersBeforeTheHumanPlayInsideTheStartOfTheTrick) {
+    // Walk through the first 40 tricks; each time the human is awaited, the seats that already
+    // played are exactly those before the human in the trick's order.
+    for (int tricks = 0; tricks < 40; ++tricks) {
+        log.seats.clear();
+        UntilHumansTurn();
+        Game& game = driver.game;
+        const int order = game.CurrentOrder();
+        std::vector<int> before;
+        for (int seat = LeaderOf(order); seat != kHumanSeat; seat = NextSeat(seat))
+            before.push_back(seat);
+        EXPECT_EQ(log.seats, before) << "order " << order;
+        EXPECT_TRUE(game.timers.Enabled(timer::Play(order)));
+        EXPECT_FALSE(game.table.Visible(el::kKl));
+        if (order == 4) {
+            // The human plays last and answers as in an undeclared trick.
+            EXPECT_FALSE(game.state.viSiDeclared);
+            EXPECT_FALSE(game.state.waiRosDeclared);
+        }
+
+        ASSERT_TRUE(driver.human.Act(game));  // the human's card (and suit, for a wild lead)
+        if (!game.state.humanHasPlayed) {
+            ASSERT_TRUE(driver.human.Act(game));
+        }
+        ASSERT_TRUE(game.state.humanHasPlayed);
+        EXPECT_FALSE(game.AwaitingHumanCard());
+        EXPECT_TRUE(game.table.Visible(el::kKl));
+
+        // A further click on any card still in the hand is ignored until the next trick starts.
+        for (int slot = 1; slot <= game.state.dealSize; ++slot) {
+            const CardId c = game.state.humanHand[slot];
+            if (c.empty()) continue;
+            game.CardClick(el::Face(c.suit, c.rank), false);
+            EXPECT_EQ(game.state.humanHand[slot], c);
+        }
+        // The play timer finishes the trick: the seats after the human play there, none twice.
+        const TimerId play = timer::Play(order);
+        driver.table.AdvanceTo(play);
+        game.Tick(play);
+        EXPECT_EQ(log.seats.size(), 4u);
+        EXPECT_TRUE(game.state.trickClosed);
+        EXPECT_FALSE(game.timers.Enabled(play));
+    }
+}
+
+TEST_F(SequencerTest, OneCardDealEndsAsSoonAsItsTrickIsResolved) {
+    Game& game = driver.game;
+    ASSERT_EQ(game.state.dealSize, 1);
+    UntilHumansTurn();
+    EXPECT_EQ(game.state.trickStage, 0);  // `_1` hands over at once
+    EXPECT_FALSE(game.timers.Enabled(timer::Trick(1, 1)));
+    EXPECT_EQ(game.state.nextTrickToStart, 1);
+}
+
+}  // namespace
+}  // namespace zavkari
