@@ -6,7 +6,11 @@ namespace zavkari {
 namespace {
 
 std::string Card(CardId c) {
-    return "[" + std::to_string(c.suit) + "," + std::to_string(c.rank) + "]";
+    std::string text = "[";
+    text += std::to_string(c.suit);
+    text += ',';
+    text += std::to_string(c.rank);
+    return text += ']';
 }
 
 std::string Card(const CardRecord& c) {
