@@ -62,7 +62,8 @@ bool save(const Picture& picture, const QString& path) {
     }
     const QImage& image = std::get<QImage>(picture);
     if (path.endsWith(".jpg")) return image.save(path, "JPG", 92);
-    return image.save(path, "PNG", 1);
+    // Qt's PNG quality 80 is zlib's fastest level; the resource compiler packs the data anyway.
+    return image.save(path, "PNG", 80);
 }
 
 }  // namespace
