@@ -1,6 +1,7 @@
 #include "headless_table.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zavkari {
 
@@ -9,24 +10,30 @@ constexpr std::int64_t kTickMs = 1000;
 }
 
 void HeadlessTable::TimerChanged(TimerId id, bool enabled) {
-    std::erase_if(enabled_, [id](const Scheduled& s) { return s.id == id; });
-    if (enabled) enabled_.push_back({id, now_ + kTickMs});
+    const std::uint64_t bit = std::uint64_t{1} << id;
+    if (enabled) {
+        running_ |= bit;
+        due_[static_cast<std::size_t>(id)] = now_ + kTickMs;
+    } else {
+        running_ &= ~bit;
+    }
 }
 
 TimerId HeadlessTable::NextTimer() const {
-    const Scheduled* next = nullptr;
-    for (const Scheduled& s : enabled_) {
-        if (!next || s.due < next->due || (s.due == next->due && s.id < next->id)) next = &s;
+    TimerId next = -1;
+    for (std::uint64_t rest = running_; rest != 0; rest &= rest - 1) {
+        const TimerId id = std::countr_zero(rest);
+        if (next < 0 || due_[static_cast<std::size_t>(id)] < due_[static_cast<std::size_t>(next)]) {
+            next = id;
+        }
     }
-    return next ? next->id : -1;
+    return next;
 }
 
 void HeadlessTable::AdvanceTo(TimerId id) {
-    for (Scheduled& s : enabled_) {
-        if (s.id != id) continue;
-        now_ = std::max(now_, s.due);
-        s.due = now_ + kTickMs;
-    }
+    std::int64_t& due = due_[static_cast<std::size_t>(id)];
+    now_ = std::max(now_, due);
+    due = now_ + kTickMs;
 }
 
 }  // namespace zavkari

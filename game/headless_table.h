@@ -3,8 +3,8 @@
 // so a whole match runs in a moment and always the same way for the same seed.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "table_model.h"
 
@@ -22,13 +22,11 @@ class HeadlessTable : public TableView {
     void AdvanceTo(TimerId id);
 
   private:
-    struct Scheduled {
-        TimerId id;
-        std::int64_t due;
-    };
+    static_assert(timer::kCount <= 64, "the running timers are kept as bits of one word");
 
     std::int64_t now_ = 0;
-    std::vector<Scheduled> enabled_;  // only a handful of timers run at once
+    std::uint64_t running_ = 0;  // bit `id` set while timer `id` is enabled
+    std::array<std::int64_t, timer::kCount> due_{};
 };
 
 }  // namespace zavkari

@@ -16,17 +16,20 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 }  // namespace
 
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed, Clock clockMs)
-    : seed_(seed), clockMs_(std::move(clockMs)), state_(seed) {}
+    : seed_(seed), clockMs_(std::move(clockMs)), state_(seed | 1) {}
 
 int ClockSeededRandom::Random(int n) {
-    if (n <= 1) return 0;
-    const std::uint64_t r = SplitMix(state_) >> 32;
-    return static_cast<int>((r * static_cast<std::uint64_t>(n)) >> 32);
+    // Marsaglia's xorshift64: quick, and plenty for dealing cards; the seed mixing above keeps
+    // its state away from zero.
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 7;
+    state_ ^= state_ << 17;
+    return static_cast<int>(((state_ >> 32) * static_cast<std::uint64_t>(n < 1 ? 1 : n)) >> 32);
 }
 
 void ClockSeededRandom::Reseed() {
     std::uint64_t mix = seed_ * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(clockMs_());
-    state_ = SplitMix(mix);
+    state_ = SplitMix(mix) | 1;
 }
 
 std::int64_t ClockSeededRandom::TimeOfDayMs() {
