@@ -37,20 +37,22 @@ void Game::ResetDeck() {
 }
 
 CardId Game::DrawCard() {
-    random_.Reseed();
     // The rules never draw from an empty deck; should it happen, the draw gives an empty slot
-    // rather than searching forever.
-    if (DeckExhausted(state)) return kEmptySlot;
+    // rather than searching forever. Looking is only worth it after many candidates were dealt.
+    constexpr int kCandidatesBeforeLooking = 1000;
+    random_.Reseed();
     int suit = 0;
     int rank = 0;
-    do {
+    for (int candidates = 1;; ++candidates) {
         do
             suit = random_.Random(5);
         while (suit == 0);
         do
             rank = random_.Random(10);
         while (rank == 0);
-    } while (state.Card(suit, rank).dealt);
+        if (!state.Card(suit, rank).dealt) break;
+        if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state)) return kEmptySlot;
+    }
     state.Card(suit, rank).dealt = true;
     state.drawnCard = {suit, rank};
     return state.drawnCard;

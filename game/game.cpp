@@ -7,9 +7,8 @@ Game::Game(TableView& view, RandomSource& random) : table(view), timers(view), r
 void Game::Tick(TimerId id) {
     if (id < 0 || id >= timer::kCount || !timers.Enabled(id)) return;
     if (id < timer::kTrickCount) {
-        for (int n = 9;; --n) {
-            if (id >= timer::Trick(n, 1)) return TrickTimerTick(n, id - timer::Trick(n, 1) + 1);
-        }
+        const timer::ChainPlace place = timer::PlaceInChain(id);
+        return TrickTimerTick(place.n, place.k);
     }
     if (id < timer::kTavidan) return PlayTimerTick(id - timer::kTrickCount + 1);
     if (id == timer::kTavidan) return EndOfDeal();

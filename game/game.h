@@ -1,6 +1,7 @@
 // The game: its state, the table it acts on, its timers, and every rule as an operation. The table
-// window owns one Game for the whole run and forwards its clicks and timer ticks here; the tests and
-// the headless match runner drive the same object with a headless table and a seeded random source.
+// window owns one Game for the whole run and forwards its clicks and timer ticks here; the tests
+// and the headless match runner drive the same object with a headless table and a seeded random
+// source.
 //
 // The operations are spread over several files by topic:
 //   dealing.cpp          the deck, the draws, the trump
@@ -30,9 +31,9 @@ enum class Declaration { None, ViSi, WaiRos };
 
 // The settings of the options dialog that the rules read when they need them.
 struct Options {
-    bool autoDeal = true;    // `darigeba`: the next deal starts by itself
-    int penaltySlider = 19;  // `sss`, 4..49
-    int speed = 799;         // the deal-speed track bar, 0..999
+    bool autoDeal = true;     // `darigeba`: the next deal starts by itself
+    int penaltySlider = 19;   // `sss`, 4..49
+    int speed = 799;          // the deal-speed track bar, 0..999
     char decimalPoint = '.';  // the user's decimal separator, for the running totals
 
     int DealPause() const { return 999 - speed; }
@@ -41,7 +42,7 @@ struct Options {
 
 // What happened in a match, for the match runner's trace. Every call has a do-nothing default.
 class MatchObserver {
-public:
+  public:
     virtual ~MatchObserver() = default;
     virtual void OnDraw(int /*seat*/, CardId) {}
     virtual void OnColumns() {}
@@ -61,7 +62,7 @@ public:
 // The timers' enabled flags. Whoever drives the game fires the ticks of enabled timers
 // (Game::Tick); the view hears of every change so that the window can run its clocks.
 class Timers {
-public:
+  public:
     explicit Timers(TableView& view) : view_(view) {}
     bool Enabled(TimerId id) const { return enabled_[id]; }
     void Enable(TimerId id) { Set(id, true); }
@@ -72,13 +73,13 @@ public:
         view_.TimerChanged(id, on);
     }
 
-private:
+  private:
     TableView& view_;
     std::array<bool, timer::kCount> enabled_{};
 };
 
 class Game {
-public:
+  public:
     Game(TableView& view, RandomSource& random);
 
     GameState state;
@@ -128,11 +129,11 @@ public:
     void ChooseComputerCard(int seat, bool leading);
 
     // --- The human's clicks (human_play.cpp) ---
-    void a6Click(Element face);       // left click on a plain card
-    void y6Click(Element face);       // left click on a wild card
+    void a6Click(Element face);         // left click on a plain card
+    void y6Click(Element face);         // left click on a wild card
     void y6ContextPopup(Element face);  // right click on a wild card
-    void vishiClick(int item);        // named suit 0..3 of a wild card led as viSi
-    void nijeClick(int item);         // named suit 0..3 of a wild card led as waiRos
+    void vishiClick(int item);          // named suit 0..3 of a wild card led as viSi
+    void nijeClick(int item);           // named suit 0..3 of a wild card led as waiRos
     // A click on a face image, dispatched by card and button as the window does it.
     void CardClick(Element face, bool rightButton);
     CardRecord DeckRecordOfImage(Element image) const;
@@ -172,8 +173,8 @@ public:
     }
 
     // --- The match (match_flow.cpp) ---
-    void LoadIdle();  // the window's initialisation: the idle state
-    void NextDeal();  // the click of the hidden deal button `Game`
+    void LoadIdle();   // the window's initialisation: the idle state
+    void NextDeal();   // the click of the hidden deal button `Game`
     void EndOfDeal();  // the tick of `tavidan`
     void RotateDealer();
     void bolojTimer();
@@ -183,7 +184,7 @@ public:
     // returns to the idle state, so that a new match can be opened at any moment.
     void AbandonMatch();
 
-private:
+  private:
     void ShowTrumpCaption();
     // Shows the cards of circuits `first`..`last` of a deal of n cards, seat by seat in dealing
     // order, with the deal pause after each card.
@@ -220,8 +221,8 @@ private:
     std::string humanName_;  // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
-    int currentTrick_ = 0;   // number of the trick being played, 1..dealSize
-    int currentOrder_ = 0;   // its order code
+    int currentTrick_ = 0;       // number of the trick being played, 1..dealSize
+    int currentOrder_ = 0;       // its order code
     bool dealUnderWay_ = false;  // between NextDeal and the end of the deal
 };
 

@@ -27,19 +27,19 @@ struct GameState {
     int nextOrder = 0;            // order code of the next trick; 0 at deal start
     int nextTrickToStart = 0;     // number of the next trick to start
 
-    PerSeat<int> sheetColumn{};  // score-sheet column 1..4 of each seat
-    bool trumpChosen = false;    // the human has declared the trump of a nine-card deal
-    bool matchOver = false;      // the last deal has been scored
-    bool trickClosed = false;    // the current trick has been resolved
-    bool trickDone = false;      // a trick has been resolved since the human last played
+    PerSeat<int> sheetColumn{};    // score-sheet column 1..4 of each seat
+    bool trumpChosen = false;      // the human has declared the trump of a nine-card deal
+    bool matchOver = false;        // the last deal has been scored
+    bool trickClosed = false;      // the current trick has been resolved
+    bool trickDone = false;        // a trick has been resolved since the human last played
     bool firstTrickArmed = false;  // the first trick timer of a deal may act
     bool renegePending = false;    // the human reneged in this deal
     int renegeCount = 0;  // deals with a renege (plus premium removals) since the last pool total
     int renegeCode = 0;   // 1..4 the suit held back; 5 a viSi demand not met with the highest card
-    bool sheetActive = false;      // a match is under way (score sheet drawn)
-    int openingOrder = 0;          // copy of dealer at deal start; 0 once the human has led
-    PerSeat<bool> allBidsMade{};   // per seat: every bid of the current pool made so far
-    int dealSize = 0;              // cards per hand in the current deal
+    bool sheetActive = false;     // a match is under way (score sheet drawn)
+    int openingOrder = 0;         // copy of dealer at deal start; 0 once the human has led
+    PerSeat<bool> allBidsMade{};  // per seat: every bid of the current pool made so far
+    int dealSize = 0;             // cards per hand in the current deal
 
     PerComputer<int> computerBid{};
     PerComputer<int> computerTricks{};

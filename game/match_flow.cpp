@@ -18,11 +18,11 @@ std::string RenegeText(int code, int trump) {
     return "strogi  " + std::string(word) + " damalvisTvis, viSi wageSlebaT ";
 }
 
+// The bid list of a deal of n cards: "pasi", then "1" up to n, so that an item's index is its bid.
 void RebuildBidList(TableModel& table, int n, int columns) {
-    std::vector<std::string> items{"pasi"};
-    for (int bid = 1; bid <= n; ++bid)
-        items.push_back(std::to_string(bid));
-    table.SetItems(el::kTkma, std::move(items));
+    static const std::array<std::string, kMaxHand + 1> kItems = {"pasi", "1", "2", "3", "4",
+                                                                 "5",    "6", "7", "8", "9"};
+    table.SetItems(el::kTkma, {kItems.begin(), kItems.begin() + n + 1});
     table.SetColumns(el::kTkma, columns);
 }
 

@@ -2,12 +2,12 @@
 // penalty mark for a missed bid without a trick; a pool total adds the pool's scores, less the
 // premium and renege removals, to each column's running total, shown in hundreds of points.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <functional>
 #include <numeric>
 #include <string>
-#include <vector>
 
 #include "game.h"
 
@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view kPenaltyMark = "I-----I";
 constexpr int kMaxRemovals = 8;
+constexpr int kMaxDealsOfPool = 8;
 
 // The number a label shows; 0 for a label that shows none.
 int NumberOf(std::string_view text) {
@@ -75,14 +76,18 @@ void Game::ScorePool(int pool) {
     GameState& s = state;
     const int penalty = options.PenaltyValue();
 
-    PerSeat<std::vector<int>> values;  // by column, in row order
+    // By column, in row order; a short pool's missing deals count as zeros.
+    PerSeat<std::array<int, kMaxDealsOfPool>> values{};
     PerSeat<int> sums{};
+    const int deals = DealsOfPool(pool);
     for (int column = 1; column <= 4; ++column) {
-        for (int row = FirstRowOfPool(pool), k = 0; k < DealsOfPool(pool); ++row, ++k) {
-            const std::string& cell = table.Caption(el::ScoreCell(column, row));
-            values[column].push_back(cell == kPenaltyMark ? penalty : NumberOf(cell));
+        for (int k = 0; k < deals; ++k) {
+            const std::string& cell =
+                table.Caption(el::ScoreCell(column, FirstRowOfPool(pool) + k));
+            values[column][static_cast<std::size_t>(k)] =
+                cell == kPenaltyMark ? penalty : NumberOf(cell);
         }
-        sums[column] = std::accumulate(values[column].begin(), values[column].end(), 0);
+        sums[column] = std::accumulate(values[column].begin(), values[column].begin() + deals, 0);
     }
     const auto columnOf = [&](int seat) { return std::clamp(s.sheetColumn[seat], 1, 4); };
 
@@ -92,16 +97,14 @@ void Game::ScorePool(int pool) {
     if (premium) {
         for (int seat = 1; seat <= 3; ++seat) {
             if (s.allBidsMade[seat]) continue;
-            const std::vector<int>& own = values[columnOf(seat)];
-            sums[columnOf(seat)] -= *std::max_element(own.begin(), own.end());
+            const std::array<int, kMaxDealsOfPool>& own = values[columnOf(seat)];
+            sums[columnOf(seat)] -= *std::max_element(own.begin(), own.begin() + deals);
         }
         if (!s.allBidsMade[kHumanSeat]) ++s.renegeCount;
     }
 
-    // Each removal takes the human's best remaining score of the pool; a short pool counts its
-    // missing deals as zeros.
-    std::vector<int> human = values[columnOf(kHumanSeat)];
-    human.resize(kMaxRemovals, 0);
+    // Each removal takes the human's best remaining score of the pool.
+    std::array<int, kMaxDealsOfPool> human = values[columnOf(kHumanSeat)];
     std::sort(human.begin(), human.end(), std::greater<>{});
     const int removals = std::clamp(s.renegeCount, 0, kMaxRemovals);
     sums[columnOf(kHumanSeat)] -= std::accumulate(human.begin(), human.begin() + removals, 0);

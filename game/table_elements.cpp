@@ -50,9 +50,8 @@ std::string ElementName(Element e) {
 std::string TimerName(TimerId id) {
     if (id == 0) return "_1";
     if (id < timer::kTrickCount) {
-        for (int n = 2; n <= 9; ++n) {
-            if (id < timer::Trick(n, 1) + n) return Named("_", n, id - timer::Trick(n, 1) + 1);
-        }
+        const timer::ChainPlace place = timer::PlaceInChain(id);
+        return Named("_", place.n, place.k);
     }
     if (id < timer::kTavidan) return Named("ch", id - timer::kTrickCount + 1);
     if (id == timer::kTavidan) return "tavidan";

@@ -115,6 +115,17 @@ constexpr TimerId Trick(int n, int k) {
     return n == 1 ? 0 : (n * (n - 1)) / 2 + k - 1;
 }
 inline constexpr TimerId kTrickCount = 45;
+// Which chain a trick timer belongs to (its deal size n) and which trick k of it it starts.
+struct ChainPlace {
+    int n;
+    int k;
+};
+constexpr ChainPlace PlaceInChain(TimerId id) {
+    int n = 9;
+    while (n > 1 && id < Trick(n, 1))
+        --n;
+    return {n, id - Trick(n, 1) + 1};
+}
 constexpr TimerId Play(int order) {
     return kTrickCount + order - 1;
 }  // ch1..ch4

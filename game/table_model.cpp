@@ -4,10 +4,10 @@
 
 namespace zavkari {
 
-TableModel::TableModel(TableView& view) : view_(view) {}
+TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {}
 
 void TableModel::SetVisible(Element e, bool visible) {
-    elements_[e].visible = visible;
+    visible_[static_cast<std::size_t>(e)] = visible;
     Changed(e);
 }
 

@@ -16,8 +16,9 @@ namespace zavkari {
 
 enum class FontColour { Standard, White, Red, Black };
 
+// Everything about an element but its visibility, which the model keeps apart: the rules ask for
+// it far more often than for anything else.
 struct ElementState {
-    bool visible = false;
     bool enabled = true;  // a disabled control ignores clicks
     std::string caption;
     FontColour colour = FontColour::Standard;
@@ -39,6 +40,8 @@ struct RadioGroup {
 class TableView {
   public:
     virtual ~TableView() = default;
+    // False for a view that shows nothing, so that the model need not report each change.
+    virtual bool WatchesElements() const { return true; }
     virtual void ElementChanged(Element) {}
     virtual void GroupChanged(Element) {}
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
@@ -63,13 +66,13 @@ class TableModel {
     TableView& view() { return view_; }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
-    bool Visible(Element e) const { return elements_[e].visible; }
+    bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
     const std::string& Caption(Element e) const { return elements_[e].caption; }
     // True when `a` lies in front of `b`.
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
     void Show(Element e, bool visible = true) {
-        if (elements_[e].visible != visible) SetVisible(e, visible);
+        if (Visible(e) != visible) SetVisible(e, visible);
     }
     void Hide(Element e) { Show(e, false); }
     void SetEnabled(Element e, bool enabled);
@@ -102,10 +105,14 @@ class TableModel {
     void SetVisible(Element e, bool visible);
     void ChangeCaption(Element e, std::string_view caption);
     void MoveTo(Element e, int left, int top);
-    void Changed(Element e) { view_.ElementChanged(e); }
+    void Changed(Element e) {
+        if (watching_) view_.ElementChanged(e);
+    }
 
     TableView& view_;
+    const bool watching_;
     std::array<ElementState, el::kCount> elements_{};
+    std::array<bool, el::kCount> visible_{};
     std::array<RadioGroup, 4> groups_{};
     int frontZ_ = 0;
     int backZ_ = 0;

@@ -7,7 +7,7 @@
 namespace zavkari {
 
 class Tch {
-public:
+  public:
     int cardCount = 0;
     int choiceSuit = 0;  // 0: nothing chosen yet
     int choiceRank = 0;

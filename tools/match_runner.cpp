@@ -10,7 +10,8 @@ constexpr int kStallSteps = 50'000;
 }  // namespace
 
 MatchDriver::MatchDriver(const MatchConfig& config)
-    : random_(config.seed, [this] { return table.Now(); }),
+    : table(HeadlessTable::Watching::Nothing),
+      random_(config.seed, [this] { return table.Now(); }),
       game(table, random_),
       human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1) {
     game.options.penaltySlider = config.penaltySlider;

@@ -215,7 +215,7 @@ TEST_F(ComputerPlay, PlayedCardLeavesTheHandAndShowsOnTheSpot) {
         EXPECT_EQ(game.table.Visible(el::Back(2, slot)), slot <= 4);
     }
     const ElementState& face = game.table[el::Face(kGuli, kKing)];
-    EXPECT_TRUE(face.visible);
+    EXPECT_TRUE(game.table.Visible(el::Face(kGuli, kKing)));
     EXPECT_EQ(face.left, 300);
     EXPECT_EQ(face.top, 200);
     EXPECT_TRUE(game.table.InFront(el::Face(kGuli, kKing), el::kNoclick));

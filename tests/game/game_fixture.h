@@ -39,7 +39,7 @@ class ShowRecorder : public HeadlessTable {
     std::vector<Element> shown;
 
     void ElementChanged(Element e) override {
-        if (model && (*model)[e].visible) shown.push_back(e);
+        if (model && model->Visible(e)) shown.push_back(e);
     }
 };
 

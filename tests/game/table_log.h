@@ -17,10 +17,10 @@ class LoggingTable : public HeadlessTable {
     std::vector<std::string> log;
 
     void ElementChanged(Element e) override {
-        if (model && (*model)[e].visible && !wasVisible_[static_cast<std::size_t>(e)]) {
+        if (model && model->Visible(e) && !wasVisible_[static_cast<std::size_t>(e)]) {
             log.push_back("show " + ElementName(e));
         }
-        if (model) wasVisible_[static_cast<std::size_t>(e)] = (*model)[e].visible;
+        if (model) wasVisible_[static_cast<std::size_t>(e)] = model->Visible(e);
     }
     void Pause(int ms) override {
         HeadlessTable::Pause(ms);
