@@ -237,6 +237,8 @@ void Game::AbandonMatch() {
         table.Hide(e);
     }
     state = GameState{};
+    runningTotalTenths_ = {};
+    humanName_.clear();
     dealUnderWay_ = false;
     currentTrick_ = 0;
     currentOrder_ = 0;
