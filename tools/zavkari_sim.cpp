@@ -23,6 +23,7 @@ struct Arguments {
     int penalty = 19;
     std::optional<std::string> trace;
     bool quiet = false;
+    bool help = false;
 };
 
 constexpr std::string_view kUsage =
@@ -55,6 +56,10 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         const std::string_view option = argv[i];
         if (option == "--quiet") {
             args.quiet = true;
+            continue;
+        }
+        if (option == "--help" || option == "-h") {
+            args.help = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -102,6 +107,10 @@ std::optional<Arguments> Parse(int argc, char** argv) {
 int main(int argc, char** argv) {
     const std::optional<Arguments> args = Parse(argc, argv);
     if (!args) return 2;
+    if (args->help) {
+        std::cout << kUsage;
+        return 0;
+    }
 
     std::ofstream file;
     std::ostream* trace = nullptr;
