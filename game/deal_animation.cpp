@@ -1,16 +1,14 @@
 // The table cleared for a deal, the rows of backs laid out, and the cards shown one at a time in
 // dealing order.
+#include <algorithm>
+
 #include "game.h"
 
 namespace zavkari {
 
 void Game::ClearTable() {
-    for (int seat = 1; seat <= 3; ++seat) {
-        for (int slot = 1; slot <= kMaxHand; ++slot)
-            table.Hide(el::Back(seat, slot));
-    }
-    for (Element face = 0; face < kDeckSize; ++face)
-        table.Hide(face);
+    table.HideRange(el::Back(1, 1), 3 * kMaxHand);
+    table.HideRange(el::Face(1, 1), kDeckSize);
     for (int seat = 1; seat <= 4; ++seat) {
         table.Hide(el::BidLabel(seat));
         table.Hide(el::TrickLabel(seat));
@@ -50,13 +48,13 @@ void Game::DealCircuits(int first, int last, int n, int dealer) {
             }
             table.Show(image);
             table.view().Pause(pause);
-            table.view().Repaint();
+            table.Repaint();
         }
     }
 }
 
 void Game::AnimateDeal(int n, int dealer) {
-    table.view().Repaint();
+    table.Repaint();
     table.view().Pause(options.DealPause());
     if (n != 9) {
         DealCircuits(1, n, n, dealer);
@@ -79,8 +77,9 @@ void Game::AnimateDeal(int n, int dealer) {
 }
 
 void Game::ShowComputerBacks(int seat, int n) {
-    for (int slot = 1; slot <= kMaxHand; ++slot)
-        table.Show(el::Back(seat, slot), slot <= n);
+    n = std::clamp(n, 0, kMaxHand);
+    table.ShowRange(el::Back(seat, 1), n);
+    table.HideRange(el::Back(seat, 1) + n, kMaxHand - n);
 }
 
 }  // namespace zavkari

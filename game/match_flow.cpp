@@ -160,7 +160,7 @@ void Game::EndOfDeal() {
         table.SetCaption(el::kStrog, RenegeText(s.renegeCode, s.trump));
         table.Show(el::kStrog);
         table.BringToFront(el::kStrog);
-        table.view().Repaint();
+        table.Repaint();
         table.view().Pause(kRenegePause);
         table.Hide(el::kStrog);
         ++s.renegeCount;
@@ -210,7 +210,7 @@ void Game::bolojTimer() {
 void Game::bbbClick() {
     // "Tavidan" abandons the match under way; then, as for the first match, the name entry.
     if (table.Caption(el::kBbb) == "Tavidan") AbandonMatch();
-    table.view().Repaint();
+    table.Repaint();
     table.SetCaption(el::kBbb, "Tavidan");
     table.SetCaption(el::kSaxeli, "  saxeli");
     table.Show(el::kSaxeli);

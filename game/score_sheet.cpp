@@ -151,7 +151,7 @@ int Game::DrawFirstDealer() {
                 if (observer) observer->OnDraw(seat, card);
                 if (card.rank == kAce) dealer = seat;
             }
-            table.view().Repaint();
+            table.Repaint();
             table.view().Pause(kDrawPause);
         }
     }

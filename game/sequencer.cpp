@@ -15,7 +15,7 @@ constexpr int kAdvancePause = 1000;
 
 void Game::PlayComputerCard(int seat, bool leading) {
     ChooseComputerCard(seat, leading);
-    table.view().Repaint();
+    table.Repaint();
     table.view().Pause(kComputerCardPause);
 }
 
@@ -91,7 +91,7 @@ void Game::PlayTimerTick(int order) {
         s.waiRosDeclared = false;
     }
     ResolveTrick();
-    table.view().Repaint();
+    table.Repaint();
     table.view().Pause(kFinishedTrickPause);
     ClearTrickArea();
     s.trickDone = true;
@@ -107,7 +107,7 @@ void Game::ClearTrickArea() {
     table.Hide(el::kKVishi);
     table.Hide(el::kKNije);
     table.Hide(el::kUnder);
-    table.view().Repaint();
+    table.Repaint();
     SetHumanHandEnabled(false);
 }
 

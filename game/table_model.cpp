@@ -1,5 +1,6 @@
 #include "table_model.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace zavkari {
@@ -9,6 +10,15 @@ TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesEle
 void TableModel::SetVisible(Element e, bool visible) {
     visible_[static_cast<std::size_t>(e)] = visible;
     Changed(e);
+}
+
+void TableModel::ShowRange(Element first, int count, bool visible) {
+    if (watching_) {
+        for (Element e = first; e < first + count; ++e)
+            Show(e, visible);
+    } else if (count > 0) {
+        std::fill_n(visible_.begin() + first, count, visible);
+    }
 }
 
 void TableModel::SetEnabled(Element e, bool enabled) {

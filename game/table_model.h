@@ -64,6 +64,10 @@ class TableModel {
     explicit TableModel(TableView& view);
 
     TableView& view() { return view_; }
+    // Asks the view to repaint; a view that shows nothing is not asked.
+    void Repaint() {
+        if (watching_) view_.Repaint();
+    }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
     bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
@@ -75,6 +79,9 @@ class TableModel {
         if (Visible(e) != visible) SetVisible(e, visible);
     }
     void Hide(Element e) { Show(e, false); }
+    // Shows or hides the `count` elements numbered from `first` on (a row of backs, the faces).
+    void ShowRange(Element first, int count, bool visible = true);
+    void HideRange(Element first, int count) { ShowRange(first, count, false); }
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
