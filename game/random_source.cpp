@@ -1,5 +1,6 @@
 #include "random_source.h"
 
+#include <bit>
 #include <chrono>
 #include <ctime>
 
@@ -16,20 +17,23 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 }  // namespace
 
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed, Clock clockMs)
-    : seed_(seed), clockMs_(std::move(clockMs)), state_(seed | 1) {}
+    : seed_(seed), clockMs_(std::move(clockMs)), state_(seed) {}
 
 int ClockSeededRandom::Random(int n) {
-    // Marsaglia's xorshift64: quick, and plenty for dealing cards; the seed mixing above keeps
-    // its state away from zero.
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 7;
-    state_ ^= state_ << 17;
-    return static_cast<int>(((state_ >> 32) * static_cast<std::uint64_t>(n < 1 ? 1 : n)) >> 32);
+    // PCG32 (O'Neill): a 64-bit linear congruential step, whose output is scrambled by a shift and
+    // a rotation. The draws of a deal call it back to back, and only the short multiply-add stands
+    // between one call and the next.
+    const std::uint64_t old = state_;
+    state_ = old * 6364136223846793005ULL + 1442695040888963407ULL;
+    const auto shifted = static_cast<std::uint32_t>(((old >> 18) ^ old) >> 27);
+    const auto rotation = static_cast<unsigned>(old >> 59);
+    const std::uint32_t out = std::rotr(shifted, static_cast<int>(rotation));
+    return static_cast<int>((std::uint64_t{out} * static_cast<std::uint64_t>(n < 1 ? 1 : n)) >> 32);
 }
 
 void ClockSeededRandom::Reseed() {
     std::uint64_t mix = seed_ * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(clockMs_());
-    state_ = SplitMix(mix) | 1;
+    state_ = SplitMix(mix);
 }
 
 std::int64_t ClockSeededRandom::TimeOfDayMs() {
