@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QtMath>
 
 #include "painters.h"
@@ -19,6 +20,16 @@ QPainterPath arm(qreal at) {
 }
 
 }  // namespace
+
+void drawBorjgali(QPainter& painter, QPointF centre, qreal size, const QColor& colour) {
+    painter.save();
+    painter.translate(centre);
+    painter.scale(size, size);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(borjgaliShape(7));
+    painter.restore();
+}
 
 QPainterPath borjgaliShape(int arms) {
     QPainterPath sun;

@@ -26,13 +26,7 @@ void paintLattice(QPainter& p, const QRectF& field) {
     p.setPen(QPen(QColor(250, 235, 200), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, 38, 50);
-    p.save();
-    p.translate(centre);
-    p.scale(64, 64);
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPath(borjgaliShape(7));
-    p.restore();
+    drawBorjgali(p, centre, 64, gold);
 }
 
 // Blue with nested diamonds, white on two blues.
@@ -151,10 +145,7 @@ QImage paintCardBack(int design) {
     QImage back = blankPicture(cardBackSize);
     QPainter p(&back);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(QPointF(0, 0), cardBackSize).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(QColor(120, 120, 120), 1));
-    p.setBrush(Qt::white);
-    p.drawPath(cardOutline(card));
+    const QRectF card = drawBlankCard(p, cardBackSize);
 
     const QRectF field = card.adjusted(11, 11, -11, -11);
     p.save();

@@ -143,14 +143,19 @@ QPainterPath cardOutline(const QRectF& card) {
     return outline;
 }
 
+QRectF drawBlankCard(QPainter& painter, QSize size) {
+    const QRectF card = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(cardOutline(card));
+    return card;
+}
+
 QImage paintCardFace(Suit suit, Rank rank) {
     QImage face = blankPicture(cardFaceSize);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(QPointF(0, 0), cardFaceSize).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(QColor(120, 120, 120), 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(cardOutline(card));
+    const QRectF card = drawBlankCard(painter, cardFaceSize);
 
     if (rank == Rank::ace)
         drawAce(painter, suit);

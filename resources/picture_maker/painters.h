@@ -26,6 +26,8 @@ void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool u
 constexpr QSize cardFaceSize{150, 202};
 QImage blankPicture(QSize size, QColor fill = Qt::transparent);
 QPainterPath cardOutline(const QRectF& card);  // rounded corners in proportion to the card
+// Paints a white card of `size` with its grey rounded edge; returns the card's rectangle.
+QRectF drawBlankCard(QPainter& painter, QSize size);
 QImage paintCardFace(Suit suit, Rank rank);
 
 // court_figures.cpp: the mirrored figure of a jack, queen or king inside its frame.
@@ -33,6 +35,8 @@ void drawCourtFigure(QPainter& painter, Suit suit, Rank rank, const QRectF& fram
 
 // borjgali.cpp: the Georgian sun, a ring of swirling arms, one unit across.
 QPainterPath borjgaliShape(int arms);
+// Paints the seven-armed sun `size` pixels across, centred on `centre`, in one colour.
+void drawBorjgali(QPainter& painter, QPointF centre, qreal size, const QColor& colour);
 
 // wild_cards.cpp: the wild cards J1 (black, the club six's place) and J2 (red, the spade six's).
 constexpr QSize wildCardSize{89, 119};

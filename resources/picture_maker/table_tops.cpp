@@ -86,13 +86,7 @@ QImage paintTablePicture() {
     drawRail(p, outer, inner, QColor(128, 48, 22), 0.0);
 
     // The Georgian sun in the felt, faintly, as a woven mark.
-    p.save();
-    p.translate(box.center());
-    p.scale(150, 150);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 22));
-    p.drawPath(borjgaliShape(7));
-    p.restore();
+    drawBorjgali(p, box.center(), 150, QColor(255, 255, 255, 22));
     return table;
 }
 
@@ -112,13 +106,7 @@ QImage paintTableTop() {
     const QRectF marks = box.adjusted(52, 52, -52, -52);
     for (QPointF corner :
          {marks.topLeft(), marks.topRight(), marks.bottomLeft(), marks.bottomRight()}) {
-        p.save();
-        p.translate(corner);
-        p.scale(26, 26);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(230, 190, 90, 150));
-        p.drawPath(borjgaliShape(7));
-        p.restore();
+        drawBorjgali(p, corner, 26, QColor(230, 190, 90, 150));
     }
     return table;
 }

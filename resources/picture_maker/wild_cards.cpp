@@ -3,20 +3,6 @@
 
 #include "painters.h"
 
-namespace {
-
-void drawSun(QPainter& painter, QPointF centre, qreal size, const QColor& colour) {
-    painter.save();
-    painter.translate(centre);
-    painter.scale(size, size);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(borjgaliShape(7));
-    painter.restore();
-}
-
-}  // namespace
-
 // A wild card carries no rank: a large Georgian sun in a gold ring, small suns in the corners.
 QImage paintWildCard(bool red) {
     const QColor main = red ? QColor(196, 20, 40) : QColor(22, 22, 28);
@@ -24,10 +10,7 @@ QImage paintWildCard(bool red) {
     QImage card = blankPicture(wildCardSize);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(QPointF(0, 0), wildCardSize).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(QPen(QColor(120, 120, 120), 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(cardOutline(outline));
+    const QRectF outline = drawBlankCard(painter, wildCardSize);
 
     const QRectF frame = outline.adjusted(6, 6, -6, -6);
     painter.setPen(QPen(main, 1.6));
@@ -48,12 +31,12 @@ QImage paintWildCard(bool red) {
     painter.drawEllipse(centre, 30, 30);
     painter.setPen(QPen(main, 1));
     painter.drawEllipse(centre, 33, 33);
-    drawSun(painter, centre, 52, main);
+    drawBorjgali(painter, centre, 52, main);
 
     const qreal inset = 16;
     for (QPointF corner : {QPointF(inset, inset), QPointF(89 - inset, 119 - inset)})
-        drawSun(painter, corner, 15, main);
+        drawBorjgali(painter, corner, 15, main);
     for (QPointF corner : {QPointF(89 - inset, inset), QPointF(inset, 119 - inset)})
-        drawSun(painter, corner, 11, gold);
+        drawBorjgali(painter, corner, 11, gold);
     return card;
 }
