@@ -155,7 +155,7 @@ QImage paintCardFace(Suit suit, Rank rank) {
     QImage face = blankPicture(cardFaceSize);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = drawBlankCard(painter, cardFaceSize);
+    drawBlankCard(painter, cardFaceSize);
 
     if (rank == Rank::ace)
         drawAce(painter, suit);
