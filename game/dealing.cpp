@@ -41,21 +41,15 @@ CardId Game::DrawCard() {
     // rather than searching forever. Looking is only worth it after many candidates were dealt.
     constexpr int kCandidatesBeforeLooking = 1000;
     random_.Reseed();
-    int suit = 0;
-    int rank = 0;
+    CardId card;
     for (int candidates = 1;; ++candidates) {
-        do
-            suit = random_.Random(5);
-        while (suit == 0);
-        do
-            rank = random_.Random(10);
-        while (rank == 0);
-        if (!state.Card(suit, rank).dealt) break;
+        card = random_.RandomCard();
+        if (!state.Card(card.suit, card.rank).dealt) break;
         if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state)) return kEmptySlot;
     }
-    state.Card(suit, rank).dealt = true;
-    state.drawnCard = {suit, rank};
-    return state.drawnCard;
+    state.Card(card.suit, card.rank).dealt = true;
+    state.drawnCard = card;
+    return card;
 }
 
 void Game::DealHumanHand(int n) {
@@ -82,15 +76,9 @@ void Game::DealComputerHands(int n) {
         for (int slot = 1; slot <= n; ++slot) {
             CardRecord* taken = nullptr;
             for (int tries = 1; tries <= kMaxTries && taken == nullptr; ++tries) {
-                int suit = 0;
-                int rank = 0;
-                do
-                    suit = random_.Random(5);
-                while (suit == 0);
-                do
-                    rank = random_.Random(10);
-                while (rank == 0);
-                if (!state.Card(suit, rank).dealt) taken = &state.Card(suit, rank);
+                const CardId candidate = random_.RandomCard();
+                CardRecord& card = state.Card(candidate.suit, candidate.rank);
+                if (!card.dealt) taken = &card;
             }
             if (taken == nullptr) {
                 auto undealt = std::find_if(state.deck.begin(), state.deck.end(),

@@ -16,6 +16,18 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 
 }  // namespace
 
+CardId RandomSource::RandomCard() {
+    int suit = 0;
+    do
+        suit = Random(5);
+    while (suit == 0);
+    int rank = 0;
+    do
+        rank = Random(10);
+    while (rank == 0);
+    return {suit, rank};
+}
+
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed, Clock clockMs)
     : seed_(seed), clockMs_(std::move(clockMs)), state_(seed) {}
 
@@ -29,6 +41,11 @@ int ClockSeededRandom::Random(int n) {
     const auto rotation = static_cast<unsigned>(old >> 59);
     const std::uint32_t out = std::rotr(shifted, static_cast<int>(rotation));
     return static_cast<int>((std::uint64_t{out} * static_cast<std::uint64_t>(n < 1 ? 1 : n)) >> 32);
+}
+
+CardId ClockSeededRandom::RandomCard() {
+    const int index = Random(kDeckSize);
+    return {index / 9 + 1, index % 9 + 1};
 }
 
 void ClockSeededRandom::Reseed() {

@@ -146,6 +146,22 @@ TEST(DealingScripted, ComputerDrawFallsBackToTheFirstUndealtCardAfterFiftyCandid
     EXPECT_EQ(game.state.computerHand[3][1].suit, kAguri);
 }
 
+TEST(RandomCard, EveryCardOfTheDeckIsEquallyLikely) {
+    // 36,000 draws: each card is expected 1,000 times with a standard deviation of about 31.
+    ClockSeededRandom random(11, [] { return std::int64_t{0}; });
+    random.Reseed();
+    std::array<int, kDeckSize> seen{};
+    for (int i = 0; i < 36'000; ++i) {
+        const CardId c = random.RandomCard();
+        ASSERT_TRUE(IsValidCard(c.suit, c.rank));
+        ++seen[static_cast<std::size_t>(CardIndex(c.suit, c.rank))];
+    }
+    for (int count : seen) {
+        EXPECT_GT(count, 850);
+        EXPECT_LT(count, 1150);
+    }
+}
+
 TEST(DealingFrozenClock, TwoDrawsWithinOneMillisecondNeverRepeatACard) {
     HeadlessTable view;
     ClockSeededRandom random(42, [] { return std::int64_t{123456}; });
