@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game.h"
+#include "short_text.h"
 
 namespace zavkari {
 namespace {
@@ -60,13 +61,14 @@ int ComputerBid(const PerSlot<CardRecord>& hand, int n, int trump, bool firstHan
     return bid;
 }
 
-std::string BidText(int bid) {
-    return bid == 0 ? "pasi" : std::to_string(bid);
+ShortText BidText(int bid) {
+    return bid == 0 ? ShortText().Append("pasi") : ShortText(bid);
 }
 
 // The left and right computers write their bids with a trailing blank, the top one without.
-std::string ComputerBidCaption(int seat, int bid) {
-    return seat == 2 ? BidText(bid) : BidText(bid) + " ";
+ShortText ComputerBidCaption(int seat, int bid) {
+    ShortText text = BidText(bid);
+    return seat == 2 ? text : text.Append(' ');
 }
 
 int BidOf(const GameState& s, int seat) {
@@ -93,7 +95,7 @@ std::optional<int> ApplyLastBidderRule(Game& game, int seat) {
     if (bid != s.forbiddenBid) return std::nullopt;
     const int computed = bid;
     bid = bid == 0 ? 1 : bid - 1;
-    game.table.SetCaption(el::BidLabel(seat), BidText(bid) + " ");
+    game.table.SetCaption(el::BidLabel(seat), BidText(bid).Append(' '));
     return computed;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game.h"
+#include "short_text.h"
 
 namespace zavkari {
 namespace {
@@ -91,7 +92,7 @@ void Game::AssignSeatsAndNames() {
 
 void Game::ShowSheetRowLabels(bool visible) {
     for (int row = 1; row <= el::kRows; ++row) {
-        table.SetCaption(el::RowHeading(row), std::to_string(CardsOfRow(row)));
+        table.SetCaption(el::RowHeading(row), ShortText(CardsOfRow(row)));
         table.Show(el::RowHeading(row), visible);
     }
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game.h"
+#include "short_text.h"
 
 namespace zavkari {
 namespace {
@@ -36,14 +37,12 @@ int DealsOfPool(int pool) {
 }
 
 // A running total, kept in tenths, as the shortest decimal text: "12.5", "-3", "0", "-0.5".
-std::string TotalText(int tenths, char decimalPoint) {
+ShortText TotalText(int tenths, char decimalPoint) {
     const int magnitude = std::abs(tenths);
-    std::string text = tenths < 0 ? "-" : "";
-    text += std::to_string(magnitude / 10);
-    if (magnitude % 10 != 0) {
-        text += decimalPoint;
-        text += std::to_string(magnitude % 10);
-    }
+    ShortText text;
+    if (tenths < 0) text.Append('-');
+    text.Append(magnitude / 10);
+    if (magnitude % 10 != 0) text.Append(decimalPoint).Append(magnitude % 10);
     return text;
 }
 
@@ -66,7 +65,8 @@ void Game::ScoreDeal(int n) {
         } else {
             s.allBidsMade[seat] = false;
         }
-        WriteScoreCell(n, s.sheetColumn[seat], score == 0 ? kPenaltyMark : std::to_string(score));
+        WriteScoreCell(n, s.sheetColumn[seat],
+                       score == 0 ? ShortText().Append(kPenaltyMark) : ShortText(score));
     }
     if (observer) observer->OnScore(CurrentRow(), CurrentRow());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <functional>
 
 namespace zavkari {
 
@@ -28,7 +29,17 @@ void TableModel::SetEnabled(Element e, bool enabled) {
 }
 
 void TableModel::ChangeCaption(Element e, std::string_view caption) {
-    elements_[e].caption.assign(caption);
+    std::string& text = elements_[e].caption;
+    const std::less_equal<const char*> notAfter;
+    const bool fromItself = notAfter(text.data(), caption.data()) &&
+                            notAfter(caption.data(), text.data() + text.size());
+    if (fromItself) {
+        text.assign(caption);
+    } else {
+        // Clearing and appending into the string's own buffer is the short way for a short text.
+        text.clear();
+        text.append(caption);
+    }
     Changed(e);
 }
 

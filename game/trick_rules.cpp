@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game.h"
+#include "short_text.h"
 
 namespace zavkari {
 namespace {
@@ -157,7 +158,7 @@ void Game::ResolveTrick() {
 
     if (winner != 0) {
         const Element label = el::TrickLabel(winner);
-        table.SetCaption(label, std::to_string(TrickCount(table.Caption(label)) + 1));
+        table.SetCaption(label, ShortText(TrickCount(table.Caption(label)) + 1));
         if (winner != kHumanSeat) ++s.computerTricks[winner];
         s.nextOrder = OrderAfterWinner(winner);
     } else {
