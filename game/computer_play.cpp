@@ -182,8 +182,9 @@ void Game::ChooseComputerCard(int seat, bool leading) {
     if (IsValidCard(tch.choiceSuit, tch.choiceRank)) {
         ShowOnSpot(seat, el::Face(tch.choiceSuit, tch.choiceRank));
     }
-    for (int slot = 1; slot <= n; ++slot)
-        hand[slot] = tch.cards[slot];
+    // The working copy differs from the hand only in the played card's slot and the last one.
+    hand[tch.choiceIndex] = tch.cards[tch.choiceIndex];
+    hand[n] = tch.cards[n];
     --s.computerCardCount[seat];
     ReportPlay(seat, choice.declaration, namedSuit);
 }

@@ -3,6 +3,7 @@
 // the headless table map them to what they show.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "cards.h"
@@ -120,11 +121,17 @@ struct ChainPlace {
     int n;
     int k;
 };
+// Every tick of a trick timer asks, so the answers are worked out once, by the compiler.
+inline constexpr std::array<ChainPlace, kTrickCount> kChainPlaces = [] {
+    std::array<ChainPlace, kTrickCount> places{};
+    for (int n = 1; n <= 9; ++n) {
+        for (int k = 1; k <= n; ++k)
+            places[static_cast<std::size_t>(Trick(n, k))] = {n, k};
+    }
+    return places;
+}();
 constexpr ChainPlace PlaceInChain(TimerId id) {
-    int n = 9;
-    while (n > 1 && id < Trick(n, 1))
-        --n;
-    return {n, id - Trick(n, 1) + 1};
+    return kChainPlaces[static_cast<std::size_t>(id)];
 }
 constexpr TimerId Play(int order) {
     return kTrickCount + order - 1;

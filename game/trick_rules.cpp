@@ -146,14 +146,14 @@ void Game::ResolveTrick() {
     for (int seat = 1; seat <= 4; ++seat)
         table.Show(el::TrickLabel(seat));
 
-    int winner = 0;
-    for (int seat = 1; seat <= 4 && winner == 0; ++seat) {
-        bool beatsAll = true;
-        for (int other = 1; other <= 4; ++other) {
-            if (other != seat && s.playedStrength[other] >= s.playedStrength[seat])
-                beatsAll = false;
-        }
-        if (beatsAll) winner = seat;
+    // The strongest card takes the trick, unless another card is as strong.
+    int strongest = 1;
+    for (int seat = 2; seat <= 4; ++seat) {
+        if (s.playedStrength[seat] > s.playedStrength[strongest]) strongest = seat;
+    }
+    int winner = strongest;
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (seat != strongest && s.playedStrength[seat] == s.playedStrength[strongest]) winner = 0;
     }
 
     if (winner != 0) {
