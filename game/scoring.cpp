@@ -3,7 +3,6 @@
 // premium and renege removals, to each column's running total, shown in hundreds of points.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdlib>
 #include <functional>
 #include <numeric>
@@ -18,13 +17,6 @@ namespace {
 constexpr std::string_view kPenaltyMark = "I-----I";
 constexpr int kMaxRemovals = 8;
 constexpr int kMaxDealsOfPool = 8;
-
-// The number a label shows; 0 for a label that shows none.
-int NumberOf(std::string_view text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 int FirstRowOfPool(int pool) {
     constexpr std::array<int, 4> kFirstRows = {1, 9, 13, 21};
@@ -54,7 +46,7 @@ int DealPoints(int n, int b) {
 
 void Game::ScoreDeal(int n) {
     GameState& s = state;
-    s.humanTricks = NumberOf(table.Caption(el::kMH));
+    s.humanTricks = NumberShown(table.Caption(el::kMH));
     for (int seat = 1; seat <= 4; ++seat) {
         const bool human = seat == kHumanSeat;
         const int bid = human ? s.humanBid : s.computerBid[seat];
@@ -85,7 +77,7 @@ void Game::ScorePool(int pool) {
             const std::string& cell =
                 table.Caption(el::ScoreCell(column, FirstRowOfPool(pool) + k));
             values[column][static_cast<std::size_t>(k)] =
-                cell == kPenaltyMark ? penalty : NumberOf(cell);
+                cell == kPenaltyMark ? penalty : NumberShown(cell);
         }
         sums[column] = std::accumulate(values[column].begin(), values[column].begin() + deals, 0);
     }

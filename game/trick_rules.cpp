@@ -1,7 +1,6 @@
 // The human's cards entering a trick, the renege test, and the trick's winner. Every card carries
 // its strength into the trick; the card whose strength exceeds each of the other three takes it.
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 #include "game.h"
@@ -17,13 +16,6 @@ constexpr int kViSiRenege = 5;
 
 int HumanHandSlots(const GameState& s) {
     return std::clamp(s.dealSize, 0, kMaxHand);
-}
-
-// The count a trick label shows; a caption that is not a number counts as none.
-int TrickCount(const std::string& caption) {
-    int count = 0;
-    std::from_chars(caption.data(), caption.data() + caption.size(), count);
-    return count;
 }
 
 }  // namespace
@@ -158,7 +150,7 @@ void Game::ResolveTrick() {
 
     if (winner != 0) {
         const Element label = el::TrickLabel(winner);
-        table.SetCaption(label, ShortText(TrickCount(table.Caption(label)) + 1));
+        table.SetCaption(label, ShortText(NumberShown(table.Caption(label)) + 1));
         if (winner != kHumanSeat) ++s.computerTricks[winner];
         s.nextOrder = OrderAfterWinner(winner);
     } else {
