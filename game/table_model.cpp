@@ -65,12 +65,6 @@ void TableModel::SetGeometry(Element e, int left, int top, int width, int height
     Changed(e);
 }
 
-void TableModel::BringToFront(Element e) {
-    if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
-    elements_[e].z = ++frontZ_;
-    Changed(e);
-}
-
 void TableModel::SendToBack(Element e) {
     elements_[e].z = --backZ_;
     Changed(e);

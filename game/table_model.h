@@ -92,7 +92,11 @@ class TableModel {
         if (elements_[e].left != left || elements_[e].top != top) MoveTo(e, left, top);
     }
     void SetGeometry(Element e, int left, int top, int width, int height);
-    void BringToFront(Element e);
+    void BringToFront(Element e) {
+        if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
+        elements_[e].z = ++frontZ_;
+        Changed(e);
+    }
     void SendToBack(Element e);
 
     // The window's client size W x H and the screen height; the layout sets them.
