@@ -74,7 +74,7 @@ void Game::ScorePool(int pool) {
     const int deals = DealsOfPool(pool);
     for (int column = 1; column <= 4; ++column) {
         for (int k = 0; k < deals; ++k) {
-            const std::string& cell =
+            const std::string_view cell =
                 table.Caption(el::ScoreCell(column, FirstRowOfPool(pool) + k));
             values[column][static_cast<std::size_t>(k)] =
                 cell == kPenaltyMark ? penalty : NumberShown(cell);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <functional>
 
 namespace zavkari {
 
@@ -29,17 +28,7 @@ void TableModel::SetEnabled(Element e, bool enabled) {
 }
 
 void TableModel::ChangeCaption(Element e, std::string_view caption) {
-    std::string& text = elements_[e].caption;
-    const std::less_equal<const char*> notAfter;
-    const bool fromItself = notAfter(text.data(), caption.data()) &&
-                            notAfter(caption.data(), text.data() + text.size());
-    if (fromItself) {
-        text.assign(caption);
-    } else {
-        // Clearing and appending into the string's own buffer is the short way for a short text.
-        text.clear();
-        text.append(caption);
-    }
+    elements_[e].caption.Assign(caption);
     Changed(e);
 }
 

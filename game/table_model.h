@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "caption_text.h"
 #include "table_elements.h"
 
 namespace zavkari {
@@ -20,7 +21,7 @@ enum class FontColour { Standard, White, Red, Black };
 // it far more often than for anything else.
 struct ElementState {
     bool enabled = true;  // a disabled control ignores clicks
-    std::string caption;
+    CaptionText caption;
     FontColour colour = FontColour::Standard;
     int left = 0;
     int top = 0;
@@ -71,7 +72,7 @@ class TableModel {
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
     bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
-    const std::string& Caption(Element e) const { return elements_[e].caption; }
+    std::string_view Caption(Element e) const { return elements_[e].caption; }
     // True when `a` lies in front of `b`.
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
@@ -85,7 +86,7 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (elements_[e].caption != caption) ChangeCaption(e, caption);
+        if (elements_[e].caption.view() != caption) ChangeCaption(e, caption);
     }
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top) {

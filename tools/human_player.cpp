@@ -1,5 +1,7 @@
 #include "human_player.h"
 
+#include "short_text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -15,8 +17,7 @@ HumanPlayer::Cards HandCards(const GameState& s) {
 }
 
 int HumanTricks(const Game& game) {
-    const std::string& caption = game.table.Caption(el::kMH);
-    return caption.empty() ? 0 : std::stoi(caption);
+    return NumberShown(game.table.Caption(el::kMH));
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)
     result.finished = driver.Finished();
     for (int column = 1; column <= 4; ++column) {
         result.totals[static_cast<std::size_t>(column - 1)] =
-            game.table.Caption(el::TotalCell(column, 4));
+            std::string(game.table.Caption(el::TotalCell(column, 4)));
     }
     return result;
 }

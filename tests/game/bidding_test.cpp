@@ -120,7 +120,7 @@ class BiddingRound : public LoggedGame {
         game.OKClick();
     }
     std::string SheetBid(int seat) const {
-        return game.table.Caption(el::BidCell(seat, game.state.dealSize));
+        return std::string(game.table.Caption(el::BidCell(seat, game.state.dealSize)));
     }
     std::vector<std::string> BidReveals() const {
         return view.Reveals({"c1_u", "c2_u", "c3_u", "m_u"});

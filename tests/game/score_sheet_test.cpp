@@ -35,7 +35,7 @@ TEST_F(ScoreSheet, CellsAreWrittenOnlyInsideTheSheet) {
         std::vector<std::string> cells;
         for (Element e = el::kFirstBidCell; e < el::kFirstTotalCell; ++e) {
             if (game.table.Visible(e))
-                cells.push_back(ElementName(e) + "=" + game.table.Caption(e));
+                cells.push_back(ElementName(e) + "=" + std::string(game.table.Caption(e)));
         }
         return cells;
     };
@@ -62,7 +62,7 @@ class NamedGame : public LoggedGame {
         std::vector<std::string> names;
         for (int column = 1; column <= 4; ++column) {
             EXPECT_TRUE(game.table.Visible(el::Name(column)));
-            names.push_back(game.table.Caption(el::Name(column)));
+            names.emplace_back(game.table.Caption(el::Name(column)));
         }
         return names;
     }
@@ -131,7 +131,7 @@ TEST_F(ScoreSheet, RowHeadingsGiveTheCardsOfEachDeal) {
     std::vector<std::string> headings;
     for (int row = 1; row <= el::kRows; ++row) {
         EXPECT_TRUE(game.table.Visible(el::RowHeading(row)));
-        headings.push_back(game.table.Caption(el::RowHeading(row)));
+        headings.emplace_back(game.table.Caption(el::RowHeading(row)));
     }
     EXPECT_EQ(headings, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8",
                                                   "9", "9", "9", "9", "8", "7", "6", "5",

@@ -48,13 +48,13 @@ class Scoring : public LoggedGame {
         std::vector<std::string> totals;
         for (int column = 1; column <= 4; ++column) {
             EXPECT_TRUE(game.table.Visible(el::TotalCell(column, pool))) << column;
-            totals.push_back(game.table.Caption(el::TotalCell(column, pool)));
+            totals.emplace_back(game.table.Caption(el::TotalCell(column, pool)));
         }
         return totals;
     }
 
     std::string ScoreText(int column, int row) const {
-        return game.table.Caption(el::ScoreCell(column, row));
+        return std::string(game.table.Caption(el::ScoreCell(column, row)));
     }
 };
 

@@ -1,0 +1,45 @@
+// The text of one caption on the table. The rules write captions hundreds of times a match, nearly
+// all of them a few characters long (trick counts, bids, scores, suit words), so a short text is
+// kept in the object itself and written with one fixed-size copy; only a longer one (a long name
+// typed into the name box) goes to the heap.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace zavkari {
+
+class CaptionText {
+  public:
+    std::string_view view() const {
+        return isLong_ ? std::string_view(long_) : std::string_view(short_.data(), size_);
+    }
+    operator std::string_view() const { return view(); }
+
+    void Assign(std::string_view text) {
+        if (text.size() <= kShortCapacity) {
+            // The text may be part of this caption: memmove copes with the overlap.
+            std::memmove(short_.data(), text.data(), text.size());
+            size_ = text.size();
+            isLong_ = false;
+        } else {
+            long_.assign(text);
+            isLong_ = true;
+        }
+    }
+
+    friend bool operator==(const CaptionText& a, std::string_view b) { return a.view() == b; }
+
+  private:
+    static constexpr std::size_t kShortCapacity = 48;
+
+    std::array<char, kShortCapacity> short_{};
+    std::size_t size_ = 0;
+    bool isLong_ = false;
+    std::string long_;
+};
+
+}  // namespace zavkari
