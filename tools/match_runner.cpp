@@ -1,11 +1,15 @@
 #include "match_runner.h"
 
+#include <algorithm>
+
 namespace zavkari {
 namespace {
 
 // Steps (timer ticks and human moves) without a deal finishing before a match counts as stalled.
 // A deal takes a few hundred steps; a hundred times that is generous.
 constexpr int kStallSteps = 50'000;
+// How often the runner looks whether the match has moved on to another deal.
+constexpr int kProgressCheckSteps = 256;
 
 }  // namespace
 
@@ -40,22 +44,23 @@ MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)
     if (attach) attach(driver.game);
     driver.Open(config.name);
 
-    // The deal counters move on exactly once per deal, at its end.
-    const auto position = [&game] {
-        const GameState& s = game.state;
-        return (s.ascendCount * 10 + s.descendCount) * 10 + s.nineIndex;
-    };
-    MatchResult result;
-    int lastPosition = position();
-    for (int idle = 0; idle < kStallSteps && !driver.Finished(); ++idle) {
-        if (!driver.Step()) break;  // nothing can happen any more
-        if (position() != lastPosition) {
-            lastPosition = position();
-            ++result.deals;
-            idle = 0;
+    // The sheet row of the deal under way moves on once per deal, at its end. Looking at it every
+    // few hundred steps is enough to tell a stalled match.
+    int row = game.CurrentRow();
+    int stepsOnRow = 0;
+    while (!driver.Finished() && driver.Step()) {  // Step: false when nothing can happen any more
+        if (++stepsOnRow % kProgressCheckSteps != 0) continue;
+        if (game.CurrentRow() != row) {
+            row = game.CurrentRow();
+            stepsOnRow = 0;
+        } else if (stepsOnRow >= kStallSteps) {
+            break;
         }
     }
+    MatchResult result;
     result.finished = driver.Finished();
+    // Rows count the deals: the deals before the one under way are scored, or all 24 at the end.
+    result.deals = game.state.matchOver ? el::kRows : std::max(game.CurrentRow() - 1, 0);
     for (int column = 1; column <= 4; ++column) {
         result.totals[static_cast<std::size_t>(column - 1)] =
             std::string(game.table.Caption(el::TotalCell(column, 4)));
