@@ -26,8 +26,7 @@ class CaptionText {
             size_ = text.size();
             isLong_ = false;
         } else {
-            long_.assign(text);
-            isLong_ = true;
+            AssignLong(text);
         }
     }
 
@@ -35,6 +34,11 @@ class CaptionText {
 
   private:
     static constexpr std::size_t kShortCapacity = 48;
+
+    // Kept out of line: it is rare, the short path stays small where it is inlined, and the
+    // optimiser cannot carry the short texts of a caller into it (GCC 12 would warn about copies
+    // that never happen).
+    [[gnu::noinline]] void AssignLong(std::string_view text);
 
     std::array<char, kShortCapacity> short_{};
     std::size_t size_ = 0;

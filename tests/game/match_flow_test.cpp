@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "match_runner.h"
@@ -22,7 +23,7 @@ class ScheduleRecorder final : public MatchObserver {
     explicit ScheduleRecorder(const Game& game) : game_(game) {}
     std::vector<DealSeen> deals;
     std::vector<int> poolAfterDeal;
-    std::vector<std::string> faults;
+    std::vector<std::string_view> faults;  // the texts are literals
 
     void OnDealSettled() override {
         const GameState& s = game_.state;
@@ -76,7 +77,7 @@ TEST(MatchFlow, TwentyFourDealsFollowTheSchedule) {
         EXPECT_EQ(d.columns, (k >= 8 && k <= 13) ? 3 : 2);
     }
     EXPECT_EQ(recorder.poolAfterDeal, (std::vector<int>{8, 12, 20, 24}));
-    EXPECT_EQ(recorder.faults, std::vector<std::string>{});
+    EXPECT_EQ(recorder.faults, std::vector<std::string_view>{});
 
     // The finished match stays finished: every counter 0, and the deck deals nothing more.
     Game& game = driver.game;
