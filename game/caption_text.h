@@ -15,7 +15,8 @@ namespace zavkari {
 class CaptionText {
   public:
     std::string_view view() const {
-        return isLong_ ? std::string_view(long_) : std::string_view(short_.data(), size_);
+        return isLong_ ? std::string_view(long_)
+                       : std::string_view(reinterpret_cast<const char*>(short_.data()), size_);
     }
     operator std::string_view() const { return view(); }
 
@@ -40,7 +41,10 @@ class CaptionText {
     // that never happen).
     [[gnu::noinline]] void AssignLong(std::string_view text);
 
-    std::array<char, kShortCapacity> short_{};
+    // Left uninitialised: only the first size_ characters are ever read, and a game builds its
+    // table's hundreds of captions anew for every match. Unsigned, so that copying the unused
+    // tail is well defined.
+    std::array<unsigned char, kShortCapacity> short_;
     std::size_t size_ = 0;
     bool isLong_ = false;
     std::string long_;

@@ -123,7 +123,7 @@ class TableModel {
 
     TableView& view_;
     const bool watching_;
-    std::array<ElementState, el::kCount> elements_{};
+    std::array<ElementState, el::kCount> elements_;  // every member has its own initialiser
     std::array<bool, el::kCount> visible_{};
     std::array<RadioGroup, 4> groups_{};
     int frontZ_ = 0;
