@@ -3,7 +3,6 @@
 // last, may not make the four bids add up to the number of cards.
 #include <algorithm>
 #include <optional>
-#include <string>
 
 #include "game.h"
 #include "short_text.h"

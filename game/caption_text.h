@@ -1,7 +1,7 @@
 // The text of one caption on the table. The rules write captions hundreds of times a match, nearly
 // all of them a few characters long (trick counts, bids, scores, suit words), so a short text is
-// kept in the object itself and written with one fixed-size copy; only a longer one (a long name
-// typed into the name box) goes to the heap.
+// kept in the object itself and written with one plain copy; only a longer one (a long name typed
+// into the name box) goes to the heap.
 #pragma once
 
 #include <array>

@@ -1,7 +1,6 @@
 // The score sheet's cells, the players' columns and names, the name entry that opens a match and
 // the draw for the first dealer.
 #include <array>
-#include <string>
 
 #include "game.h"
 #include "short_text.h"

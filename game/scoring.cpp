@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <functional>
 #include <numeric>
-#include <string>
 
 #include "game.h"
 #include "short_text.h"

@@ -34,7 +34,7 @@ class ShortText {
     operator std::string_view() const { return view(); }
 
   private:
-    std::array<char, 32> buffer_;
+    std::array<char, 32> buffer_{};
     std::size_t size_ = 0;
 };
 

@@ -131,6 +131,7 @@ inline constexpr std::array<ChainPlace, kTrickCount> kChainPlaces = [] {
     return places;
 }();
 constexpr ChainPlace PlaceInChain(TimerId id) {
+    assert(id >= 0 && id < kTrickCount);
     return kChainPlaces[static_cast<std::size_t>(id)];
 }
 constexpr TimerId Play(int order) {

@@ -1,7 +1,6 @@
 // The human's cards entering a trick, the renege test, and the trick's winner. Every card carries
 // its strength into the trick; the card whose strength exceeds each of the other three takes it.
 #include <algorithm>
-#include <string>
 
 #include "game.h"
 #include "short_text.h"

@@ -1,9 +1,8 @@
 #include "human_player.h"
 
-#include "short_text.h"
-
 #include <algorithm>
-#include <string>
+
+#include "short_text.h"
 
 namespace zavkari {
 namespace {
