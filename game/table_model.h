@@ -77,7 +77,12 @@ class TableModel {
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
     void Show(Element e, bool visible = true) {
-        if (Visible(e) != visible) SetVisible(e, visible);
+        // Nobody to tell: a plain store spares the test of the old value, which follows the cards.
+        if (!watching_) {
+            visible_[static_cast<std::size_t>(e)] = visible;
+        } else if (Visible(e) != visible) {
+            SetVisible(e, visible);
+        }
     }
     void Hide(Element e) { Show(e, false); }
     // Shows or hides the `count` elements numbered from `first` on (a row of backs, the faces).
@@ -90,7 +95,8 @@ class TableModel {
     }
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top) {
-        if (elements_[e].left != left || elements_[e].top != top) MoveTo(e, left, top);
+        if (!watching_ || elements_[e].left != left || elements_[e].top != top)
+            MoveTo(e, left, top);
     }
     void SetGeometry(Element e, int left, int top, int width, int height);
     void BringToFront(Element e) {
