@@ -100,7 +100,9 @@ class TableModel {
     }
     void SetGeometry(Element e, int left, int top, int width, int height);
     void BringToFront(Element e) {
-        if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
+        // Raising the front element again keeps every element's order; only a watching view would
+        // hear of a change that is none.
+        if (watching_ && elements_[e].z == frontZ_ && frontZ_ != 0) return;
         elements_[e].z = ++frontZ_;
         Changed(e);
     }
