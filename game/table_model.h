@@ -91,7 +91,11 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (elements_[e].caption.view() != caption) ChangeCaption(e, caption);
+        if (!watching_) {  // nobody to tell: writing the text costs no more than comparing it
+            elements_[e].caption.Assign(caption);
+        } else if (elements_[e].caption.view() != caption) {
+            ChangeCaption(e, caption);
+        }
     }
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top) {
