@@ -119,6 +119,13 @@ class BiddingRound : public LoggedGame {
         game.tkmaClick(item);
         game.OKClick();
     }
+    // A four-card deal dealt by the left computer: the top computer bids 0, the right one 1.
+    void BeginDealWithLeftComputerDealing() {
+        GiveHand(1, "at gt yt a7");
+        GiveHand(2, "g7 g8 g9 g10");
+        GiveHand(3, "jt j7 j8 j9");
+        BeginDeal(4, 1);
+    }
     std::string SheetBid(int seat) const {
         return std::string(game.table.Caption(el::BidCell(seat, game.state.dealSize)));
     }
@@ -232,10 +239,7 @@ TEST_F(BiddingRound, HumanFirstHandBidsBeforeEveryComputer) {
 }
 
 TEST_F(BiddingRound, LeftComputerDealerBidsOneLessWhenForbidden) {
-    GiveHand(1, "at gt yt a7");
-    GiveHand(2, "g7 g8 g9 g10");
-    GiveHand(3, "jt j7 j8 j9");
-    BeginDeal(4, 1);
+    BeginDealWithLeftComputerDealing();
     EXPECT_EQ(BidReveals(), (std::vector<std::string>{"show c2_u", "pause 300", "show c3_u"}));
     Bid(0);
     view.log.clear();
@@ -249,10 +253,7 @@ TEST_F(BiddingRound, LeftComputerDealerBidsOneLessWhenForbidden) {
 }
 
 TEST_F(BiddingRound, ComputerDealerKeepsABidThatIsNotForbidden) {
-    GiveHand(1, "at gt yt a7");
-    GiveHand(2, "g7 g8 g9 g10");
-    GiveHand(3, "jt j7 j8 j9");
-    BeginDeal(4, 1);
+    BeginDealWithLeftComputerDealing();
     Bid(1);
     game.Tick(timer::Waiting(1));
     EXPECT_EQ(game.state.computerBid[1], 3);
