@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game.h"
+#include "table_layout.h"
 
 namespace zavkari {
 namespace {
@@ -33,6 +34,7 @@ void Game::LoadIdle() {
     InitDeck();
     state.sheetActive = false;
     state.wildLedByComputer = false;
+    LayOutTable(table, {table.width, table.height, table.screenHeight});
     for (bool& made : state.allBidsMade)
         made = true;
     state.ascendCount = 1;
@@ -158,6 +160,7 @@ void Game::EndOfDeal() {
     if (s.renegePending) {
         if (observer) observer->OnRenege(s.renegeCode);
         table.SetCaption(el::kStrog, RenegeText(s.renegeCode, s.trump));
+        table.view().RaiseWindow();
         table.Show(el::kStrog);
         table.BringToFront(el::kStrog);
         table.Repaint();

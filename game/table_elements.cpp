@@ -7,10 +7,10 @@ namespace zavkari {
 namespace {
 
 constexpr std::array<std::string_view, el::kFirstName - el::kB> kSingleNames = {
-    "b",     "kkk",   "Box1",  "strog",  "ara",     "KVishi", "KNije",   "under",
-    "OK",    "tkma",  "koz",   "vishi",  "nije",    "kl",     "noclick", "cham1",
-    "cham2", "cham3", "cham4", "c1_u",   "c2_u",    "c3_u",   "m_u",     "c1_h",
-    "c2_h",  "c3_h",  "m_h",   "cxrili", "reklama", "saxeli", "BitBtn1", "bbb"};
+    "b",      "kkk",     "Box1",   "strog",   "ara", "KVishi",  "KNije", "under", "OK",
+    "tkma",   "koz",     "vishi",  "nije",    "kl",  "noclick", "cham1", "cham2", "cham3",
+    "cham4",  "c1_u",    "c2_u",   "c3_u",    "m_u", "c1_h",    "c2_h",  "c3_h",  "m_h",
+    "cxrili", "reklama", "saxeli", "BitBtn1", "bbb", "fon",     "magida"};
 
 // A family member's name: its prefix followed by its numbers in decimal ("b23", "nnn7", "ch4").
 std::string Named(std::string_view prefix, int first, int second = -1) {

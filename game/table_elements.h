@@ -63,6 +63,8 @@ enum Single : Element {
     kSaxeli,     // the name box
     kBitBtn1,    // its "ok" button
     kBbb,        // menu entry "dawyeba" / "Tavidan"
+    kFon,        // the background picture
+    kMagida,     // the table top picture
     kFirstName,  // n1..n4: names of the sheet's columns
 };
 

@@ -3,9 +3,30 @@
 #include <algorithm>
 #include <cassert>
 
+#include "table_controls.h"
+
 namespace zavkari {
 
-TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {}
+TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {
+    // Every element starts as the window creates it, stacked in the order of creation.
+    for (const ControlSpec& c : TableControls()) {
+        if (c.element == kWindowOnly) continue;
+        ElementState& s = elements_[c.element];
+        s.enabled = c.enabled;
+        s.caption.Assign(c.caption);
+        s.left = c.design.left;
+        s.top = c.design.top;
+        s.width = c.design.width;
+        s.height = c.design.height;
+        s.z = ++frontZ_;
+        visible_[static_cast<std::size_t>(c.element)] = c.visible;
+        if (c.kind == ControlKind::RadioGroup) {
+            RadioGroup& g = groups_[GroupIndex(c.element)];
+            g.items.assign(c.items.begin(), c.items.end());
+            g.columns = c.columns;
+        }
+    }
+}
 
 void TableModel::SetVisible(Element e, bool visible) {
     visible_[static_cast<std::size_t>(e)] = visible;
@@ -35,6 +56,12 @@ void TableModel::ChangeCaption(Element e, std::string_view caption) {
 void TableModel::SetColour(Element e, FontColour colour) {
     if (elements_[e].colour == colour) return;
     elements_[e].colour = colour;
+    Changed(e);
+}
+
+void TableModel::SetFontSize(Element e, int points) {
+    if (elements_[e].fontSize == points) return;
+    elements_[e].fontSize = points;
     Changed(e);
 }
 

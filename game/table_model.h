@@ -27,7 +27,8 @@ struct ElementState {
     int top = 0;
     int width = 0;
     int height = 0;
-    int z = 0;  // stacking: higher lies in front
+    int z = 0;         // stacking: higher lies in front
+    int fontSize = 0;  // in points, set by the layout; 0: the design font
 };
 
 struct RadioGroup {
@@ -48,6 +49,8 @@ class TableView {
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
     // Forces a repaint of the window (or only of the table surface `p`).
     virtual void Repaint() {}
+    // Brings the table window in front of the desktop's other windows.
+    virtual void RaiseWindow() {}
     // A blocking pause: the window repaints, then handles no click and no tick for `ms`.
     virtual void Pause(int /*ms*/) {}
     // The debug memo `me`: false when nobody reads it, so that no log text is built at all.
@@ -98,6 +101,7 @@ class TableModel {
         }
     }
     void SetColour(Element e, FontColour colour);
+    void SetFontSize(Element e, int points);
     void Move(Element e, int left, int top) {
         if (!watching_ || elements_[e].left != left || elements_[e].top != top)
             MoveTo(e, left, top);

@@ -255,9 +255,11 @@ TEST_F(Dealing, AnimationShowsCardsInDealingOrder) {
     };
     const std::vector<Element> expected = {el::Back(2, 3), el::Back(3, 3), face(1), el::Back(1, 1),
                                            el::Back(2, 2), el::Back(3, 2), face(2), el::Back(1, 2),
-                                           el::Back(2, 1), el::Back(3, 1), face(3), el::Back(1, 3),
-                                           el::kKl};
+                                           el::Back(2, 1), el::Back(3, 1), face(3), el::Back(1, 3)};
     EXPECT_EQ(view.shown, expected);
+    // The dealt hand lies under its cover until the first trick starts.
+    EXPECT_TRUE(game.table.Visible(el::kKl));
+    EXPECT_TRUE(game.table.InFront(el::kKl, face(3)));
 }
 
 }  // namespace

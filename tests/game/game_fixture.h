@@ -35,19 +35,29 @@ class ScriptedRandom final : public RandomSource {
 // Remembers the order in which elements became visible.
 class ShowRecorder : public HeadlessTable {
   public:
-    TableModel* model = nullptr;
     std::vector<Element> shown;
 
-    void ElementChanged(Element e) override {
-        if (model && model->Visible(e)) shown.push_back(e);
+    void Watch(const TableModel& table) {
+        model_ = &table;
+        for (Element e = 0; e < el::kCount; ++e)
+            visible_[static_cast<std::size_t>(e)] = table.Visible(e);
     }
+    void ElementChanged(Element e) override {
+        const bool visible = model_ && model_->Visible(e);
+        if (visible && !visible_[static_cast<std::size_t>(e)]) shown.push_back(e);
+        visible_[static_cast<std::size_t>(e)] = visible;
+    }
+
+  private:
+    const TableModel* model_ = nullptr;
+    std::array<bool, el::kCount> visible_{};
 };
 
 class GameFixture : public ::testing::Test {
   protected:
     explicit GameFixture(std::uint64_t seed = 1)
         : random(seed, [this] { return view.Now(); }), game(view, random) {
-        view.model = &game.table;
+        view.Watch(game.table);
         game.InitDeck();
     }
 

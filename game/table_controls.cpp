@@ -1,0 +1,319 @@
+#include "table_controls.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "table_layout.h"
+
+namespace zavkari {
+namespace {
+
+// The design client area; the layout places most controls afresh for the real window.
+constexpr int kDesignWidth = 1270;
+constexpr int kDesignHeight = 958;
+constexpr int kDesignCardW = 89;
+constexpr int kDesignCardH = 121;
+// The sheet picture's design corner.
+constexpr int kSheetX = 992;
+constexpr int kSheetY = 168;
+
+// Picture resource of a card face: "A6", "G10", "YT"; the wild cards show "J1" and "J2".
+std::string_view FacePicture(int suit, int rank) {
+    static const std::array<std::string, kDeckSize> kNames = [] {
+        std::array<std::string, kDeckSize> names;
+        for (int suit = 1; suit <= 4; ++suit) {
+            for (int rank = 1; rank <= 9; ++rank) {
+                std::string name(CardImageName(suit, rank));
+                for (char& c : name)
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                names[static_cast<std::size_t>(CardIndex(suit, rank))] = name;
+            }
+        }
+        names[static_cast<std::size_t>(CardIndex(kJvari, kSix))] = "J1";
+        names[static_cast<std::size_t>(CardIndex(kYvavi, kSix))] = "J2";
+        return names;
+    }();
+    return kNames[static_cast<std::size_t>(CardIndex(suit, rank))];
+}
+
+class Builder {
+  public:
+    std::vector<ControlSpec> controls;
+
+    ControlSpec& Add(ControlKind kind, Element element, Box design) {
+        ControlSpec& c = controls.emplace_back();
+        c.kind = kind;
+        c.element = element;
+        c.name = element == kWindowOnly ? std::string() : ElementName(element);
+        c.design = design;
+        return c;
+    }
+    ControlSpec& Add(ControlKind kind, std::string_view name, Box design) {
+        ControlSpec& c = Add(kind, kWindowOnly, design);
+        c.name = name;
+        return c;
+    }
+};
+
+// A hidden label in the given font and colour on a transparent ground.
+ControlSpec& TableLabel(Builder& b, Element e, Box design, FontSpec font, Rgb text,
+                        TextAlign align) {
+    ControlSpec& c = b.Add(ControlKind::Label, e, design);
+    c.font = font;
+    c.text = text;
+    c.align = align;
+    c.visible = false;
+    return c;
+}
+
+ControlSpec& Picture(Builder& b, Element e, Box design, std::string_view picture) {
+    ControlSpec& c = b.Add(ControlKind::Picture, e, design);
+    c.picture = picture;
+    return c;
+}
+
+ControlSpec& Group(Builder& b, Element e, Box design, std::string_view caption, Rgb text,
+                   std::vector<std::string_view> items) {
+    ControlSpec& c = b.Add(ControlKind::RadioGroup, e, design);
+    c.caption = caption;
+    c.items = std::move(items);
+    c.font = {FontFace::AcadNusx, 16};
+    c.text = text;
+    c.ground = colour::kBaize;
+    c.visible = false;
+    return c;
+}
+
+void AddCardsAndSpots(Builder& b) {
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int rank = 1; rank <= 9; ++rank) {
+            // Below the design area: the deal places them.
+            Picture(b, el::Face(suit, rank), {0, kDesignHeight + 2, kDesignCardW, kDesignCardH},
+                    FacePicture(suit, rank))
+                .pointer = Pointer::Hand;
+        }
+    }
+    const int xstep = (kDesignWidth - 500) / 10;
+    const int ystep = (kDesignHeight - 324) / 10;
+    for (int seat = 1; seat <= 3; ++seat) {
+        for (int k = 1; k <= kMaxHand; ++k) {
+            Box box{16, 115 + k * ystep, kDesignCardW, kDesignCardH};
+            if (seat == 2) box = {60 + k * xstep, 36, kDesignCardW, kDesignCardH};
+            if (seat == 3) box.left = kDesignWidth - kDesignCardW - 316;
+            Picture(b, el::Back(seat, k), box, "BACK");
+        }
+    }
+    Picture(b, el::kNo, {1152, 1122, 9, 7}, "").visible = false;
+    const int middle = (kDesignWidth - kPanelWidth) / 2;
+    const int spotTop = (kDesignHeight - kDesignCardH) / 2;
+    const std::array<Box, 4> spots = {
+        Box{middle - kDesignCardW - 20, spotTop, kDesignCardW, kDesignCardH},
+        Box{(kDesignWidth - kPanelWidth - kDesignCardW) / 2, kDesignHeight / 2 - kDesignCardH - 28,
+            kDesignCardW, kDesignCardH},
+        Box{middle + 20, spotTop, kDesignCardW, kDesignCardH},
+        Box{(kDesignWidth - kPanelWidth - kDesignCardW) / 2, kDesignHeight / 2 + 28, kDesignCardW,
+            kDesignCardH}};
+    for (int seat : {2, 3, 4, 1})
+        Picture(b, el::Spot(seat), spots[static_cast<std::size_t>(seat - 1)], "");
+}
+
+void AddBidAndTrickLabels(Builder& b) {
+    // Seat 1's labels lie at the left of the table, seat 3's at the right, the others centred.
+    const std::array<TextAlign, 4> aligns = {TextAlign::Left, TextAlign::Centre, TextAlign::Right,
+                                             TextAlign::Centre};
+    for (int seat : {1, 2, 3}) {
+        TableLabel(b, el::BidLabel(seat), {0, 0, 57, 20}, {FontFace::AcadNusx, 20, false, true},
+                   colour::kBidGrey, aligns[static_cast<std::size_t>(seat - 1)]);
+    }
+    for (int seat : {1, 2, 3}) {
+        TableLabel(b, el::TrickLabel(seat), {0, 0, seat == 3 ? 49 : 57, 20},
+                   {FontFace::AcadNusx, 20}, colour::kWindowText,
+                   aligns[static_cast<std::size_t>(seat - 1)])
+            .caption = "0";
+    }
+    TableLabel(b, el::BidLabel(4), {0, 0, 57, 20}, {FontFace::AcadNusx, 20, false, true},
+               colour::kBidGrey, TextAlign::Centre);
+    TableLabel(b, el::TrickLabel(4), {0, 0, 57, 20}, {FontFace::AcadNusx, 20}, colour::kWindowText,
+               TextAlign::Centre)
+        .caption = "0";
+}
+
+void AddScoreSheet(Builder& b) {
+    Picture(b, el::kCxrili, {kSheetX, kSheetY, kSheetWidth, kSheetHeight}, "CXRILI").visible =
+        false;
+    auto sheetLabel = [&b](Element e) -> ControlSpec& {
+        ControlSpec& c = TableLabel(b, e, SheetLabelBox(e, kSheetX, kSheetY),
+                                    {FontFace::AcadNusx, 13}, colour::kWhite, TextAlign::Left);
+        c.autoSize = true;
+        return c;
+    };
+    for (int column = 1; column <= 4; ++column) {
+        ControlSpec& name = sheetLabel(el::Name(column));
+        name.autoSize = false;
+        name.align = TextAlign::Centre;
+    }
+    for (int row = 1; row <= el::kRows; ++row)
+        sheetLabel(el::RowHeading(row));
+    for (Element (*cell)(int, int) : {el::BidCell, el::ScoreCell}) {
+        for (int column = 1; column <= 4; ++column) {
+            for (int row = 1; row <= el::kRows; ++row)
+                sheetLabel(cell(column, row));
+        }
+    }
+    for (int column = 1; column <= 4; ++column) {
+        for (int pool = 1; pool <= 4; ++pool)
+            sheetLabel(el::TotalCell(column, pool));
+    }
+}
+
+void AddMessagesAndChoices(Builder& b) {
+    const FontSpec message{FontFace::AcadNusx, 20, false, true};
+    TableLabel(b, el::kKVishi, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
+        .caption = "viSi";
+    ControlSpec& kl = Picture(b, el::kKl, {112, 824, 785, 129}, "");
+    kl.pointer = Pointer::NoDrop;
+    TableLabel(b, el::kKNije, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
+        .caption = "waiRos";
+    TableLabel(b, el::kUnder, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
+        .caption = "qveSidan Seudo";
+    ControlSpec& magida = Picture(b, el::kMagida, {160, 136, 609, 521}, "MAGIDA");
+    magida.pointer = Pointer::NoDrop;
+    magida.visible = false;
+    TableLabel(b, el::kStrog, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
+        .caption = "strogi gulis damalvisTvis, viSi wageSlebaT!";
+
+    ControlSpec& tkma =
+        Group(b, el::kTkma, {0, 0, 217, 121}, "ramdens ambobT?", colour::kDarkRed, {});
+    tkma.columns = 3;
+    ControlSpec& ok = b.Add(ControlKind::Button, el::kOK, {0, 0, 31, 111});
+    ok.caption = "OK";
+    ok.visible = false;
+    Group(b, el::kKoz, {0, 0, 105, 119}, "koziria?", colour::kMaroon,
+          {"bezi", "aguri", "guli", "jvari", "yvavi"});
+    Group(b, el::kVishi, {0, 0, 105, 113}, "viSi ", colour::kWindowText,
+          {"aguri", "guli", "jvari", "yvavi"});
+    Group(b, el::kNije, {0, 0, 107, 113}, "waiRos", colour::kDarkRed,
+          {"agurma", "gulma", "jvarma", "yvavma"});
+
+    ControlSpec& box = b.Add(ControlKind::GroupBox, el::kBox1, {0, 0, 257, 49});
+    box.caption = "koziria";
+    box.font = {FontFace::AcadNusx, 16};
+    box.text = colour::kScrollBar;
+    box.ground = colour::kBrown;
+    box.visible = false;
+    ControlSpec& kkk =
+        TableLabel(b, el::kKkk, {64, 17, 121, 24}, {FontFace::AcadNusx, 20, true, true},
+                   colour::kWhite, TextAlign::Centre);
+    kkk.parent = "Box1";
+    kkk.visible = true;
+}
+
+void AddMenus(Builder& b) {
+    ControlSpec& bar = b.Add(ControlKind::ToolBar, "menu", {0, 0, kDesignWidth, kMenuBarHeight});
+    bar.ground = colour::kMenuBar;
+    struct Entry {
+        std::string_view name;
+        std::string_view caption;
+        Box box;
+    };
+    for (const Entry& e :
+         {Entry{"SpeedButton1", "TamaSi", {1, 0, 57, 18}},
+          Entry{"Options", "opciebi", {57, -1, 64, 18}}, Entry{"Rule", "wesebi", {121, -1, 57, 18}},
+          Entry{"Ab", "About", {177, -1, 57, 18}}}) {
+        ControlSpec& button = b.Add(ControlKind::FlatButton, e.name, e.box);
+        button.parent = "menu";
+        button.caption = e.caption;
+        button.font = e.name == "Ab" ? FontSpec{FontFace::MonotypeCorsiva, 13, false, true}
+                                     : FontSpec{FontFace::AcadNusx, 12};
+    }
+    ControlSpec& drop = b.Add(ControlKind::Panel, "Qmenu", {5, 8, 92, 61});
+    drop.ground = colour::kMenuBar;
+    drop.visible = false;
+    ControlSpec& start = b.Add(ControlKind::FlatButton, el::kBbb, {-8, 3, 105, 22});
+    start.caption = "dawyeba";
+    ControlSpec& quit = b.Add(ControlKind::FlatButton, "SpeedButton4", {-8, 25, 105, 22});
+    quit.caption = "gaTiSva ";
+    for (ControlSpec* entry : {&start, &quit}) {
+        entry->parent = "Qmenu";
+        entry->font = {FontFace::AcadNusx, 12};
+    }
+}
+
+void AddNameEntryAndDebug(Builder& b) {
+    ControlSpec& name = b.Add(ControlKind::EditBox, el::kSaxeli, {88, 32, 97, 21});
+    name.caption = "  saxeli";
+    name.font = {FontFace::AcadNusx, 12};
+    name.visible = false;
+    ControlSpec& ok = b.Add(ControlKind::Button, el::kBitBtn1, {160, 33, 24, 18});
+    ok.caption = "ok";
+    ok.visible = false;
+    ok.enabled = false;
+
+    ControlSpec& clip = b.Add(ControlKind::Animation, el::kReklama, {0, 0, 273, 129});
+    clip.ground = colour::kBrown;
+    clip.visible = false;
+
+    b.Add(ControlKind::Memo, "me", {608, 200, 257, 177}).caption = "me";
+    ControlSpec& clear = b.Add(ControlKind::Button, "Button1", {632, 168, 153, 25});
+    clear.caption = "Button1";
+    clear.font = {FontFace::Sylfaen, 11};
+    b.Add(ControlKind::Button, "Button2", {848, 360, 17, 17});
+    ControlSpec& strengths = b.Add(ControlKind::List, "hhh", {632, 192, 153, 177});
+    strengths.ground = colour::kBrown;
+    strengths.visible = false;
+}
+
+std::vector<ControlSpec> BuildControls() {
+    Builder b;
+    const Box below{0, kMenuBarHeight, kDesignWidth, kDesignHeight - kMenuBarHeight};
+    ControlSpec& fon = Picture(b, el::kFon, below, "FONI");
+    fon.pointer = Pointer::NoDrop;
+    b.Add(ControlKind::PaintBox, "p", below);
+    Picture(b, el::kNoclick, {104, 144, 785, 665}, "").pointer = Pointer::NoDrop;
+    AddCardsAndSpots(b);
+    AddBidAndTrickLabels(b);
+    TableLabel(b, el::kAra, {0, 0, 150, 20}, {FontFace::AcadNusx, 20, false, true}, colour::kRed,
+               TextAlign::Left)
+        .caption = "ar SeiZleba!!! ";
+    ControlSpec& deck = Picture(b, el::kB, {680, 552, kDesignCardW, kDesignCardH}, "BACK");
+    deck.pointer = Pointer::Hand;
+    deck.visible = false;
+    AddScoreSheet(b);
+    b.Add(ControlKind::FlatButton, "Game", {288, 624, 89, 57}).visible = false;
+    AddMessagesAndChoices(b);
+    AddMenus(b);
+    AddNameEntryAndDebug(b);
+    return b.controls;
+}
+
+}  // namespace
+
+const std::vector<ControlSpec>& TableControls() {
+    static const std::vector<ControlSpec> kControls = BuildControls();
+    return kControls;
+}
+
+const ControlSpec* ControlOf(Element e) {
+    static const std::vector<const ControlSpec*> kByElement = [] {
+        std::vector<const ControlSpec*> byElement(el::kCount, nullptr);
+        for (const ControlSpec& c : TableControls()) {
+            if (c.element != kWindowOnly) byElement[static_cast<std::size_t>(c.element)] = &c;
+        }
+        return byElement;
+    }();
+    return e >= 0 && e < el::kCount ? kByElement[static_cast<std::size_t>(e)] : nullptr;
+}
+
+bool IsWindowed(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Picture:
+        case ControlKind::Label:
+        case ControlKind::PaintBox:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace zavkari
