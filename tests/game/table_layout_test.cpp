@@ -60,6 +60,11 @@ TEST(TableControls, CreationOrderStacksTheTable) {
     EXPECT_FALSE(table.Visible(el::kStrog));
     EXPECT_EQ(table.Group(el::kVishi).items.size(), 4u);
     EXPECT_EQ(table.Caption(el::kKNije), "waiRos");
+    // The choices hold their items from the start, so a choice made on them is kept.
+    for (Element group : {el::kKoz, el::kVishi, el::kNije}) {
+        table.Select(group, 2);
+        EXPECT_EQ(table.Group(group).selected, 2) << ElementName(group);
+    }
 }
 
 struct Spot {

@@ -1,0 +1,243 @@
+// The window learns about the table only from the model's change reports. A mirror view copies an
+// element or a group each time it is told of a change; whole seeded matches then check after every
+// step that the mirror shows what the model holds, and at the moments a player watches (a deal laid
+// out, a trick cleared away, a deal ended) that the table shows what it should.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "headless_table.h"
+#include "human_player.h"
+#include "table_layout.h"
+
+namespace zavkari {
+namespace {
+
+struct MirroredElement {
+    bool visible = false;
+    ElementState state;
+};
+
+// A headless table that keeps its own copy of what a window would show.
+class MirrorTable final : public HeadlessTable {
+  public:
+    void Watch(const TableModel& table) {
+        model_ = &table;
+        for (Element e = 0; e < el::kCount; ++e)
+            ElementChanged(e);
+        for (Element g : kGroups)
+            GroupChanged(g);
+    }
+    void ElementChanged(Element e) override {
+        elements_[static_cast<std::size_t>(e)] = {model_->Visible(e), (*model_)[e]};
+    }
+    void GroupChanged(Element e) override { groups_[GroupSlot(e)] = model_->Group(e); }
+    void RaiseWindow() override { ++raises; }
+
+    // The first element or group whose copy differs from the model, or an empty text.
+    std::string Difference() const {
+        for (Element e = 0; e < el::kCount; ++e) {
+            const MirroredElement& m = elements_[static_cast<std::size_t>(e)];
+            const ElementState& s = (*model_)[e];
+            const bool same = m.visible == model_->Visible(e) && m.state.enabled == s.enabled &&
+                              std::string_view(m.state.caption) == std::string_view(s.caption) &&
+                              m.state.colour == s.colour && m.state.left == s.left &&
+                              m.state.top == s.top && m.state.width == s.width &&
+                              m.state.height == s.height && m.state.z == s.z &&
+                              m.state.fontSize == s.fontSize;
+            if (!same) return "element " + ElementName(e);
+        }
+        for (Element g : kGroups) {
+            const RadioGroup& m = groups_[GroupSlot(g)];
+            const RadioGroup& s = model_->Group(g);
+            if (m.items != s.items || m.columns != s.columns || m.selected != s.selected)
+                return "group " + ElementName(g);
+        }
+        return {};
+    }
+
+    int raises = 0;
+
+  private:
+    static constexpr std::array<Element, 4> kGroups = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
+    static std::size_t GroupSlot(Element e) {
+        return static_cast<std::size_t>(std::find(kGroups.begin(), kGroups.end(), e) -
+                                        kGroups.begin());
+    }
+
+    const TableModel* model_ = nullptr;
+    std::array<MirroredElement, el::kCount> elements_{};
+    std::array<RadioGroup, 4> groups_{};
+};
+
+// Checks what the player sees when a deal has been laid out and the bidding is about to start.
+class DealLayoutChecker final : public MatchObserver {
+  public:
+    explicit DealLayoutChecker(const Game& game) : game_(game) {}
+    std::vector<std::string> faults;
+
+    void OnDealSettled() override {
+        const TableModel& t = game_.table;
+        const int n = game_.state.dealSize;
+        const int xstep = (t.width - 500) / (n + 1);
+        const int ystep = (t.height - 324) / (n + 1);
+        const int cardW = CardWidth(t.screenHeight);
+        for (int k = 1; k <= kMaxHand; ++k) {
+            for (int seat = 1; seat <= 3; ++seat) {
+                const Element back = el::Back(seat, k);
+                // Each computer shows a back for every card it holds, and no more.
+                if (t.Visible(back) != (k <= n)) Fault("back " + ElementName(back));
+                if (k > n) continue;
+                const int left = seat == 1   ? 16
+                                 : seat == 3 ? t.width - cardW - 316
+                                             : 60 + k * xstep;
+                const int top = seat == 2 ? 36 : 115 + k * ystep;
+                if (t[back].left != left || t[back].top != top)
+                    Fault("back placed wrong " + ElementName(back));
+            }
+        }
+        for (int slot = 1; slot <= n; ++slot) {
+            const CardId card = game_.state.humanHand[slot];
+            const Element face = el::Face(card.suit, card.rank);
+            if (!t.Visible(face)) Fault("human card hidden " + ElementName(face));
+            if (!t.Visible(el::kKl) || !t.InFront(el::kKl, face))
+                Fault("the dealt hand is not covered");
+            if (t[face].left != 60 + slot * xstep ||
+                t[face].top != t.height - t[el::kTkma].height - 16)
+                Fault("human card placed wrong " + ElementName(face));
+        }
+    }
+
+  private:
+    void Fault(const std::string& what) {
+        faults.push_back("deal of " + std::to_string(game_.state.dealSize) + ": " + what);
+    }
+    const Game& game_;
+};
+
+// What a finished trick leaves once it has been cleared away.
+std::string TrickClearedFault(const Game& game) {
+    const TableModel& t = game.table;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const Element face = el::CardImage(game.state.playedCard[seat]);
+        if (face != el::kNo && t.Visible(face)) return "played card left on the table";
+    }
+    for (Element e : {el::kKVishi, el::kKNije, el::kUnder})
+        if (t.Visible(e)) return "declaration label left: " + ElementName(e);
+    if (!t.Visible(el::kB)) return "the deck is not shown after the trick";
+    if (!t.Visible(el::kKl)) return "the hand is not covered after the trick";
+    if (!t.InFront(el::kNoclick, el::kB)) return "the deck lies in front of the table cover";
+    return {};
+}
+
+// What the end of a deal leaves while the next deal waits for a click on the deck.
+std::string DealEndedFault(const Game& game) {
+    const TableModel& t = game.table;
+    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
+        if (t.Visible(e)) return "a face left showing: " + ElementName(e);
+    for (Element e = el::Back(1, 1); e < el::Back(1, 1) + 3 * kMaxHand; ++e)
+        if (t.Visible(e)) return "a back left showing: " + ElementName(e);
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (t.Visible(el::BidLabel(seat)) || t.Visible(el::TrickLabel(seat)))
+            return "a bid or trick label left showing";
+    }
+    if (t.Visible(el::kKkk)) return "the trump name left showing";
+    if (!t.InFront(el::kB, el::kNoclick)) return "the deck cannot be clicked";
+    return {};
+}
+
+struct Seat {
+    HumanPolicy policy;
+    std::uint64_t seed;
+    TableSize size;
+    bool autoDeal;
+};
+
+class MirroredMatch : public ::testing::TestWithParam<Seat> {};
+
+TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
+    const Seat& p = GetParam();
+    MirrorTable view;
+    ClockSeededRandom random(p.seed, [&view] { return view.Now(); });
+    Game game(view, random);
+    HumanPlayer human(p.policy, p.seed + 17);
+    DealLayoutChecker layout(game);
+    game.observer = &layout;
+    game.options.autoDeal = p.autoDeal;
+    game.table.width = p.size.width;
+    game.table.height = p.size.height;
+    game.table.screenHeight = p.size.screenHeight;
+    view.Watch(game.table);
+
+    // Opening the match a click at a time, as the player does.
+    const std::vector<std::function<void()>> opening = {
+        [&game] { game.LoadIdle(); }, [&game] { game.bbbClick(); }, [&game] { game.saxeliClick(); },
+        [&game] { game.saxeliChange("gio"); }, [&game] { game.BitBtn1Click(); }};
+    for (const auto& click : opening) {
+        click();
+        ASSERT_EQ(view.Difference(), "");
+    }
+
+    int tricks = 0;
+    int dealEnds = 0;
+    auto finished = [&game] { return game.state.matchOver && !game.timers.Enabled(timer::kBoloj); };
+    for (int step = 0; step < 200'000 && !finished(); ++step) {
+        if (!human.Act(game)) {
+            const TimerId next = view.NextTimer();
+            if (next < 0) {
+                ASSERT_FALSE(game.options.autoDeal) << "the match stalled";
+                game.bClick();  // the deck deals the next deal
+            } else {
+                view.AdvanceTo(next);
+                const bool playTimer = next >= timer::Play(1) && next <= timer::Play(4);
+                const bool endOfDeal = next == timer::kTavidan;
+                const bool closed = game.state.trickClosed;
+                game.Tick(next);
+                if (playTimer && !closed && game.state.trickClosed) {
+                    ++tricks;
+                    ASSERT_EQ(TrickClearedFault(game), "") << "trick " << tricks;
+                }
+                if (endOfDeal && !game.timers.Enabled(timer::kTavidan) && !game.options.autoDeal &&
+                    !game.state.matchOver) {
+                    ++dealEnds;
+                    ASSERT_EQ(DealEndedFault(game), "") << "deal " << dealEnds;
+                }
+            }
+        }
+        ASSERT_EQ(view.Difference(), "") << "after step " << step;
+    }
+    EXPECT_TRUE(finished());
+    EXPECT_GT(tricks, 100);
+    if (!p.autoDeal) {
+        EXPECT_EQ(dealEnds, 23);
+    }
+    EXPECT_EQ(layout.faults, std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SeededMatches, MirroredMatch,
+    ::testing::Values(Seat{HumanPolicy::Random, 7, {1280, 1024, 1024}, true},
+                      Seat{HumanPolicy::Legal, 8, {1024, 768, 768}, false},
+                      Seat{HumanPolicy::Greedy, 9, {1280, 800, 800}, true},
+                      Seat{HumanPolicy::Random, 10, {1920, 1080, 1080}, false}));
+
+// A renege brings the window to the front before its message shows.
+TEST(MirroredRenege, WindowRaisedForTheMessage) {
+    MirrorTable view;
+    ClockSeededRandom random(11, [&view] { return view.Now(); });
+    Game game(view, random);
+    view.Watch(game.table);
+    game.LoadIdle();
+    game.state.renegePending = true;
+    game.state.renegeCode = 2;
+    game.state.ascendCount = 1;
+    game.options.autoDeal = false;
+    game.EndOfDeal();
+    EXPECT_EQ(view.raises, 1);
+    EXPECT_EQ(view.Difference(), "");
+}
+
+}  // namespace
+}  // namespace zavkari
