@@ -96,7 +96,7 @@ struct ControlSpec {
 };
 
 // Every control of the table window, in the order of creation, which is also the stacking order of
-// the pictures and labels (the first lies at the back).
+// the pictures and labels (the first lies at the back): the control at index i starts at z = i + 1.
 const std::vector<ControlSpec>& TableControls();
 
 // The entry of an element, or nullptr for a number that names no element.

@@ -9,7 +9,10 @@ namespace zavkari {
 
 TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {
     // Every element starts as the window creates it, stacked in the order of creation.
+    // Window-only controls hold their places in that order too, so that the window can stack them
+    // among the elements by the same numbers.
     for (const ControlSpec& c : TableControls()) {
+        ++frontZ_;
         if (c.element == kWindowOnly) continue;
         ElementState& s = elements_[c.element];
         s.enabled = c.enabled;
@@ -18,7 +21,7 @@ TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesEle
         s.top = c.design.top;
         s.width = c.design.width;
         s.height = c.design.height;
-        s.z = ++frontZ_;
+        s.z = frontZ_;
         visible_[static_cast<std::size_t>(c.element)] = c.visible;
         if (c.kind == ControlKind::RadioGroup) {
             RadioGroup& g = groups_[GroupIndex(c.element)];
