@@ -140,8 +140,10 @@ void AddBidAndTrickLabels(Builder& b) {
 }
 
 void AddScoreSheet(Builder& b) {
-    Picture(b, el::kCxrili, {kSheetX, kSheetY, kSheetWidth, kSheetHeight}, "CXRILI").visible =
-        false;
+    ControlSpec& sheet =
+        Picture(b, el::kCxrili, {kSheetX, kSheetY, kSheetWidth, kSheetHeight}, "CXRILI");
+    sheet.visible = false;
+    sheet.clearWhite = true;  // only the ruling shows over the brown panel
     auto sheetLabel = [&b](Element e) -> ControlSpec& {
         ControlSpec& c = TableLabel(b, e, SheetLabelBox(e, kSheetX, kSheetY),
                                     {FontFace::AcadNusx, 13}, colour::kWhite, TextAlign::Left);

@@ -91,8 +91,9 @@ struct ControlSpec {
     TextAlign align = TextAlign::Left;
     Pointer pointer = Pointer::Arrow;
     bool visible = true;
-    bool enabled = true;    // a disabled control ignores clicks
-    bool autoSize = false;  // a label that sizes itself to its text
+    bool enabled = true;      // a disabled control ignores clicks
+    bool autoSize = false;    // a label that sizes itself to its text
+    bool clearWhite = false;  // a picture whose white lets what lies behind it show
 };
 
 // Every control of the table window, in the order of creation, which is also the stacking order of

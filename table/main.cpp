@@ -1,15 +1,14 @@
 #include <QApplication>
-#include <QLabel>
 
 #include "pictures.h"
+#include "table_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(pictures::programIcon());
-    QLabel window(QStringLiteral("Zavkari"));
-    window.setWindowTitle(QStringLiteral("Zavkari "));
-    window.resize(640, 480);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
+    zavkari::TableWindow table;
+    table.showOnWholeScreen();
+    const QSize screen = table.screen()->size();
+    table.startUp({screen.width(), screen.height(), screen.height()});
     return QApplication::exec();
 }

@@ -1,0 +1,59 @@
+#include "game_turns.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+namespace zavkari {
+
+GameTurns::GameTurns(double timeScale, QObject* parent)
+    : QObject(parent), timeScale_(timeScale > 0 ? timeScale : 1.0) {}
+
+int GameTurns::scaled(int ms) const {
+    return static_cast<int>(std::lround(ms * timeScale_));
+}
+
+bool GameTurns::run(const std::function<void()>& step) {
+    if (busy()) return false;
+    ++depth_;
+    step();
+    --depth_;
+    runWaitingRequests();
+    emit stepEnded();
+    return true;
+}
+
+void GameTurns::whenIdle(std::function<void()> request) {
+    if (!busy()) {
+        request();
+        return;
+    }
+    waiting_.push_back(std::move(request));
+    // The step's outcome is about to be set aside: let it run out without its remaining pauses.
+    if (loop_ != nullptr) loop_->quit();
+}
+
+void GameTurns::runWaitingRequests() {
+    // A request may start steps of its own (a new match deals at once); each runs to its end.
+    while (!waiting_.empty() && !busy()) {
+        const std::function<void()> request = std::move(waiting_.front());
+        waiting_.erase(waiting_.begin());
+        ++depth_;
+        request();
+        --depth_;
+    }
+}
+
+void GameTurns::pause(int ms) {
+    const int wait = scaled(ms);
+    if (wait <= 0 || !waiting_.empty() || loop_ != nullptr) return;
+    // The loop handles painting, clicks and ticks; the click and tick handlers see `busy()` and
+    // leave the game alone.
+    QEventLoop loop;
+    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+}
+
+}  // namespace zavkari

@@ -1,0 +1,51 @@
+// The game's steps, one at a time. A click or a timer tick reaches the game only when no step is
+// running; a pause inside a step waits with the window still painting, and clicks made meanwhile
+// are dropped. A request that must not cut into a step (a new match, closing the window) waits
+// until the running step has returned, so that the game is never re-entered.
+#pragma once
+
+#include <QEventLoop>
+#include <QObject>
+#include <functional>
+#include <vector>
+
+namespace zavkari {
+
+class GameTurns : public QObject {
+    Q_OBJECT
+
+  public:
+    // `timeScale` shortens (below 1) every pause and every timer interval, for tests.
+    explicit GameTurns(double timeScale = 1.0, QObject* parent = nullptr);
+
+    double timeScale() const { return timeScale_; }
+    // A duration of the game's tempo in real milliseconds.
+    int scaled(int ms) const;
+
+    // True while a step of the game runs, its pauses included.
+    bool busy() const { return depth_ > 0; }
+    bool pausing() const { return loop_ != nullptr; }
+
+    // Runs `step` unless another step is running; false when it was dropped.
+    bool run(const std::function<void()>& step);
+    // Runs `request` now when no step is running, otherwise as soon as the running one returns;
+    // that step then runs out without waiting through its remaining pauses.
+    void whenIdle(std::function<void()> request);
+
+    // Waits `ms` of the tempo: the window repaints and keeps painting, nothing reaches the game.
+    void pause(int ms);
+
+  signals:
+    // The running step has returned (and the requests that waited for it have run).
+    void stepEnded();
+
+  private:
+    void runWaitingRequests();
+
+    double timeScale_;
+    int depth_ = 0;
+    QEventLoop* loop_ = nullptr;  // the pause under way
+    std::vector<std::function<void()>> waiting_;
+};
+
+}  // namespace zavkari

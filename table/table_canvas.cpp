@@ -1,0 +1,223 @@
+#include "table_canvas.h"
+
+#include <QBitmap>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "control_look.h"
+#include "pictures.h"
+#include "table_layout.h"
+
+namespace zavkari {
+namespace {
+
+// A picture with its white made see-through, as the score sheet shows only its ruling.
+QPixmap WithoutWhite(const QPixmap& source) {
+    QPixmap clear = source;
+    clear.setMask(source.createMaskFromColor(Qt::white, Qt::MaskInColor));
+    return clear;
+}
+
+Qt::CursorShape CursorOf(Pointer pointer) {
+    switch (pointer) {
+        case Pointer::Hand:
+            return Qt::PointingHandCursor;
+        case Pointer::NoDrop:
+            return Qt::ForbiddenCursor;
+        case Pointer::Arrow:
+            break;
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+TableCanvas::TableCanvas(const Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), byElement_(el::kCount, nullptr), drawnAt_(el::kCount) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    const std::vector<ControlSpec>& controls = TableControls();
+    items_.reserve(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlSpec& c = controls[i];
+        if (!draws(c)) continue;
+        items_.push_back({&c, static_cast<int>(i) + 1});
+    }
+    for (const Item& item : items_) {
+        const Element e = item.control->element;
+        if (e == kWindowOnly) continue;
+        byElement_[static_cast<std::size_t>(e)] = &item;
+        drawnAt_[static_cast<std::size_t>(e)] = extentOf(item);
+    }
+}
+
+bool TableCanvas::draws(const ControlSpec& control) {
+    return !IsWindowed(control.kind) && control.parent.empty();
+}
+
+int TableCanvas::zOf(const Item& item) const {
+    const Element e = item.control->element;
+    return e == kWindowOnly ? item.creationZ : game_.table[e].z;
+}
+
+bool TableCanvas::isShown(const Item& item) const {
+    const Element e = item.control->element;
+    if (e == kWindowOnly) return item.control->visible;
+    return game_.table.Visible(e);
+}
+
+QRect TableCanvas::rectOf(const Item& item) const {
+    const ControlSpec& c = *item.control;
+    if (c.element == kWindowOnly) {
+        // The background and the table surface fill the window below the menu bar.
+        return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
+    }
+    const ElementState& s = game_.table[c.element];
+    if (c.element == el::kFon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
+    if (c.autoSize) return textRect(c, {s.left, s.top, 0, 0});
+    return {s.left, s.top, s.width, s.height};
+}
+
+QRect TableCanvas::elementRect(Element e) const {
+    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    return item != nullptr ? rectOf(*item) : QRect();
+}
+
+void TableCanvas::elementChanged(Element e) {
+    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    if (item == nullptr) return;
+    QRect& drawn = drawnAt_[static_cast<std::size_t>(e)];
+    const QRect now = extentOf(*item);
+    update(drawn.united(now));
+    drawn = now;
+    orderDirty_ = true;
+}
+
+void TableCanvas::surfaceChanged() {
+    update();
+}
+
+void TableCanvas::setFramesShown(bool shown) {
+    if (frames_ == shown) return;
+    frames_ = shown;
+    update();
+}
+
+const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
+    if (orderDirty_) {
+        ordered_.clear();
+        for (const Item& item : items_)
+            ordered_.push_back(&item);
+        std::stable_sort(ordered_.begin(), ordered_.end(),
+                         [this](const Item* a, const Item* b) { return zOf(*a) < zOf(*b); });
+        orderDirty_ = false;
+    }
+    return ordered_;
+}
+
+QFont TableCanvas::labelFont(const ControlSpec& c) const {
+    const int points = c.element != kWindowOnly ? game_.table[c.element].fontSize : 0;
+    return ControlFont(c.font, points);
+}
+
+const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
+    const QString key =
+        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size())) +
+        QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
+        QString::number(size.height());
+    auto found = pictures_.find(key);
+    if (found != pictures_.end()) return *found;
+    QPixmap scaled = pictures::pixmap(QString::fromUtf8(c.picture.data(),
+                                                        static_cast<qsizetype>(c.picture.size())))
+                         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (c.clearWhite) scaled = WithoutWhite(scaled);
+    return *pictures_.insert(key, scaled);
+}
+
+QRect TableCanvas::textRect(const ControlSpec& c, const QRect& box) const {
+    const ElementState& s = game_.table[c.element];
+    const QFontMetrics metrics(labelFont(c));
+    const int width = metrics.horizontalAdvance(ShownText(c, s.caption));
+    int left = box.left();
+    if (c.align == TextAlign::Centre) left += (box.width() - width) / 2;
+    if (c.align == TextAlign::Right) left += box.width() - width;
+    return {left, box.top(), width, metrics.height()};
+}
+
+QRect TableCanvas::extentOf(const Item& item) const {
+    const QRect box = rectOf(item);
+    if (item.control->kind != ControlKind::Label) return box;
+    // A label's text is not clipped to its box: it may run past it on either side.
+    return box.united(textRect(*item.control, box));
+}
+
+void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
+    const ElementState& s = game_.table[c.element];
+    if (c.ground) painter.fillRect(box, ToQColor(*c.ground));
+    if (game_.table.Caption(c.element).empty()) return;
+    painter.setFont(labelFont(c));
+    painter.setPen(TextColour(c, s.colour));
+    painter.drawText(textRect(c, box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     ShownText(c, s.caption));
+}
+
+void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
+    const ControlSpec& c = *item.control;
+    const QRect box = rectOf(item);
+    if (c.kind == ControlKind::PaintBox) {
+        if (!game_.state.sheetActive) return;
+        const ElementState& deck = game_.table[el::kB];
+        painter.save();
+        painter.translate(box.topLeft());
+        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.table[el::kTkma].top,
+                                  QSize(deck.width, deck.height), frames_});
+        painter.restore();
+        return;
+    }
+    if (c.kind == ControlKind::Label) return drawLabel(painter, c, box);
+    if (c.picture.empty() || box.isEmpty()) return;
+    painter.drawPixmap(box.topLeft(), picture(c, box.size()));
+}
+
+void TableCanvas::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, ToQColor(colour::kBaize));
+    painter.setClipRect(dirty);
+    for (const Item* item : itemsInOrder()) {
+        if (!isShown(*item)) continue;
+        if (item->control->kind != ControlKind::PaintBox && !extentOf(*item).intersects(dirty))
+            continue;
+        drawItem(painter, *item);
+    }
+}
+
+const ControlSpec* TableCanvas::controlAt(QPoint point) const {
+    const std::vector<const Item*>& order = itemsInOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Item& item = **it;
+        if (isShown(item) && rectOf(item).contains(point)) return item.control;
+    }
+    return nullptr;
+}
+
+void TableCanvas::mousePressEvent(QMouseEvent* event) {
+    const bool right = event->button() == Qt::RightButton;
+    if (!right && event->button() != Qt::LeftButton) return;
+    emit controlClicked(controlAt(event->position().toPoint()), right);
+}
+
+void TableCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const ControlSpec* c = controlAt(event->position().toPoint());
+    setCursor(CursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
+}
+
+void TableCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();  // the right button plays a wild card low; no menu appears
+}
+
+}  // namespace zavkari

@@ -1,0 +1,79 @@
+// The table's pictures and labels, drawn in one surface in their stacking order: the background,
+// the table surface `p` and its panel, the table top, the cards and backs, the covers, the bid and
+// trick labels, the messages and the score sheet. It draws what the table model says, finds the
+// control under the pointer for a click, and shows the pointer each control asks for.
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "game.h"
+#include "sheet_panel.h"
+#include "table_controls.h"
+
+namespace zavkari {
+
+class TableCanvas : public QWidget {
+    Q_OBJECT
+
+  public:
+    TableCanvas(const Game& game, QWidget* parent);
+
+    // Whether the control is drawn here: the pictures and labels that lie on the table itself.
+    // The windowed controls, and the labels inside them, are widgets above the table.
+    static bool draws(const ControlSpec& control);
+
+    // The model changed this element: redraw where it was and where it is now.
+    void elementChanged(Element e);
+    // Redraws the table surface `p` (its panel follows the match and the options).
+    void surfaceChanged();
+    void setFramesShown(bool shown);
+    bool framesShown() const { return frames_; }
+
+    // The rectangle the element takes on the table as drawn (an autosized label's text width).
+    QRect elementRect(Element e) const;
+    // The control under a point: its entry in the controls' table, or nullptr for bare table.
+    const ControlSpec* controlAt(QPoint point) const;
+
+  signals:
+    // A click on the table: the picture or label clicked (nullptr for the bare table) and whether
+    // it was the right button.
+    void controlClicked(const ControlSpec* control, bool rightButton);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    struct Item {
+        const ControlSpec* control;
+        int creationZ;
+    };
+    int zOf(const Item& item) const;
+    bool isShown(const Item& item) const;
+    QRect rectOf(const Item& item) const;
+    // Where the item draws: its box, and for a label the text that may run past the box.
+    QRect extentOf(const Item& item) const;
+    QRect textRect(const ControlSpec& label, const QRect& box) const;
+    const std::vector<const Item*>& itemsInOrder() const;
+    void drawItem(QPainter& painter, const Item& item) const;
+    void drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const;
+    QFont labelFont(const ControlSpec& c) const;
+    const QPixmap& picture(const ControlSpec& c, QSize size) const;
+
+    const Game& game_;
+    std::vector<Item> items_;
+    std::vector<const Item*> byElement_;  // the element's item, if it is drawn here
+    std::vector<QRect> drawnAt_;          // per element: where it was last drawn
+    mutable std::vector<const Item*> ordered_;
+    mutable bool orderDirty_ = true;
+    mutable QHash<QString, QPixmap> pictures_;
+    bool frames_ = true;
+};
+
+}  // namespace zavkari

@@ -1,0 +1,417 @@
+#include "table_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextStream>
+#include <QToolButton>
+
+#include "animation_player.h"
+#include "control_look.h"
+#include "pictures.h"
+
+namespace zavkari {
+namespace {
+
+// The widgets of the table's four choices, in the order of the groups' elements.
+constexpr std::array<Element, 4> kGroupElements = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
+
+std::size_t GroupSlot(Element e) {
+    return static_cast<std::size_t>(std::find(kGroupElements.begin(), kGroupElements.end(), e) -
+                                    kGroupElements.begin());
+}
+
+void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
+    if (!ground) return;
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, ToQColor(*ground));
+    palette.setColor(QPalette::Base, ToQColor(*ground));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    w->setPalette(palette);
+}
+
+}  // namespace
+
+TableWindow::TableWindow(double timeScale, QWidget* parent)
+    : QWidget(parent),
+      turns_(timeScale),
+      random_(0, &ClockSeededRandom::TimeOfDayMs),
+      game_(*this, random_),
+      timers_(turns_, [this](TimerId id) { game_.Tick(id); }) {
+    setWindowTitle(QStringLiteral("Zavkari "));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowIcon(pictures::programIcon());
+    setFont(ControlFont({FontFace::MsSansSerif, 11}));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour::kBaize));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(1270, 958);
+    buildControls();
+    connectControls();
+}
+
+TableWindow::~TableWindow() {
+    timers_.stopAll();
+}
+
+void TableWindow::buildControls() {
+    canvas_ = new TableCanvas(game_, this);
+    canvas_->setGeometry(rect());
+    for (const ControlSpec& c : TableControls()) {
+        if (TableCanvas::draws(c)) continue;
+        QWidget* parent = this;
+        if (!c.parent.empty())
+            parent = control(
+                QString::fromUtf8(c.parent.data(), static_cast<qsizetype>(c.parent.size())));
+        QWidget* w = makeWidget(c, parent);
+        w->setGeometry(c.design.left, c.design.top, c.design.width, c.design.height);
+        w->setVisible(c.visible);
+        w->setObjectName(QString::fromStdString(c.name));
+        if (c.element != kWindowOnly) {
+            widgets_[static_cast<std::size_t>(c.element)] = w;
+        } else {
+            windowOnly_.emplace_back(QString::fromStdString(c.name), w);
+        }
+    }
+}
+
+QWidget* TableWindow::control(const QString& name) const {
+    for (const auto& [known, widget] : windowOnly_) {
+        if (known == name) return widget;
+    }
+    for (Element e = 0; e < el::kCount; ++e) {
+        if (widgets_[static_cast<std::size_t>(e)] != nullptr &&
+            ElementName(e) == name.toStdString())
+            return widgets_[static_cast<std::size_t>(e)];
+    }
+    return nullptr;
+}
+
+QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
+    const QString caption = ShownText(c, c.caption);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+        case ControlKind::RadioGroup: {
+            auto* group = new ChoiceGroup(c, parent);
+            groups_[GroupSlot(c.element)] = group;
+            group->show(game_.table.Group(c.element));
+            w = group;
+            break;
+        }
+        case ControlKind::Button:
+            w = new QPushButton(caption, parent);
+            break;
+        case ControlKind::FlatButton: {
+            auto* button = new QToolButton(parent);
+            button->setText(caption);
+            button->setAutoRaise(true);
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            w = button;
+            break;
+        }
+        case ControlKind::Memo: {
+            memo_ = new QPlainTextEdit(caption, parent);
+            memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+            memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            w = memo_;
+            break;
+        }
+        case ControlKind::List:
+            strengths_ = new QListWidget(parent);
+            w = strengths_;
+            break;
+        case ControlKind::GroupBox:
+            w = new QGroupBox(caption, parent);
+            break;
+        case ControlKind::EditBox:
+            nameBox_ = new GeorgianLineEdit(parent);
+            nameBox_->setMaxLength(7);
+            nameBox_->setLatinText(
+                QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
+            w = nameBox_;
+            break;
+        case ControlKind::Animation: {
+            auto* clip = new AnimationPlayer(parent);
+            clip->open(QStringLiteral("REKLAMA"));
+            w = clip;
+            break;
+        }
+        case ControlKind::ToolBar:
+        case ControlKind::Panel:
+            w = new QFrame(parent);
+            break;
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w = label;
+            break;
+        }
+        case ControlKind::Picture:
+        case ControlKind::PaintBox:
+            w = new QWidget(parent);
+            break;
+    }
+    w->setFont(ControlFont(c.font));
+    SetTextColour(w, ToQColor(c.text));
+    SetGround(w, c.ground);
+    w->setEnabled(c.enabled);
+    w->setFocusPolicy(c.kind == ControlKind::EditBox || c.kind == ControlKind::Memo ? Qt::ClickFocus
+                                                                                    : Qt::NoFocus);
+    return w;
+}
+
+void TableWindow::connectControls() {
+    connect(canvas_, &TableCanvas::controlClicked, this, &TableWindow::tableClicked);
+    for (Element e : kGroupElements) {
+        connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
+            turns_.run([this, e, item] {
+                if (e == el::kTkma) game_.tkmaClick(item);
+                if (item < 0) return;
+                if (e == el::kKoz) game_.kozClick(item);
+                if (e == el::kVishi) game_.vishiClick(item);
+                if (e == el::kNije) game_.nijeClick(item);
+            });
+        });
+    }
+    auto button = [this](const QString& name) {
+        return qobject_cast<QAbstractButton*>(control(name));
+    };
+    connect(button("OK"), &QAbstractButton::clicked, this,
+            [this] { turns_.run([this] { game_.OKClick(); }); });
+    connect(button("BitBtn1"), &QAbstractButton::clicked, this,
+            [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
+    connect(button("bbb"), &QAbstractButton::clicked, this, [this] {
+        hideMenu();
+        turns_.whenIdle([this] { startOrRestartMatch(); });
+    });
+    connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
+        hideMenu();
+        turns_.whenIdle([this] { close(); });
+    });
+    connect(button("SpeedButton1"), &QAbstractButton::clicked, this, [this] {
+        QWidget* menu = control(QStringLiteral("Qmenu"));
+        menu->setVisible(!menu->isVisible());
+        menu->raise();
+    });
+    connect(button("Options"), &QAbstractButton::clicked, this, &TableWindow::optionsRequested);
+    connect(button("Rule"), &QAbstractButton::clicked, this, &TableWindow::rulesRequested);
+    connect(button("Ab"), &QAbstractButton::clicked, this, &TableWindow::aboutRequested);
+    for (const char* name : {"Options", "Rule", "Ab"})
+        button(QString::fromLatin1(name))->installEventFilter(this);
+    connect(button("Button1"), &QAbstractButton::clicked, memo_, &QPlainTextEdit::clear);
+    connect(button("Button2"), &QAbstractButton::clicked, this, &TableWindow::writeMemoFile);
+    nameBox_->installEventFilter(this);
+    connect(nameBox_, &GeorgianLineEdit::latinTextChanged, this, &TableWindow::nameEdited);
+    connect(nameBox_, &QLineEdit::returnPressed, this,
+            [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
+}
+
+void TableWindow::showOnWholeScreen() {
+    const QRect screen = this->screen()->geometry();
+    setGeometry(screen);
+    showMaximized();
+}
+
+void TableWindow::startUp(TableSize size) {
+    resize(size.width, size.height);
+    canvas_->setGeometry(0, 0, size.width, size.height);
+    game_.table.width = size.width;
+    game_.table.height = size.height;
+    game_.table.screenHeight = size.screenHeight;
+    turns_.run([this] { game_.LoadIdle(); });
+}
+
+void TableWindow::startOrRestartMatch() {
+    // "Tavidan" abandons the match under way in the core; the timers it stops stop here too.
+    game_.bbbClick();
+    showNameFromModel();
+}
+
+void TableWindow::hideMenu() {
+    control(QStringLiteral("Qmenu"))->hide();
+}
+
+void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
+    if (control == nullptr || control->element == el::kFon || control->element == el::kNoclick ||
+        control->kind == ControlKind::PaintBox) {
+        if (!rightButton) hideMenu();
+        return;
+    }
+    const Element e = control->element;
+    if (e >= el::Face(1, 1) && e < el::Face(1, 1) + kDeckSize) {
+        const CardRecord card = game_.DeckRecordOfImage(e);
+        // A right click only means something on a wild card.
+        if (rightButton && !IsWildCard(card.suit, card.rank)) return;
+        turns_.run([this, e, rightButton] { game_.CardClick(e, rightButton); });
+    } else if (e == el::kB && !rightButton) {
+        turns_.run([this] { game_.bClick(); });
+    }
+}
+
+void TableWindow::mousePressEvent(QMouseEvent* event) {
+    hideMenu();
+    QWidget::mousePressEvent(event);
+}
+
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == nameBox_ && event->type() == QEvent::MouseButtonPress) {
+        turns_.run([this] { game_.saxeliClick(); });
+        showNameFromModel();
+    } else if (event->type() == QEvent::Enter && watched != nameBox_) {
+        hideMenu();  // hovering "opciebi", "wesebi" or "About"
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TableWindow::nameEdited(const QString& latin) {
+    if (showingName_) return;
+    turns_.run([this, &latin] { game_.saxeliChange(latin.toStdString()); });
+    showNameFromModel();
+}
+
+void TableWindow::showNameFromModel() {
+    const QString latin =
+        QString::fromUtf8(game_.table.Caption(el::kSaxeli).data(),
+                          static_cast<qsizetype>(game_.table.Caption(el::kSaxeli).size()));
+    if (nameBox_->latinText() == latin) return;
+    showingName_ = true;
+    const int cursor = nameBox_->cursorPosition();
+    nameBox_->setLatinText(latin);
+    nameBox_->setCursorPosition(std::min(cursor, static_cast<int>(latin.size())));
+    showingName_ = false;
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+    if (turns_.busy()) {
+        // Not inside a step of the game: close once it has returned.
+        event->ignore();
+        turns_.whenIdle([this] { close(); });
+        return;
+    }
+    timers_.stopAll();
+    event->accept();
+}
+
+// --- What the table model reports ---
+
+void TableWindow::ElementChanged(Element e) {
+    if (widgets_[static_cast<std::size_t>(e)] == nullptr) {
+        canvas_->elementChanged(e);
+        if (e == el::kB || e == el::kTkma) canvas_->surfaceChanged();
+        return;
+    }
+    showElement(e);
+}
+
+void TableWindow::showElement(Element e) {
+    QWidget* w = widgets_[static_cast<std::size_t>(e)];
+    const ElementState& s = game_.table[e];
+    const ControlSpec& c = *ControlOf(e);
+    w->setGeometry(s.left, s.top, s.width, s.height);
+    w->setEnabled(s.enabled);
+    const QString caption = ShownText(c, s.caption);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(caption);
+        label->setFont(ControlFont(c.font, s.fontSize));
+        SetTextColour(label, TextColour(c, s.colour));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(caption);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(caption);
+    } else if (w == nameBox_) {
+        showNameFromModel();
+    }
+    const bool visible = game_.table.Visible(e);
+    if (auto* clip = qobject_cast<AnimationPlayer*>(w)) {
+        if (visible && !clip->isPlaying()) clip->play(AnimationPlayer::Repeat::Forever);
+        if (!visible) clip->stop();
+    }
+    w->setVisible(visible);
+    if (e == el::kTkma) canvas_->surfaceChanged();  // the panel ends above the bid list
+}
+
+void TableWindow::GroupChanged(Element e) {
+    groups_[GroupSlot(e)]->show(game_.table.Group(e));
+}
+
+void TableWindow::TimerChanged(TimerId id, bool enabled) {
+    timers_.setEnabled(id, enabled);
+}
+
+void TableWindow::Repaint() {
+    canvas_->surfaceChanged();
+}
+
+void TableWindow::RaiseWindow() {
+    raise();
+    activateWindow();
+}
+
+void TableWindow::Pause(int ms) {
+    repaint();
+    turns_.pause(ms);
+}
+
+void TableWindow::MemoAppendToLastLine(std::string_view text) {
+    QTextCursor cursor(memo_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TableWindow::MemoAddLine(std::string_view text) {
+    memo_->appendPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TableWindow::RecordHumanStrength(int strength) {
+    strengths_->addItem(QString::number(strength));
+}
+
+QString TableWindow::memoFilePath() {
+    return QDir(QDir::homePath()).filePath(QStringLiteral("zavkari.txt"));
+}
+
+void TableWindow::writeMemoFile() {
+    QFile file(memoFilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
+        return;
+    }
+    const QString text = memo_->toPlainText();
+    QByteArray lines;
+    if (!text.isEmpty()) {
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            lines += line.toUtf8() + '\n';
+    }
+    if (file.write(lines) != lines.size() || !file.flush()) {
+        reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
+    }
+}
+
+void TableWindow::reportError(const QString& text) {
+    // Window-modal and not waited for: the game goes on behind it.
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Zavkari"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("errorBox"));
+    box->open();
+}
+
+}  // namespace zavkari

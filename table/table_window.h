@@ -1,0 +1,99 @@
+// The table window `Tform1`: the green table where the player plays a match against the three
+// computer players. It owns the game for the whole run, builds its controls by walking the table
+// of controls, shows what the table model reports, and hands the player's clicks and the timers'
+// ticks to the game, one step at a time.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "choice_group.h"
+#include "game.h"
+#include "game_timers.h"
+#include "game_turns.h"
+#include "georgian_line_edit.h"
+#include "table_canvas.h"
+#include "table_layout.h"
+
+class QListWidget;
+class QMessageBox;
+
+namespace zavkari {
+
+class TableWindow : public QWidget, public TableView {
+    Q_OBJECT
+
+  public:
+    // `timeScale` below 1 shortens every pause and timer interval, so that tests play fast.
+    explicit TableWindow(double timeScale = 1.0, QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    // Covers the whole screen without a border, also where no window manager maximises it.
+    void showOnWholeScreen();
+    // The start-up's initialisation: lays out the table for the window and the screen and puts
+    // the game into its idle state.
+    void startUp(TableSize size);
+
+    const Game& game() const { return game_; }
+    const GameTurns& turns() const { return turns_; }
+    TableCanvas* canvas() const { return canvas_; }
+    // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
+    QWidget* widgetOf(Element e) const { return widgets_[static_cast<std::size_t>(e)]; }
+    // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
+    QWidget* control(const QString& name) const;
+    // The file the memo is written to: "zavkari.txt" in the player's home folder.
+    static QString memoFilePath();
+
+    // --- What the table model reports ---
+    void ElementChanged(Element e) override;
+    void GroupChanged(Element e) override;
+    void TimerChanged(TimerId id, bool enabled) override;
+    void Repaint() override;
+    void RaiseWindow() override;
+    void Pause(int ms) override;
+    bool KeepsMemo() const override { return true; }
+    void MemoAppendToLastLine(std::string_view text) override;
+    void MemoAddLine(std::string_view text) override;
+    void RecordHumanStrength(int strength) override;
+
+  signals:
+    void optionsRequested();
+    void rulesRequested();
+    void aboutRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* makeWidget(const ControlSpec& c, QWidget* parent);
+    void connectControls();
+    void showElement(Element e);
+    void tableClicked(const ControlSpec* control, bool rightButton);
+    void nameEdited(const QString& latin);
+    void showNameFromModel();
+    void startOrRestartMatch();
+    void hideMenu();
+    void writeMemoFile();
+    void reportError(const QString& text);
+
+    GameTurns turns_;
+    ClockSeededRandom random_;
+    Game game_;
+    GameTimers timers_;
+    TableCanvas* canvas_ = nullptr;
+    std::array<QWidget*, el::kCount> widgets_{};
+    std::vector<std::pair<QString, QWidget*>> windowOnly_;
+    std::array<ChoiceGroup*, 4> groups_{};
+    GeorgianLineEdit* nameBox_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    QListWidget* strengths_ = nullptr;
+    bool showingName_ = false;  // the name box is being set from the model
+};
+
+}  // namespace zavkari
