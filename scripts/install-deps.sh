@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev
+    nlohmann-json3-dev
     xvfb xauth
     fonts-bpg-georgian fonts-urw-base35
 )

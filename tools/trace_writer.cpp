@@ -1,135 +1,133 @@
 #include "trace_writer.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
 
 namespace zavkari {
 namespace {
 
-std::string Card(CardId c) {
-    std::string text = "[";
-    text += std::to_string(c.suit);
-    text += ',';
-    text += std::to_string(c.rank);
-    return text += ']';
+// Fields keep the order they are added in, so every line reads "event" first.
+using Event = nlohmann::ordered_json;
+
+Event Card(CardId c) {
+    return Event::array({c.suit, c.rank});
 }
 
-std::string Card(const CardRecord& c) {
+Event Card(const CardRecord& c) {
     return Card(CardId{c.suit, c.rank});
+}
+
+// One line of the trace: compact, and texts other than ASCII written as their UTF-8 bytes rather
+// than as \u escapes.
+void WriteLine(std::ostream& out, const Event& event) {
+    constexpr bool kEnsureAscii = false;
+    out << event.dump(-1, ' ', kEnsureAscii) << '\n';
+}
+
+Event Caption(const Game& game, Element element) {
+    return std::string(game.table.Caption(element));
 }
 
 }  // namespace
 
-std::string JsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const char ch : text) {
-        const auto u = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            json += '\\';
-            json += ch;
-        } else if (u < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-            json += escaped;
-        } else {
-            json += ch;
-        }
+bool IsUtf8(std::string_view text) {
+    // The writer's own check: it throws on a text that is not UTF-8.
+    try {
+        Event(std::string(text)).dump();
+        return true;
+    } catch (const Event::type_error&) {
+        return false;
     }
-    return json + "\"";
 }
 
 void TraceWriter::WriteMatch(std::uint64_t seed, std::string_view policy, int penalty) {
-    out_ << R"({"event":"match","seed":)" << seed << R"(,"human":)" << JsonString(policy)
-         << R"(,"penalty":)" << penalty << "}\n";
+    WriteLine(out_, {{"event", "match"}, {"seed", seed}, {"human", policy}, {"penalty", penalty}});
 }
 
 void TraceWriter::WriteEnd(bool finished, int deals) {
-    out_ << R"({"event":"end","finished":)" << (finished ? "true" : "false") << R"(,"deals":)"
-         << deals << "}\n";
+    WriteLine(out_, {{"event", "end"}, {"finished", finished}, {"deals", deals}});
 }
 
 void TraceWriter::OnDraw(int seat, CardId card) {
-    out_ << R"({"event":"draw","seat":)" << seat << R"(,"card":)" << Card(card) << "}\n";
+    WriteLine(out_, {{"event", "draw"}, {"seat", seat}, {"card", Card(card)}});
 }
 
 void TraceWriter::OnColumns() {
-    const GameState& s = game_.state;
-    out_ << R"({"event":"columns","columns":[)";
+    Event columns = Event::array(), names = Event::array();
     for (int seat = 1; seat <= 4; ++seat)
-        out_ << (seat > 1 ? "," : "") << s.sheetColumn[seat];
-    out_ << R"(],"names":[)";
-    for (int column = 1; column <= 4; ++column) {
-        out_ << (column > 1 ? "," : "") << JsonString(game_.table.Caption(el::Name(column)));
-    }
-    out_ << "]}\n";
+        columns.push_back(game_.state.sheetColumn[seat]);
+    for (int column = 1; column <= 4; ++column)
+        names.push_back(Caption(game_, el::Name(column)));
+    WriteLine(out_, {{"event", "columns"}, {"columns", columns}, {"names", names}});
 }
 
 void TraceWriter::OnDealSettled() {
     const GameState& s = game_.state;
     const int n = s.dealSize;
-    out_ << R"({"event":"deal","deal":)" << game_.CurrentRow() << R"(,"size":)" << n
-         << R"(,"dealer":)" << s.dealer << R"(,"turned":)"
-         << (n == 9 ? std::string("null") : Card(s.drawnCard)) << R"(,"trump":)" << s.trump
-         << R"(,"hands":[)";
+    Event hands = Event::array();
     for (int seat = 1; seat <= 4; ++seat) {
-        out_ << (seat > 1 ? ",[" : "[");
+        Event hand = Event::array();
         for (int slot = 1; slot <= n; ++slot) {
-            out_ << (slot > 1 ? "," : "")
-                 << (seat == kHumanSeat ? Card(s.humanHand[slot])
-                                        : Card(s.computerHand[seat][slot]));
+            hand.push_back(seat == kHumanSeat ? Card(s.humanHand[slot])
+                                              : Card(s.computerHand[seat][slot]));
         }
-        out_ << "]";
+        hands.push_back(std::move(hand));
     }
-    out_ << "]}\n";
+    WriteLine(out_, {{"event", "deal"},
+                     {"deal", game_.CurrentRow()},
+                     {"size", n},
+                     {"dealer", s.dealer},
+                     {"turned", n == 9 ? Event(nullptr) : Card(s.drawnCard)},
+                     {"trump", s.trump},
+                     {"hands", hands}});
 }
 
 void TraceWriter::OnBid(int seat, int bid, std::optional<int> computed) {
-    out_ << R"({"event":"bid","seat":)" << seat << R"(,"bid":)" << bid;
-    if (computed) out_ << R"(,"computed":)" << *computed;
-    out_ << "}\n";
+    Event event = {{"event", "bid"}, {"seat", seat}, {"bid", bid}};
+    if (computed) event["computed"] = *computed;
+    WriteLine(out_, event);
 }
 
 void TraceWriter::OnBidRefused(int bid) {
-    out_ << R"({"event":"refused","bid":)" << bid << "}\n";
+    WriteLine(out_, {{"event", "refused"}, {"bid", bid}});
 }
 
 void TraceWriter::OnPlay(int trick, int seat, CardId card, int strength, Declaration declaration,
                          int named) {
-    out_ << R"({"event":"play","trick":)" << trick << R"(,"seat":)" << seat << R"(,"card":)"
-         << Card(card) << R"(,"strength":)" << strength;
+    Event event = {{"event", "play"},
+                   {"trick", trick},
+                   {"seat", seat},
+                   {"card", Card(card)},
+                   {"strength", strength}};
     if (declaration != Declaration::None) {
-        out_ << R"(,"declaration":)"
-             << (declaration == Declaration::ViSi ? "\"viSi\"" : "\"waiRos\"") << R"(,"named":)"
-             << named;
+        event["declaration"] = declaration == Declaration::ViSi ? "viSi" : "waiRos";
+        event["named"] = named;
     }
-    out_ << "}\n";
+    WriteLine(out_, event);
 }
 
 void TraceWriter::OnTrick(int trick, int winner, int leader) {
-    out_ << R"({"event":"trick","trick":)" << trick << R"(,"winner":)" << winner << R"(,"leader":)"
-         << leader << "}\n";
+    WriteLine(out_, {{"event", "trick"}, {"trick", trick}, {"winner", winner}, {"leader", leader}});
 }
 
 void TraceWriter::OnRenege(int code) {
-    out_ << R"({"event":"renege","code":)" << code << "}\n";
+    WriteLine(out_, {{"event", "renege"}, {"code", code}});
 }
 
 void TraceWriter::OnScore(int deal, int row) {
-    out_ << R"({"event":"score","deal":)" << deal << R"(,"row":)" << row << R"(,"cells":[)";
+    Event cells = Event::array();
     for (int column = 1; column <= 4; ++column) {
-        out_ << (column > 1 ? ",[" : "[")
-             << JsonString(game_.table.Caption(el::BidCell(column, row))) << ","
-             << JsonString(game_.table.Caption(el::ScoreCell(column, row))) << "]";
+        cells.push_back(Event::array({Caption(game_, el::BidCell(column, row)),
+                                      Caption(game_, el::ScoreCell(column, row))}));
     }
-    out_ << "]}\n";
+    WriteLine(out_, {{"event", "score"}, {"deal", deal}, {"row", row}, {"cells", cells}});
 }
 
 void TraceWriter::OnPool(int pool) {
-    out_ << R"({"event":"pool","pool":)" << pool << R"(,"totals":[)";
-    for (int column = 1; column <= 4; ++column) {
-        out_ << (column > 1 ? "," : "")
-             << JsonString(game_.table.Caption(el::TotalCell(column, pool)));
-    }
-    out_ << "]}\n";
+    Event totals = Event::array();
+    for (int column = 1; column <= 4; ++column)
+        totals.push_back(Caption(game_, el::TotalCell(column, pool)));
+    WriteLine(out_, {{"event", "pool"}, {"pool", pool}, {"totals", totals}});
 }
 
 }  // namespace zavkari

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 #include "game.h"
@@ -35,7 +34,7 @@ class TraceWriter final : public MatchObserver {
     const Game& game_;
 };
 
-// A JSON string literal for a text, quotes and control characters escaped.
-std::string JsonString(std::string_view text);
+// Whether a text can go into the trace: JSON text is UTF-8, and the writer refuses anything else.
+bool IsUtf8(std::string_view text);
 
 }  // namespace zavkari

@@ -29,6 +29,12 @@ struct Arguments {
 constexpr std::string_view kUsage =
     "usage: zavkari-sim [--matches N] [--seed S] [--human legal|random|greedy] [--name NAME]\n"
     "                   [--penalty P] [--trace FILE] [--quiet]\n";
+constexpr std::string_view kExitStatus =
+    "exit status: 0 every match finished, 1 a match stalled, 2 bad arguments,\n"
+    "             3 the trace or the summary could not be written\n";
+
+// Exit status when the trace or the summary could not be written out (a full disk, say).
+constexpr int kWriteFailed = 3;
 
 std::optional<long long> ParseNumber(std::string_view text, long long low, long long high) {
     if (text.empty() || text.size() > 19) return std::nullopt;
@@ -41,11 +47,15 @@ std::optional<long long> ParseNumber(std::string_view text, long long low, long 
     return value;
 }
 
-// A name as the name box takes it: 1 to 7 characters, not only blanks.
+// A name as the name box takes it: 1 to 7 characters of UTF-8 text, none of them a control
+// character, not only blanks.
 bool ValidName(std::string_view name) {
+    if (!IsUtf8(name)) return false;
     std::size_t characters = 0;
-    for (unsigned char c : name)
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F) return false;
         characters += (c & 0xC0) != 0x80 ? 1 : 0;
+    }
     return characters >= 1 && characters <= 7 && name.find_first_not_of(' ') != std::string::npos;
 }
 
@@ -108,7 +118,7 @@ int main(int argc, char** argv) {
     const std::optional<Arguments> args = Parse(argc, argv);
     if (!args) return 2;
     if (args->help) {
-        std::cout << kUsage;
+        std::cout << kUsage << kExitStatus;
         return 0;
     }
 
@@ -126,6 +136,11 @@ int main(int argc, char** argv) {
     }
     // Summary lines go to standard error when the trace takes standard output.
     std::ostream& report = args->trace == "-" ? std::cerr : std::cout;
+    const auto traceLost = [&] {
+        std::cerr << "zavkari-sim: could not write the trace to "
+                  << (trace == &std::cout ? "standard output" : *args->trace) << "\n";
+        return kWriteFailed;
+    };
 
     long long finished = 0;
     const auto start = std::chrono::steady_clock::now();
@@ -146,6 +161,7 @@ int main(int argc, char** argv) {
         };
         const MatchResult result = PlayMatch(config, attach);
         if (writer) writer->WriteEnd(result.finished, result.deals);
+        if (trace && !*trace) return traceLost();
         finished += result.finished ? 1 : 0;
         if (!args->quiet) {
             report << "match " << i + 1 << " seed " << config.seed << ": "
@@ -168,5 +184,11 @@ int main(int argc, char** argv) {
                << " matches per second\n";
     }
     if (trace) trace->flush();
+    if (file.is_open()) file.close();  // writes out what is still buffered, and may fail doing so
+    if (trace && !*trace) return traceLost();
+    if (!std::cout.flush()) {
+        std::cerr << "zavkari-sim: could not write to standard output\n";
+        return kWriteFailed;
+    }
     return finished == args->matches ? 0 : 1;
 }
