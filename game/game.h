@@ -191,7 +191,7 @@ class Game {
     void DealCircuits(int first, int last, int n, int dealer);
     // Announces the settled deal, computes the computer bids and starts the bidding.
     void BeginBidding(int n);
-    // One computer card of the sequencer: the choice, a repaint and the 200 ms pause.
+    // One computer card of the sequencer: the choice, a repaint and the computer-card pause.
     void PlayComputerCard(int seat, bool leading);
     // The schedule's step for the deal about to start: pool totals, the bid list and its columns.
     // Returns the deal size.

@@ -4,11 +4,10 @@
 #include <string>
 
 #include "game.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
-
-constexpr int kRenegePause = 2000;
 
 std::string RenegeText(int code, int trump) {
     static constexpr std::array<std::string_view, 5> kWords = {"aguris", "gulis", "jvaris",

@@ -4,6 +4,7 @@
 
 #include "game.h"
 #include "short_text.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
@@ -12,9 +13,6 @@ constexpr std::size_t kMaxNameLength = 7;
 constexpr std::array<std::string_view, 3> kComputerNames = {"zurala", "valtiko", "gorbeni"};
 // The name of a computer player who would otherwise share the human's name.
 constexpr std::string_view kStandInName = "bedoni";
-
-constexpr int kDrawPause = 100;
-constexpr int kDealerShownPause = 1000;
 
 // Cards per deal of sheet row 1..24: 1..8, four nines, 8..1, four nines.
 int CardsOfRow(int row) {
@@ -152,7 +150,7 @@ int Game::DrawFirstDealer() {
                 if (card.rank == kAce) dealer = seat;
             }
             table.Repaint();
-            table.view().Pause(kDrawPause);
+            table.view().Pause(kDealerDrawPause);
         }
     }
     table.view().Pause(kDealerShownPause);
