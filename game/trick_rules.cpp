@@ -8,8 +8,6 @@
 namespace zavkari {
 namespace {
 
-// A trump answering a declared wild card whose named suit is not trump counts 100 more.
-constexpr int kDeclaredTrumpBonus = 100;
 // Renege code of a viSi demand answered with a card of the named suit that was not the highest.
 constexpr int kViSiRenege = 5;
 
