@@ -122,6 +122,8 @@ class Game {
     void LeadHumanWild(const CardRecord& card, Declaration declaration, int suit);
     void FollowHumanWild(const CardRecord& card, bool high);
     void CheckRenege(const CardRecord& card);
+    // Whether following the current trick with `card` would be a renege; a wild card never is.
+    bool WouldRenege(CardId card) const;
     void ResolveTrick();
     bool HumanLeads() const { return state.openingOrder == 3 || state.nextOrder == 3; }
 
@@ -203,6 +205,9 @@ class Game {
     // --- Shared by the plays of the human and of the computers (trick_rules.cpp) ---
     // The steps every play of the human shares: the card leaves the hand and lies in the trick.
     void RecordHumanPlay(const CardRecord& card, Declaration declaration, int named);
+    // The renege of following the current trick with a plain card: 1..4 the suit held back, 5 a
+    // viSi demand not met with the highest card, 0 when the card breaks no obligation.
+    int RenegeCode(const CardRecord& card) const;
     // Tells the observer about the card `seat` has just put into the trick.
     void ReportPlay(int seat, Declaration declaration, int named);
     // True when a card of strength exactly 100 lies in the current trick, played before `seat`.
