@@ -168,11 +168,6 @@ class Game {
     void SetHumanHandEnabled(bool enabled);
     int CurrentTrick() const { return currentTrick_; }
     int CurrentOrder() const { return currentOrder_; }  // order code of the trick being played
-    // Names the trick in play without the sequencer, for tests that play single cards.
-    void SetCurrentTrickForTest(int trick, int order) {
-        currentTrick_ = trick;
-        currentOrder_ = order;
-    }
 
     // --- The match (match_flow.cpp) ---
     void LoadIdle();   // the window's initialisation: the idle state
@@ -187,6 +182,9 @@ class Game {
     void AbandonMatch();
 
   private:
+    // The tests' way in to the trick in play, to play single cards without the sequencer.
+    friend struct GameTestAccess;
+
     void ShowTrumpCaption();
     // Shows the cards of circuits `first`..`last` of a deal of n cards, seat by seat in dealing
     // order, with the deal pause after each card.
