@@ -6,11 +6,10 @@
 
 #include "game.h"
 #include "short_text.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
-
-constexpr int kRevealPause = 300;
 
 // A computer's bid from slots 1..n of its hand, with `trump` (0 = none).
 int ComputerBid(const PerSlot<CardRecord>& hand, int n, int trump, bool firstHand) {
@@ -116,10 +115,10 @@ void Game::StartBidding(int n) {
     if (dealer >= 1 && dealer <= 4) {
         const int firstSeat = dealer == kHumanSeat ? 1 : dealer + 1;
         for (int seat = firstSeat; seat <= 3; ++seat) {
-            if (seat > firstSeat) table.view().Pause(kRevealPause);
+            if (seat > firstSeat) table.view().Pause(kBidRevealPause);
             table.Show(el::BidLabel(seat));
         }
-        if (dealer == 2) table.view().Pause(kRevealPause);  // the lone reveal has its pause too
+        if (dealer == 2) table.view().Pause(kBidRevealPause);  // the lone reveal has its pause too
         for (int seat = firstSeat; seat <= 3; ++seat)
             RecordBid(*this, seat);
         if (dealer == kHumanSeat) {
@@ -168,10 +167,10 @@ void Game::waitingTimer(int dealer) {
     if (dealer < 1 || dealer > 3 || !timers.Enabled(timer::Waiting(dealer))) return;
     if (!table.Visible(el::kMU)) return;  // the human has not bid yet
     timers.Disable(timer::Waiting(dealer));
-    table.view().Pause(kRevealPause);
+    table.view().Pause(kBidRevealPause);
     for (int seat = 1; seat < dealer; ++seat) {
         table.Show(el::BidLabel(seat));
-        table.view().Pause(kRevealPause);
+        table.view().Pause(kBidRevealPause);
     }
     const std::optional<int> computed = ApplyLastBidderRule(*this, dealer);
     table.Show(el::BidLabel(dealer));

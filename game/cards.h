@@ -31,6 +31,9 @@ inline constexpr int kMaxHand = 9;
 
 // Strength of a wild card in the deck and in the computer hands.
 inline constexpr int kWildStrength = 100;
+// What a trump answering a declared wild card whose named suit is not trump counts on top of its
+// strength.
+inline constexpr int kDeclaredTrumpBonus = 100;
 
 // An array indexed First..Last, so that seats, slots and columns keep the numbers the rules use.
 template <class T, int First, int Last>

@@ -21,7 +21,6 @@ constexpr int kAnySuit = 0;
 constexpr int kWaiRosLeadStrength = 1;
 constexpr int kWildOfNamedSuit = 201;
 constexpr int kWildAnswer = 200;
-constexpr int kDeclaredTrumpBonus = 100;
 
 constexpr std::array<std::string_view, 5> kWaiRosCaptions = {"", "waiRos agurma", "waiRos gulma",
                                                              "waiRos jvarma", "waiRos yvavma"};

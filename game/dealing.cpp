@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "game.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
@@ -102,7 +103,7 @@ void Game::SettleTrump() {
             const Element face = el::Face(turned.suit, turned.rank);
             table.Move(face, table[el::kB].left + 5, table[el::kB].top - 3);
             table.BringToFront(face);
-            table.view().Pause(500);
+            table.view().Pause(kTurnedTrumpPause);
             table.Show(face);
             state.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
         }

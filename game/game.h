@@ -122,6 +122,8 @@ class Game {
     void LeadHumanWild(const CardRecord& card, Declaration declaration, int suit);
     void FollowHumanWild(const CardRecord& card, bool high);
     void CheckRenege(const CardRecord& card);
+    // Whether following the current trick with `card` would be a renege; a wild card never is.
+    bool WouldRenege(CardId card) const;
     void ResolveTrick();
     bool HumanLeads() const { return state.openingOrder == 3 || state.nextOrder == 3; }
 
@@ -166,11 +168,6 @@ class Game {
     void SetHumanHandEnabled(bool enabled);
     int CurrentTrick() const { return currentTrick_; }
     int CurrentOrder() const { return currentOrder_; }  // order code of the trick being played
-    // Names the trick in play without the sequencer, for tests that play single cards.
-    void SetCurrentTrickForTest(int trick, int order) {
-        currentTrick_ = trick;
-        currentOrder_ = order;
-    }
 
     // --- The match (match_flow.cpp) ---
     void LoadIdle();   // the window's initialisation: the idle state
@@ -185,13 +182,16 @@ class Game {
     void AbandonMatch();
 
   private:
+    // The tests' way in to the trick in play, to play single cards without the sequencer.
+    friend struct GameTestAccess;
+
     void ShowTrumpCaption();
     // Shows the cards of circuits `first`..`last` of a deal of n cards, seat by seat in dealing
     // order, with the deal pause after each card.
     void DealCircuits(int first, int last, int n, int dealer);
     // Announces the settled deal, computes the computer bids and starts the bidding.
     void BeginBidding(int n);
-    // One computer card of the sequencer: the choice, a repaint and the 200 ms pause.
+    // One computer card of the sequencer: the choice, a repaint and the computer-card pause.
     void PlayComputerCard(int seat, bool leading);
     // The schedule's step for the deal about to start: pool totals, the bid list and its columns.
     // Returns the deal size.
@@ -203,6 +203,9 @@ class Game {
     // --- Shared by the plays of the human and of the computers (trick_rules.cpp) ---
     // The steps every play of the human shares: the card leaves the hand and lies in the trick.
     void RecordHumanPlay(const CardRecord& card, Declaration declaration, int named);
+    // The renege of following the current trick with a plain card: 1..4 the suit held back, 5 a
+    // viSi demand not met with the highest card, 0 when the card breaks no obligation.
+    int RenegeCode(const CardRecord& card) const;
     // Tells the observer about the card `seat` has just put into the trick.
     void ReportPlay(int seat, Declaration declaration, int named);
     // True when a card of strength exactly 100 lies in the current trick, played before `seat`.

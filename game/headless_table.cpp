@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <bit>
 
+#include "tempo.h"
+
 namespace zavkari {
 
 namespace {
-constexpr std::int64_t kTickMs = 1000;
+constexpr std::int64_t kTickMs = kTimerTick;
 }
 
 void HeadlessTable::TimerChanged(TimerId id, bool enabled) {

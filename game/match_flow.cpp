@@ -4,12 +4,12 @@
 #include <string>
 
 #include "game.h"
+#include "schedule.h"
 #include "table_layout.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
-
-constexpr int kRenegePause = 2000;
 
 std::string RenegeText(int code, int trump) {
     static constexpr std::array<std::string_view, 5> kWords = {"aguris", "gulis", "jvaris",
@@ -69,43 +69,44 @@ void Game::OpenMatch() {
 }
 
 int Game::PrepareScheduledDeal() {
-    GameState& s = state;
-    if (s.ascendCount >= 1 && s.ascendCount <= 8) {
-        const int n = s.ascendCount;
-        if (n == 1) {
-            OpenMatch();
-            RebuildBidList(table, 1, 2);
-        } else {
-            table.AppendItem(el::kTkma, std::to_string(n));
-            table.SetColumns(el::kTkma, n == 8 ? 3 : 2);
-        }
-        return n;
+    const int row = CurrentRow();
+    const int pool = PoolOfRow(row);
+    const int n = CardsOfRow(row);
+    const bool opensPool = row == FirstRowOfPool(pool);
+    switch (pool) {
+        case 1:
+            if (opensPool) {
+                OpenMatch();
+                RebuildBidList(table, n, 2);
+            } else {
+                table.AppendItem(el::kTkma, std::to_string(n));
+                table.SetColumns(el::kTkma, n == 8 ? 3 : 2);
+            }
+            break;
+        case 2:
+            if (opensPool) {
+                ScorePool(1);
+                table.AppendItem(el::kTkma, std::to_string(n));
+            }
+            table.Select(el::kTkma, -1);
+            break;
+        case 3:
+            if (opensPool) {
+                table.Select(el::kKoz, -1);
+                ScorePool(2);
+            }
+            RebuildBidList(table, n, n == 8 ? 3 : 2);
+            break;
+        default:
+            if (opensPool) {
+                ScorePool(3);
+                RebuildBidList(table, n, 2);
+            }
+            table.Select(el::kTkma, -1);
+            if (row == kDealsOfMatch) timers.Enable(timer::kBoloj);
+            break;
     }
-    if (s.ascendCount == 9) {
-        if (s.nineIndex == 1) {
-            ScorePool(1);
-            table.AppendItem(el::kTkma, "9");
-        }
-        table.Select(el::kTkma, -1);
-        return 9;
-    }
-    if (s.descendCount >= 1 && s.descendCount <= 8) {
-        const int n = s.descendCount;
-        if (n == 8) {
-            table.Select(el::kKoz, -1);
-            ScorePool(2);
-        }
-        RebuildBidList(table, n, n == 8 ? 3 : 2);
-        return n;
-    }
-    // The fourth pool: four nine-card deals.
-    if (s.nineIndex == 1) {
-        ScorePool(3);
-        RebuildBidList(table, 9, 2);
-    }
-    table.Select(el::kTkma, -1);
-    if (s.nineIndex == 4) timers.Enable(timer::kBoloj);
-    return 9;
+    return n;
 }
 
 void Game::NextDeal() {
@@ -181,21 +182,21 @@ void Game::AdvanceCounters() {
     GameState& s = state;
     int& count = s.ascendCount != 0 ? s.ascendCount : s.descendCount;
     const bool ascending = &count == &s.ascendCount;
-    if (ascending && count >= 1 && count <= 8) {
+    if (ascending && count >= 1 && count <= kCountedDeals) {
         ++count;
-    } else if (!ascending && count >= 2 && count <= 8) {
+    } else if (!ascending && count >= 2 && count <= kCountedDeals) {
         --count;
     } else if (!ascending && count == 1) {
         count = 9;
     }
     if (count != 9) return;
-    if (s.nineIndex < 4) {
+    if (s.nineIndex < kNineCardDeals) {
         ++s.nineIndex;
         return;
     }
     s.nineIndex = 0;
     s.ascendCount = 0;
-    s.descendCount = ascending ? 8 : 0;
+    s.descendCount = ascending ? kCountedDeals : 0;
     if (!ascending) s.matchOver = true;
 }
 

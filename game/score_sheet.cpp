@@ -3,7 +3,9 @@
 #include <array>
 
 #include "game.h"
+#include "schedule.h"
 #include "short_text.h"
+#include "tempo.h"
 
 namespace zavkari {
 namespace {
@@ -13,15 +15,7 @@ constexpr std::array<std::string_view, 3> kComputerNames = {"zurala", "valtiko",
 // The name of a computer player who would otherwise share the human's name.
 constexpr std::string_view kStandInName = "bedoni";
 
-constexpr int kDrawPause = 100;
-constexpr int kDealerShownPause = 1000;
-
-// Cards per deal of sheet row 1..24: 1..8, four nines, 8..1, four nines.
-int CardsOfRow(int row) {
-    if (row <= 8) return row;
-    if (row >= 13 && row <= 20) return 21 - row;
-    return 9;
-}
+static_assert(el::kRows == kDealsOfMatch, "the sheet has a row for every deal");
 
 // A name must have something besides blanks.
 bool NameAccepted(std::string_view name) {
@@ -54,13 +48,18 @@ void Erase(TableModel& table, Element label) {
 
 int Game::CurrentRow() const {
     const GameState& s = state;
-    const bool nineCardDeal = s.nineIndex >= 1 && s.nineIndex <= 4;
+    const bool nineCardDeal = s.nineIndex >= 1 && s.nineIndex <= kNineCardDeals;
     if (s.ascendCount != 0) {
-        if (s.ascendCount >= 1 && s.ascendCount <= 8) return s.ascendCount;
-        return s.ascendCount == 9 && nineCardDeal ? 8 + s.nineIndex : 0;
+        if (s.ascendCount >= 1 && s.ascendCount <= kCountedDeals) {
+            return FirstRowOfPool(1) + s.ascendCount - 1;
+        }
+        return s.ascendCount == 9 && nineCardDeal ? FirstRowOfPool(2) + s.nineIndex - 1 : 0;
     }
-    if (s.descendCount >= 1 && s.descendCount <= 8) return 21 - s.descendCount;
-    return s.descendCount == 9 && nineCardDeal ? 20 + s.nineIndex : 0;
+    // Counting down, the deal of d cards lies d rows before the fourth pool.
+    if (s.descendCount >= 1 && s.descendCount <= kCountedDeals) {
+        return FirstRowOfPool(4) - s.descendCount;
+    }
+    return s.descendCount == 9 && nineCardDeal ? FirstRowOfPool(4) + s.nineIndex - 1 : 0;
 }
 
 void Game::WriteBidCell(int n, int column, std::string_view text) {
@@ -152,7 +151,7 @@ int Game::DrawFirstDealer() {
                 if (card.rank == kAce) dealer = seat;
             }
             table.Repaint();
-            table.view().Pause(kDrawPause);
+            table.view().Pause(kDealerDrawPause);
         }
     }
     table.view().Pause(kDealerShownPause);

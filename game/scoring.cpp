@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "game.h"
+#include "schedule.h"
 #include "short_text.h"
 
 namespace zavkari {
@@ -15,17 +16,6 @@ namespace {
 
 constexpr std::string_view kPenaltyMark = "I-----I";
 constexpr int kMaxRemovals = 8;
-constexpr int kMaxDealsOfPool = 8;
-
-int FirstRowOfPool(int pool) {
-    constexpr std::array<int, 4> kFirstRows = {1, 9, 13, 21};
-    return kFirstRows[static_cast<std::size_t>(pool - 1)];
-}
-
-// Pools 1 and 3 have eight deals, pools 2 and 4 four deals of nine cards.
-int DealsOfPool(int pool) {
-    return pool % 2 == 1 ? 8 : 4;
-}
 
 // A running total, kept in tenths, as the shortest decimal text: "12.5", "-3", "0", "-0.5".
 ShortText TotalText(int tenths, char decimalPoint) {
@@ -63,14 +53,14 @@ void Game::ScoreDeal(int n) {
 }
 
 void Game::ScorePool(int pool) {
-    if (pool < 1 || pool > 4) return;
+    if (pool < 1 || pool > kPools) return;
     GameState& s = state;
     const int penalty = options.PenaltyValue();
 
     // By column, in row order; a short pool's missing deals count as zeros.
-    PerSeat<std::array<int, kMaxDealsOfPool>> values{};
+    PerSeat<std::array<int, kMaxRowsOfPool>> values{};
     PerSeat<int> sums{};
-    const int deals = DealsOfPool(pool);
+    const int deals = RowsOfPool(pool);
     for (int column = 1; column <= 4; ++column) {
         for (int k = 0; k < deals; ++k) {
             const std::string_view cell =
@@ -88,14 +78,14 @@ void Game::ScorePool(int pool) {
     if (premium) {
         for (int seat = 1; seat <= 3; ++seat) {
             if (s.allBidsMade[seat]) continue;
-            const std::array<int, kMaxDealsOfPool>& own = values[columnOf(seat)];
+            const std::array<int, kMaxRowsOfPool>& own = values[columnOf(seat)];
             sums[columnOf(seat)] -= *std::max_element(own.begin(), own.begin() + deals);
         }
         if (!s.allBidsMade[kHumanSeat]) ++s.renegeCount;
     }
 
     // Each removal takes the human's best remaining score of the pool.
-    std::array<int, kMaxDealsOfPool> human = values[columnOf(kHumanSeat)];
+    std::array<int, kMaxRowsOfPool> human = values[columnOf(kHumanSeat)];
     std::sort(human.begin(), human.end(), std::greater<>{});
     const int removals = std::clamp(s.renegeCount, 0, kMaxRemovals);
     sums[columnOf(kHumanSeat)] -= std::accumulate(human.begin(), human.begin() + removals, 0);

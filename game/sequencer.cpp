@@ -3,15 +3,9 @@
 // sequence: a play timer acts only between the human's play and the trick's resolution, a trick
 // timer advances only after the resolution.
 #include "game.h"
+#include "tempo.h"
 
 namespace zavkari {
-namespace {
-
-constexpr int kComputerCardPause = 200;
-constexpr int kFinishedTrickPause = 1500;
-constexpr int kAdvancePause = 1000;
-
-}  // namespace
 
 void Game::PlayComputerCard(int seat, bool leading) {
     ChooseComputerCard(seat, leading);

@@ -8,8 +8,6 @@
 namespace zavkari {
 namespace {
 
-// A trump answering a declared wild card whose named suit is not trump counts 100 more.
-constexpr int kDeclaredTrumpBonus = 100;
 // Renege code of a viSi demand answered with a card of the named suit that was not the highest.
 constexpr int kViSiRenege = 5;
 
@@ -101,11 +99,19 @@ void Game::FollowHumanWild(const CardRecord& card, bool high) {
 }
 
 void Game::CheckRenege(const CardRecord& card) {
-    GameState& s = state;
-    const auto renege = [&s](int code) {
-        s.renegePending = true;
-        s.renegeCode = code;
-    };
+    if (const int code = RenegeCode(card); code != 0) {
+        state.renegePending = true;
+        state.renegeCode = code;
+    }
+}
+
+bool Game::WouldRenege(CardId card) const {
+    if (!IsValidCard(card.suit, card.rank) || IsWildCard(card.suit, card.rank)) return false;
+    return RenegeCode(state.Card(card.suit, card.rank)) != 0;
+}
+
+int Game::RenegeCode(const CardRecord& card) const {
+    const GameState& s = state;
     const auto holdsPlain = [&](int suit) {
         for (int slot = 1; slot <= HumanHandSlots(s); ++slot) {
             const CardId held = s.humanHand[slot];
@@ -116,12 +122,12 @@ void Game::CheckRenege(const CardRecord& card) {
 
     if (card.suit != s.ledSuit) {
         // A wild card led by a computer frees the human from following suit and from trumping.
-        if (s.wildLedByComputer) return;
-        if (holdsPlain(s.ledSuit)) renege(s.ledSuit);
-        if (card.suit != s.trump && holdsPlain(s.trump)) renege(s.trump);
-        return;
+        if (s.wildLedByComputer) return 0;
+        // Holding back a trump names the renege even when the led suit is held back too.
+        if (card.suit != s.trump && holdsPlain(s.trump)) return s.trump;
+        return holdsPlain(s.ledSuit) ? s.ledSuit : 0;
     }
-    if (!s.viSiDeclared) return;
+    if (!s.viSiDeclared) return 0;
     // viSi demands the highest card of the named suit, the wild card of that suit included.
     int highest = card.strength;
     for (int slot = 1; slot <= HumanHandSlots(s); ++slot) {
@@ -129,7 +135,7 @@ void Game::CheckRenege(const CardRecord& card) {
         if (held.suit == s.ledSuit)
             highest = std::max(highest, s.Card(held.suit, held.rank).strength);
     }
-    if (highest > card.strength) renege(kViSiRenege);
+    return highest > card.strength ? kViSiRenege : 0;
 }
 
 void Game::ResolveTrick() {

@@ -90,22 +90,13 @@ bool HumanPlayer::Bid(Game& game) {
     return true;
 }
 
-HumanPlayer::Cards HumanPlayer::PlayableCards(Game& game) const {
+HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
     Cards cards = HandCards(game.state);
     if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
-    // Keep the cards the renege test lets through; the test only records, so try each card and
-    // put the record back.
-    GameState& s = game.state;
-    const bool pending = s.renegePending;
-    const int code = s.renegeCode;
     Cards legal;
     for (const CardId& c : cards) {
-        s.renegePending = false;
-        if (!IsWildCard(c.suit, c.rank)) game.CheckRenege(s.Card(c.suit, c.rank));
-        if (!s.renegePending) legal.push_back(c);
+        if (!game.WouldRenege(c)) legal.push_back(c);
     }
-    s.renegePending = pending;
-    s.renegeCode = code;
     return legal.empty() ? cards : legal;
 }
 

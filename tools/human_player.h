@@ -52,7 +52,7 @@ class HumanPlayer {
         return static_cast<int>((((z ^ (z >> 31)) >> 32) * static_cast<std::uint64_t>(count)) >>
                                 32);
     }
-    Cards PlayableCards(Game& game) const;
+    Cards PlayableCards(const Game& game) const;
     int GreedyBid(const Game& game) const;
 
     HumanPolicy policy_;

@@ -114,10 +114,14 @@ TEST_F(TrickRules, WinnerHasTheStrictlyGreatestStrength) {
 }
 
 TEST_F(TrickRules, Reneges) {
+    // Asking first whether the card would be a renege foretells the play and records nothing.
     const auto follow = [this](CardId card) {
         game.state.renegePending = false;
         game.state.renegeCode = 0;
+        const bool foretold = game.WouldRenege(card);
+        EXPECT_FALSE(game.state.renegePending);
         game.FollowHumanCard(Card(card.suit, card.rank));
+        EXPECT_EQ(foretold, game.state.renegePending);
         return game.state.renegePending ? game.state.renegeCode : 0;
     };
     game.state.ledSuit = kYvavi;
@@ -142,6 +146,7 @@ TEST_F(TrickRules, Reneges) {
     // viSi demands the highest card of the named suit, its wild card included.
     game.state.viSiDeclared = true;
     GiveHuman({{kJvari, kSix}, {kJvari, kKing}});
+    EXPECT_FALSE(game.WouldRenege({kJvari, kSix}));  // the wild card itself answers high
     EXPECT_EQ(follow({kJvari, kKing}), 5);
     GiveHuman({{kJvari, kAce}, {kJvari, kKing}});
     EXPECT_EQ(follow({kJvari, kKing}), 5);
