@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(pictures::programIcon());
+    QApplication::setWindowIcon(zavkari::pictures::programIcon());
     QLabel window(QStringLiteral("Zavkari"));
     window.setWindowTitle(QStringLiteral("Zavkari "));
     window.resize(640, 480);

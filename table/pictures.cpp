@@ -16,7 +16,7 @@ static void registerPictures() {
     Q_UNUSED(registered);
 }
 
-namespace pictures {
+namespace zavkari::pictures {
 
 namespace {
 
@@ -70,4 +70,4 @@ QImage toImage(const RgbImage& picture) {
     return view.copy();
 }
 
-}  // namespace pictures
+}  // namespace zavkari::pictures
