@@ -11,6 +11,7 @@
 #include "pictures.h"
 #include "program_fonts.h"
 
+namespace zavkari {
 namespace {
 
 constexpr int sheetWidth = 2000;
@@ -235,6 +236,7 @@ void drawEverything(Sheet& sheet, bool& complete) {
 }
 
 }  // namespace
+}  // namespace zavkari
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -245,18 +247,18 @@ int main(int argc, char** argv) {
     // Measure first, then draw on a sheet of the right height.
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter measuring(&probe);
-    Sheet measure(measuring);
+    zavkari::Sheet measure(measuring);
     bool complete = true;
-    drawEverything(measure, complete);
+    zavkari::drawEverything(measure, complete);
     measuring.end();
 
-    QImage contact(sheetWidth, measure.height(), QImage::Format_RGB32);
+    QImage contact(zavkari::sheetWidth, measure.height(), QImage::Format_RGB32);
     contact.fill(QColor(40, 44, 48));
     QPainter painter(&contact);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Sheet sheet(painter);
-    drawEverything(sheet, complete);
+    zavkari::Sheet sheet(painter);
+    zavkari::drawEverything(sheet, complete);
     painter.end();
     if (!contact.save(argv[1])) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

@@ -6,6 +6,8 @@
 #include "avi_clip.h"
 #include "pictures.h"
 
+namespace zavkari {
+
 AnimationPlayer::AnimationPlayer(QWidget* parent) : QWidget(parent) {
     connect(&timer_, &QTimer::timeout, this, &AnimationPlayer::advance);
 }
@@ -68,3 +70,5 @@ void AnimationPlayer::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), frames_[current_]);
 }
+
+}  // namespace zavkari

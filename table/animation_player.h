@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+namespace zavkari {
+
 // An animation element: plays an uncompressed AVI clip from the resources, once (stopping on its
 // last frame, as the splash does) or over and over (as the bid panel's clip does). The frames are
 // stretched to the element.
@@ -46,3 +48,5 @@ class AnimationPlayer : public QWidget {
     Repeat repeat_ = Repeat::Once;
     QTimer timer_;
 };
+
+}  // namespace zavkari

@@ -2,6 +2,8 @@
 
 #include "georgian_text.h"
 
+namespace zavkari {
+
 GeorgianLineEdit::GeorgianLineEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &GeorgianLineEdit::showAsGeorgian);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& shown) {
@@ -27,3 +29,5 @@ void GeorgianLineEdit::showAsGeorgian() {
     setText(toGeorgian(text()));
     setCursorPosition(cursor);
 }
+
+}  // namespace zavkari

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace zavkari {
+
 // An edit box for a Georgian text typed in Latin letters, like the player's name box: it shows
 // the Georgian letters while `latinText` keeps the Latin ones the game stores and compares.
 class GeorgianLineEdit : public QLineEdit {
@@ -21,3 +23,5 @@ class GeorgianLineEdit : public QLineEdit {
 
     QString lastLatin_;
 };
+
+}  // namespace zavkari

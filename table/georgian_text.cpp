@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+namespace zavkari {
 namespace {
 
 constexpr std::array<std::pair<char16_t, char16_t>, 33> alphabet{{
@@ -43,3 +44,5 @@ QString toLatin(QStringView georgian) {
         georgian, [](const auto& pair) { return pair.second; },
         [](const auto& pair) { return pair.first; });
 }
+
+}  // namespace zavkari

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(pictures::programIcon());
+    QApplication::setWindowIcon(zavkari::pictures::programIcon());
     zavkari::TableWindow table;
     table.showOnWholeScreen();
     const QSize screen = table.screen()->size();

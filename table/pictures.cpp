@@ -7,7 +7,8 @@
 #include "jpeg_image.h"
 
 // The pictures are compiled into a static library; registering them here also pulls them into
-// every program that looks a picture up.
+// every program that looks a picture up. Q_INIT_RESOURCE declares a function of the global
+// namespace, so this stays outside ours.
 static void registerPictures() {
     static const bool registered = [] {
         Q_INIT_RESOURCE(pictures);
@@ -16,7 +17,7 @@ static void registerPictures() {
     Q_UNUSED(registered);
 }
 
-namespace pictures {
+namespace zavkari::pictures {
 
 namespace {
 
@@ -70,4 +71,4 @@ QImage toImage(const RgbImage& picture) {
     return view.copy();
 }
 
-}  // namespace pictures
+}  // namespace zavkari::pictures

@@ -10,7 +10,7 @@
 
 // The pictures and clips built into the program, by resource name ("A6", "BACK", "CXRILI",
 // "DATKEBA" ...). Names are matched without regard to case; an unknown name gives a null result.
-namespace pictures {
+namespace zavkari::pictures {
 
 QString resourcePath(const QString& name);
 QByteArray data(const QString& name);
@@ -23,4 +23,4 @@ QIcon programIcon();
 
 QImage toImage(const RgbImage& picture);
 
-}  // namespace pictures
+}  // namespace zavkari::pictures

@@ -6,6 +6,7 @@
 
 #include "georgian_text.h"
 
+namespace zavkari {
 namespace {
 
 const QString acadNusx = QStringLiteral("AcadNusx");
@@ -60,3 +61,5 @@ QFont programFont(const QString& name, int pixelSize) {
 QString shownText(const QString& text, const QString& fontName) {
     return fontName.compare(acadNusx, Qt::CaseInsensitive) == 0 ? toGeorgian(text) : text;
 }
+
+}  // namespace zavkari

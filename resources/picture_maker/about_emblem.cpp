@@ -5,6 +5,8 @@
 
 #include "painters.h"
 
+namespace zavkari {
+
 // A large copper capital Z, cut deep and lit from the upper left, on black.
 QImage paintAboutEmblem() {
     QImage emblem(328, 466, QImage::Format_RGB32);
@@ -59,3 +61,5 @@ QImage paintAboutEmblem() {
     p.drawPath(letter);
     return emblem;
 }
+
+}  // namespace zavkari

@@ -5,6 +5,8 @@
 
 #include "painters.h"
 
+namespace zavkari {
+
 QImage paintBaize(QSize size, QColor colour, quint32 seed) {
     QRandomGenerator random(seed);
 
@@ -49,3 +51,5 @@ QImage paintBaize(QSize size, QColor colour, quint32 seed) {
     }
     return cloth;
 }
+
+}  // namespace zavkari

@@ -3,6 +3,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 QPointF polar(qreal radius, qreal degrees) {
@@ -39,3 +40,5 @@ QPainterPath borjgaliShape(int arms) {
     hub.addEllipse(QPointF(0, 0), 0.07, 0.07);
     return sun.united(hub);
 }
+
+}  // namespace zavkari

@@ -5,6 +5,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 const QColor gold(222, 176, 70);
@@ -175,3 +176,5 @@ QImage paintCardBack(int design) {
     p.drawRoundedRect(field, 6, 6);
     return back;
 }
+
+}  // namespace zavkari

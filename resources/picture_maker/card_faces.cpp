@@ -5,6 +5,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 struct Pip {
@@ -166,3 +167,5 @@ QImage paintCardFace(Suit suit, Rank rank) {
     drawCornerIndices(painter, suit, rank);
     return face;
 }
+
+}  // namespace zavkari

@@ -2,6 +2,8 @@
 
 #include "painters.h"
 
+namespace zavkari {
+
 RgbImage toRgbFrame(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     RgbImage frame{rgb.width(), rgb.height(), {}};
@@ -11,3 +13,5 @@ RgbImage toRgbFrame(const QImage& picture) {
         std::memcpy(frame.rgb.data() + y * rowBytes, rgb.constScanLine(y), rowBytes);
     return frame;
 }
+
+}  // namespace zavkari

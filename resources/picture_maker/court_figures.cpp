@@ -3,6 +3,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 // The half figure is drawn in a box of this size, its waist on the bottom edge; the other half
@@ -274,3 +275,5 @@ void drawCourtFigure(QPainter& painter, Suit suit, Rank rank, const QRectF& fram
                      QPointF(frame.right(), frame.center().y()));
     painter.restore();
 }
+
+}  // namespace zavkari

@@ -13,6 +13,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 using Picture = std::variant<QImage, AviClip>;
@@ -67,6 +68,7 @@ bool save(const Picture& picture, const QString& path) {
 }
 
 }  // namespace
+}  // namespace zavkari
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -77,12 +79,12 @@ int main(int argc, char** argv) {
     }
     const QDir folder(arguments[1]);
     for (const QString& file : arguments.mid(2)) {
-        const auto picture = paint(QFileInfo(file).baseName());
+        const auto picture = zavkari::paint(QFileInfo(file).baseName());
         if (!picture) {
             std::fprintf(stderr, "no picture is named %s\n", qPrintable(file));
             return 1;
         }
-        if (!save(*picture, folder.filePath(file))) {
+        if (!zavkari::save(*picture, folder.filePath(file))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
             return 1;
         }

@@ -4,6 +4,8 @@
 
 #include "painters.h"
 
+namespace zavkari {
+
 // A mouse seen from above, its cable leading up; the button to press glows red, with clicks.
 QImage paintMouse(bool rightButtonMarked) {
     QImage picture = blankPicture({105, 105});
@@ -62,3 +64,5 @@ QImage paintMouse(bool rightButtonMarked) {
     p.drawLine(from + QPointF(side * -6, -6), from + QPointF(side * -4, -16));
     return picture;
 }
+
+}  // namespace zavkari

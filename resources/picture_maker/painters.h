@@ -11,6 +11,8 @@
 
 class QPainter;
 
+namespace zavkari {
+
 // The picture maker draws every picture of the game. Each painter returns a finished picture of
 // the size the game shows it at; transparent parts are alpha, except where the game keys on white.
 
@@ -65,3 +67,5 @@ QImage paintProgramIcon(int size);
 AviClip makeSplashClip();
 AviClip makeReklamaClip();
 RgbImage toRgbFrame(const QImage& picture);
+
+}  // namespace zavkari

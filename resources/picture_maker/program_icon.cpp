@@ -2,6 +2,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 // A card with its suit sign at `suitAt`; a back has none.
@@ -53,3 +54,5 @@ QImage paintProgramIcon(int size) {
     fanned(32, Qt::white, Suit::guli, true, {0, 0});
     return icon;
 }
+
+}  // namespace zavkari

@@ -4,6 +4,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 constexpr QSize clipSize{273, 129};
@@ -49,3 +50,5 @@ AviClip makeReklamaClip() {
     }
     return clip;
 }
+
+}  // namespace zavkari

@@ -3,6 +3,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 constexpr int sheetW = 382, sheetH = 600;
@@ -52,3 +53,5 @@ QImage paintScoreSheet() {
     p.drawPolyline(edge.translated(-1, -1));
     return sheet;
 }
+
+}  // namespace zavkari

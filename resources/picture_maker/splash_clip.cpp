@@ -9,6 +9,7 @@
 #include "painters.h"
 #include "program_fonts.h"
 
+namespace zavkari {
 namespace {
 
 constexpr QSize clipSize{500, 339};
@@ -129,3 +130,5 @@ AviClip makeSplashClip() {
     }
     return clip;
 }
+
+}  // namespace zavkari

@@ -2,6 +2,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 QPainterPath diamond() {
@@ -89,3 +90,5 @@ void drawSuit(QPainter& painter, Suit suit, QPointF centre, qreal height, bool u
     painter.drawPath(suitShape(suit));
     painter.restore();
 }
+
+}  // namespace zavkari

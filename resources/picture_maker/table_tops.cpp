@@ -5,6 +5,7 @@
 
 #include "painters.h"
 
+namespace zavkari {
 namespace {
 
 // Polished wood: long wavy grain lines over a warm base.
@@ -110,3 +111,5 @@ QImage paintTableTop() {
     }
     return table;
 }
+
+}  // namespace zavkari

@@ -3,6 +3,8 @@
 
 #include "painters.h"
 
+namespace zavkari {
+
 // A wild card carries no rank: a large Georgian sun in a gold ring, small suns in the corners.
 QImage paintWildCard(bool red) {
     const QColor main = red ? QColor(196, 20, 40) : QColor(22, 22, 28);
@@ -40,3 +42,5 @@ QImage paintWildCard(bool red) {
         drawBorjgali(painter, corner, 11, gold);
     return card;
 }
+
+}  // namespace zavkari

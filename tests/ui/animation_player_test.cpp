@@ -6,6 +6,7 @@
 #include "animation_player.h"
 #include "avi_clip.h"
 
+namespace zavkari {
 namespace {
 
 std::vector<std::uint8_t> shortClip(int frames) {
@@ -65,3 +66,4 @@ TEST(AnimationPlayer, PlayedForeverComesRoundAgain) {
 }
 
 }  // namespace
+}  // namespace zavkari

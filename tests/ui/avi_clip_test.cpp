@@ -7,6 +7,7 @@
 #include "byte_span.h"
 #include "pictures.h"
 
+namespace zavkari {
 namespace {
 
 std::vector<std::uint8_t> splashBytes() {
@@ -186,3 +187,4 @@ TEST(AviClip, CorruptedHeaderBytesNeverCrash) {
 }
 
 }  // namespace
+}  // namespace zavkari

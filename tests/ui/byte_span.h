@@ -4,7 +4,11 @@
 #include <cstdint>
 #include <span>
 
+namespace zavkari {
+
 inline std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()),
             static_cast<std::size_t>(data.size())};
 }
+
+}  // namespace zavkari

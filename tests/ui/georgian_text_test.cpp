@@ -7,6 +7,7 @@
 #include "georgian_text.h"
 #include "program_fonts.h"
 
+namespace zavkari {
 namespace {
 
 TEST(GeorgianText, MapsTheGamesWords) {
@@ -86,3 +87,4 @@ TEST(GeorgianLineEdit, BlanksAndOtherCharactersStayAsTyped) {
 }
 
 }  // namespace
+}  // namespace zavkari

@@ -6,6 +6,7 @@
 #include "jpeg_image.h"
 #include "pictures.h"
 
+namespace zavkari {
 namespace {
 
 QByteArray tableTopJpeg() {
@@ -65,3 +66,4 @@ TEST(JpegImage, CorruptScanDataIsAnError) {
 }
 
 }  // namespace
+}  // namespace zavkari

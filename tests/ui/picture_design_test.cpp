@@ -6,6 +6,8 @@
 #include "byte_span.h"
 #include "pictures.h"
 
+namespace zavkari {
+
 // What the pictures must show, checked on their pixels.
 namespace {
 
@@ -127,3 +129,4 @@ TEST(PictureDesign, TheBidPanelClipLoopsWithoutAJump) {
 }
 
 }  // namespace
+}  // namespace zavkari

@@ -6,6 +6,7 @@
 
 #include "pictures.h"
 
+namespace zavkari {
 namespace {
 
 QStringList cardFaceNames() {
@@ -121,3 +122,4 @@ TEST_F(ScoreSheet, TheLowerRightCornerIsTornAway) {
 }
 
 }  // namespace
+}  // namespace zavkari

@@ -4,6 +4,7 @@
 
 #include "avi_clip.h"
 
+namespace zavkari {
 namespace {
 
 class ByteWriter {
@@ -143,3 +144,5 @@ std::vector<std::uint8_t> writeAviClip(const AviClip& clip) {
     out.endChunk(riff);
     return std::move(out.bytes());
 }
+
+}  // namespace zavkari

@@ -3,6 +3,7 @@
 
 #include "avi_clip.h"
 
+namespace zavkari {
 namespace {
 
 // Larger frames than this are taken for a corrupt header rather than allocated.
@@ -200,3 +201,5 @@ std::optional<AviClip> readAviClip(std::span<const std::uint8_t> bytes, std::str
     error.clear();
     return ClipReader(error).read(bytes);
 }
+
+}  // namespace zavkari

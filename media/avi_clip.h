@@ -8,6 +8,8 @@
 
 #include "rgb_image.h"
 
+namespace zavkari {
+
 // An animation clip as the splash and the bid panel play it: one video stream of uncompressed
 // 24-bit frames (RIFF AVI, 'vids' stream, BI_RGB bitmaps).
 struct AviClip {
@@ -23,3 +25,5 @@ std::optional<AviClip> readAviClip(std::span<const std::uint8_t> bytes, std::str
 
 // Writes the frames (all of the clip's size) as an uncompressed AVI file with an index.
 std::vector<std::uint8_t> writeAviClip(const AviClip& clip);
+
+}  // namespace zavkari

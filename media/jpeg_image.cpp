@@ -6,6 +6,7 @@
 
 #include <jpeglib.h>
 
+namespace zavkari {
 namespace {
 
 // Larger pictures than this are taken for a corrupt header rather than allocated.
@@ -94,3 +95,5 @@ std::optional<RgbImage> decodeJpeg(std::span<const std::uint8_t> bytes, std::str
     std::free(decode.pixels);
     return image;
 }
+
+}  // namespace zavkari
