@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
+#include "tempo.h"
+
 namespace zavkari {
-namespace {
-constexpr int kTimerTick = 1000;
-}
 
 GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObject* parent)
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
