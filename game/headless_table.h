@@ -12,11 +12,6 @@ namespace zavkari {
 
 class HeadlessTable : public TableView {
   public:
-    // A table that nobody looks at (the match runner's) can spare the model its change reports.
-    enum class Watching { Elements, Nothing };
-    explicit HeadlessTable(Watching watching = Watching::Elements) : watching_(watching) {}
-    bool WatchesElements() const override { return watching_ == Watching::Elements; }
-
     void TimerChanged(TimerId id, bool enabled) override;
     void Pause(int ms) override { now_ += ms; }
 
@@ -29,7 +24,6 @@ class HeadlessTable : public TableView {
   private:
     static_assert(timer::kCount <= 64, "the running timers are kept as bits of one word");
 
-    Watching watching_;
     std::int64_t now_ = 0;
     std::uint64_t running_ = 0;  // bit `id` set while timer `id` is enabled
     std::array<std::int64_t, timer::kCount> due_{};

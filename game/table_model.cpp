@@ -1,11 +1,9 @@
 #include "table_model.h"
 
-#include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace zavkari {
-
-TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {}
 
 void TableModel::SetVisible(Element e, bool visible) {
     visible_[static_cast<std::size_t>(e)] = visible;
@@ -13,12 +11,8 @@ void TableModel::SetVisible(Element e, bool visible) {
 }
 
 void TableModel::ShowRange(Element first, int count, bool visible) {
-    if (watching_) {
-        for (Element e = first; e < first + count; ++e)
-            Show(e, visible);
-    } else if (count > 0) {
-        std::fill_n(visible_.begin() + first, count, visible);
-    }
+    for (Element e = first; e < first + count; ++e)
+        Show(e, visible);
 }
 
 void TableModel::SetEnabled(Element e, bool enabled) {

@@ -41,8 +41,6 @@ struct RadioGroup {
 class TableView {
   public:
     virtual ~TableView() = default;
-    // False for a view that shows nothing, so that the model need not report each change.
-    virtual bool WatchesElements() const { return true; }
     virtual void ElementChanged(Element) {}
     virtual void GroupChanged(Element) {}
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
@@ -62,13 +60,10 @@ class TableView {
 
 class TableModel {
   public:
-    explicit TableModel(TableView& view);
+    explicit TableModel(TableView& view) : view_(view) {}
 
     TableView& view() { return view_; }
-    // Asks the view to repaint; a view that shows nothing is not asked.
-    void Repaint() {
-        if (watching_) view_.Repaint();
-    }
+    void Repaint() { view_.Repaint(); }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
     bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
@@ -77,12 +72,7 @@ class TableModel {
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
     void Show(Element e, bool visible = true) {
-        // Nobody to tell: a plain store spares the test of the old value, which follows the cards.
-        if (!watching_) {
-            visible_[static_cast<std::size_t>(e)] = visible;
-        } else if (Visible(e) != visible) {
-            SetVisible(e, visible);
-        }
+        if (Visible(e) != visible) SetVisible(e, visible);
     }
     void Hide(Element e) { Show(e, false); }
     // Shows or hides the `count` elements numbered from `first` on (a row of backs, the faces).
@@ -91,22 +81,16 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (!watching_) {  // nobody to tell: writing the text costs no more than comparing it
-            elements_[e].caption.Assign(caption);
-        } else if (elements_[e].caption.view() != caption) {
-            ChangeCaption(e, caption);
-        }
+        if (elements_[e].caption.view() != caption) ChangeCaption(e, caption);
     }
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top) {
-        if (!watching_ || elements_[e].left != left || elements_[e].top != top)
-            MoveTo(e, left, top);
+        if (elements_[e].left != left || elements_[e].top != top) MoveTo(e, left, top);
     }
     void SetGeometry(Element e, int left, int top, int width, int height);
     void BringToFront(Element e) {
-        // Raising the front element again keeps every element's order; only a watching view would
-        // hear of a change that is none.
-        if (watching_ && elements_[e].z == frontZ_ && frontZ_ != 0) return;
+        // Raising the front element again would change nothing.
+        if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
         elements_[e].z = ++frontZ_;
         Changed(e);
     }
@@ -129,12 +113,9 @@ class TableModel {
     void SetVisible(Element e, bool visible);
     void ChangeCaption(Element e, std::string_view caption);
     void MoveTo(Element e, int left, int top);
-    void Changed(Element e) {
-        if (watching_) view_.ElementChanged(e);
-    }
+    void Changed(Element e) { view_.ElementChanged(e); }
 
     TableView& view_;
-    const bool watching_;
     std::array<ElementState, el::kCount> elements_;  // every member has its own initialiser
     std::array<bool, el::kCount> visible_{};
     std::array<RadioGroup, 4> groups_{};

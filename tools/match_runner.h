@@ -18,9 +18,6 @@ struct MatchConfig {
     HumanPolicy policy = HumanPolicy::Random;
     std::string name = "gio";
     int penaltySlider = 19;
-    // The table reports every change as a window's would. Nobody needs the reports, and the game
-    // runs quicker without them; the tests use this to show that it plays the same either way.
-    bool watched = false;
 };
 
 struct MatchResult {

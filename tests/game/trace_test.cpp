@@ -205,20 +205,5 @@ TEST(Trace, SameSeedSameTrace) {
     EXPECT_GT(first.size(), 1000u);
 }
 
-// The runner's table skips the change reports and the tests of old values that only a window
-// needs; a table that makes them must play exactly the same matches.
-TEST(Trace, WatchedAndUnwatchedTablesPlayTheSameMatch) {
-    for (const HumanPolicy policy : {HumanPolicy::Random, HumanPolicy::Legal}) {
-        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-            MatchConfig config;
-            config.seed = seed;
-            config.policy = policy;
-            const std::string unwatched = RawTrace(config);
-            config.watched = true;
-            EXPECT_EQ(unwatched, RawTrace(config)) << "seed " << seed;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace zavkari::testing
