@@ -22,7 +22,7 @@ void TableModel::SetEnabled(Element e, bool enabled) {
 }
 
 void TableModel::ChangeCaption(Element e, std::string_view caption) {
-    elements_[e].caption.Assign(caption);
+    elements_[e].caption.assign(caption);
     Changed(e);
 }
 

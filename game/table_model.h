@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "caption_text.h"
 #include "table_elements.h"
 
 namespace zavkari {
@@ -21,7 +20,7 @@ enum class FontColour { Standard, White, Red, Black };
 // it far more often than for anything else.
 struct ElementState {
     bool enabled = true;  // a disabled control ignores clicks
-    CaptionText caption;
+    std::string caption;
     FontColour colour = FontColour::Standard;
     int left = 0;
     int top = 0;
@@ -81,7 +80,7 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (elements_[e].caption.view() != caption) ChangeCaption(e, caption);
+        if (elements_[e].caption != caption) ChangeCaption(e, caption);
     }
     void SetColour(Element e, FontColour colour);
     void Move(Element e, int left, int top) {
