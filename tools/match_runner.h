@@ -18,6 +18,9 @@ struct MatchConfig {
     HumanPolicy policy = HumanPolicy::Random;
     std::string name = "gio";
     int penaltySlider = 19;
+    TimerTies timerTies = TimerTies::LowerNumberFirst;
+    // The clock the random source reseeds from; the table's own clock when empty.
+    ClockSeededRandom::Clock reseedClock;
 };
 
 struct MatchResult {

@@ -205,5 +205,29 @@ TEST(Trace, SameSeedSameTrace) {
     EXPECT_GT(first.size(), 1000u);
 }
 
+// Timers due at the same moment may tick in either order: the game keeps its sequence by its own
+// flags, so the matches must come out the same to the last card. The order does move the clock
+// (a tick that pauses delays the other one), and with it the reseeds; here the random source
+// reads a clock that only counts its reseeds, so that what is left to compare is the sequence.
+TEST(Trace, TimersDueTogetherTickInEitherOrderToTheSameMatch) {
+    const auto trace = [](HumanPolicy policy, std::uint64_t seed, TimerTies ties) {
+        MatchConfig config;
+        config.seed = seed;
+        config.policy = policy;
+        config.timerTies = ties;
+        config.reseedClock = [reseeds = std::int64_t{0}]() mutable { return reseeds++; };
+        return RawTrace(config);
+    };
+    const auto check = [&](HumanPolicy policy, int matches, std::uint64_t firstSeed) {
+        for (std::uint64_t seed = firstSeed; seed < firstSeed + matches; ++seed) {
+            ASSERT_EQ(trace(policy, seed, TimerTies::LowerNumberFirst),
+                      trace(policy, seed, TimerTies::HigherNumberFirst))
+                << PolicyName(policy) << " seed " << seed;
+        }
+    };
+    check(HumanPolicy::Random, 300, 1);
+    check(HumanPolicy::Legal, 100, 100'000);
+}
+
 }  // namespace
 }  // namespace zavkari::testing
