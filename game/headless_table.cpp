@@ -22,11 +22,17 @@ void HeadlessTable::TimerChanged(TimerId id, bool enabled) {
 }
 
 TimerId HeadlessTable::NextTimer() const {
+    const bool higherFirst = ties_ == TimerTies::HigherNumberFirst;
     TimerId next = -1;
+    std::int64_t nextDue = 0;
+    // In ascending order of number: a later timer due at the same moment wins only if the higher
+    // number is to tick first.
     for (std::uint64_t rest = running_; rest != 0; rest &= rest - 1) {
         const TimerId id = std::countr_zero(rest);
-        if (next < 0 || due_[static_cast<std::size_t>(id)] < due_[static_cast<std::size_t>(next)]) {
+        const std::int64_t due = due_[static_cast<std::size_t>(id)];
+        if (next < 0 || due < nextDue || (due == nextDue && higherFirst)) {
             next = id;
+            nextDue = due;
         }
     }
     return next;

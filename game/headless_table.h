@@ -10,18 +10,19 @@
 
 namespace zavkari {
 
+// Which of two timers due at the same moment ticks first. The game keeps its order of events by
+// its own flags, so the choice moves nothing but the clock: a tick that pauses delays the other.
+enum class TimerTies { LowerNumberFirst, HigherNumberFirst };
+
 class HeadlessTable : public TableView {
   public:
-    // A table that nobody looks at (the match runner's) can spare the model its change reports.
-    enum class Watching { Elements, Nothing };
-    explicit HeadlessTable(Watching watching = Watching::Elements) : watching_(watching) {}
-    bool WatchesElements() const override { return watching_ == Watching::Elements; }
+    explicit HeadlessTable(TimerTies ties = TimerTies::LowerNumberFirst) : ties_(ties) {}
 
     void TimerChanged(TimerId id, bool enabled) override;
     void Pause(int ms) override { now_ += ms; }
 
     std::int64_t Now() const { return now_; }
-    // The enabled timer that ticks next (the earliest; on a tie the lower number), or -1.
+    // The enabled timer that ticks next (the earliest, ties broken as chosen), or -1.
     TimerId NextTimer() const;
     // Moves the clock to the next tick of `id` and schedules the one after it.
     void AdvanceTo(TimerId id);
@@ -29,7 +30,7 @@ class HeadlessTable : public TableView {
   private:
     static_assert(timer::kCount <= 64, "the running timers are kept as bits of one word");
 
-    Watching watching_;
+    TimerTies ties_;
     std::int64_t now_ = 0;
     std::uint64_t running_ = 0;  // bit `id` set while timer `id` is enabled
     std::array<std::int64_t, timer::kCount> due_{};

@@ -1,13 +1,13 @@
 #include "table_model.h"
 
-#include <algorithm>
 #include <cassert>
+#include <utility>
 
 #include "table_controls.h"
 
 namespace zavkari {
 
-TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesElements()) {
+TableModel::TableModel(TableView& view) : view_(view) {
     // Every element starts as the window creates it, stacked in the order of creation.
     // Window-only controls hold their places in that order too, so that the window can stack them
     // among the elements by the same numbers.
@@ -16,7 +16,7 @@ TableModel::TableModel(TableView& view) : view_(view), watching_(view.WatchesEle
         if (c.element == kWindowOnly) continue;
         ElementState& s = elements_[c.element];
         s.enabled = c.enabled;
-        s.caption.Assign(c.caption);
+        s.caption = c.caption;
         s.left = c.design.left;
         s.top = c.design.top;
         s.width = c.design.width;
@@ -37,12 +37,8 @@ void TableModel::SetVisible(Element e, bool visible) {
 }
 
 void TableModel::ShowRange(Element first, int count, bool visible) {
-    if (watching_) {
-        for (Element e = first; e < first + count; ++e)
-            Show(e, visible);
-    } else if (count > 0) {
-        std::fill_n(visible_.begin() + first, count, visible);
-    }
+    for (Element e = first; e < first + count; ++e)
+        Show(e, visible);
 }
 
 void TableModel::SetEnabled(Element e, bool enabled) {
@@ -52,7 +48,7 @@ void TableModel::SetEnabled(Element e, bool enabled) {
 }
 
 void TableModel::ChangeCaption(Element e, std::string_view caption) {
-    elements_[e].caption.Assign(caption);
+    elements_[e].caption.assign(caption);
     Changed(e);
 }
 

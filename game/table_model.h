@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "caption_text.h"
 #include "table_elements.h"
 
 namespace zavkari {
@@ -21,7 +20,7 @@ enum class FontColour { Standard, White, Red, Black };
 // it far more often than for anything else.
 struct ElementState {
     bool enabled = true;  // a disabled control ignores clicks
-    CaptionText caption;
+    std::string caption;
     FontColour colour = FontColour::Standard;
     int left = 0;
     int top = 0;
@@ -42,8 +41,6 @@ struct RadioGroup {
 class TableView {
   public:
     virtual ~TableView() = default;
-    // False for a view that shows nothing, so that the model need not report each change.
-    virtual bool WatchesElements() const { return true; }
     virtual void ElementChanged(Element) {}
     virtual void GroupChanged(Element) {}
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
@@ -65,13 +62,11 @@ class TableView {
 
 class TableModel {
   public:
+    // Every element starts as the window creates it (see TableControls).
     explicit TableModel(TableView& view);
 
     TableView& view() { return view_; }
-    // Asks the view to repaint; a view that shows nothing is not asked.
-    void Repaint() {
-        if (watching_) view_.Repaint();
-    }
+    void Repaint() { view_.Repaint(); }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
     bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
@@ -80,12 +75,7 @@ class TableModel {
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
 
     void Show(Element e, bool visible = true) {
-        // Nobody to tell: a plain store spares the test of the old value, which follows the cards.
-        if (!watching_) {
-            visible_[static_cast<std::size_t>(e)] = visible;
-        } else if (Visible(e) != visible) {
-            SetVisible(e, visible);
-        }
+        if (Visible(e) != visible) SetVisible(e, visible);
     }
     void Hide(Element e) { Show(e, false); }
     // Shows or hides the `count` elements numbered from `first` on (a row of backs, the faces).
@@ -94,23 +84,17 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (!watching_) {  // nobody to tell: writing the text costs no more than comparing it
-            elements_[e].caption.Assign(caption);
-        } else if (elements_[e].caption.view() != caption) {
-            ChangeCaption(e, caption);
-        }
+        if (elements_[e].caption != caption) ChangeCaption(e, caption);
     }
     void SetColour(Element e, FontColour colour);
     void SetFontSize(Element e, int points);
     void Move(Element e, int left, int top) {
-        if (!watching_ || elements_[e].left != left || elements_[e].top != top)
-            MoveTo(e, left, top);
+        if (elements_[e].left != left || elements_[e].top != top) MoveTo(e, left, top);
     }
     void SetGeometry(Element e, int left, int top, int width, int height);
     void BringToFront(Element e) {
-        // Raising the front element again keeps every element's order; only a watching view would
-        // hear of a change that is none.
-        if (watching_ && elements_[e].z == frontZ_ && frontZ_ != 0) return;
+        // Raising the front element again would change nothing.
+        if (elements_[e].z == frontZ_ && frontZ_ != 0) return;
         elements_[e].z = ++frontZ_;
         Changed(e);
     }
@@ -133,12 +117,9 @@ class TableModel {
     void SetVisible(Element e, bool visible);
     void ChangeCaption(Element e, std::string_view caption);
     void MoveTo(Element e, int left, int top);
-    void Changed(Element e) {
-        if (watching_) view_.ElementChanged(e);
-    }
+    void Changed(Element e) { view_.ElementChanged(e); }
 
     TableView& view_;
-    const bool watching_;
     std::array<ElementState, el::kCount> elements_;  // every member has its own initialiser
     std::array<bool, el::kCount> visible_{};
     std::array<RadioGroup, 4> groups_{};

@@ -14,8 +14,9 @@ constexpr int kProgressCheckSteps = 256;
 }  // namespace
 
 MatchDriver::MatchDriver(const MatchConfig& config)
-    : table(config.watched ? HeadlessTable::Watching::Elements : HeadlessTable::Watching::Nothing),
-      random_(config.seed, [this] { return table.Now(); }),
+    : table(config.timerTies),
+      random_(
+          config.seed, config.reseedClock ? config.reseedClock : [this] { return table.Now(); }),
       game(table, random_),
       human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1) {
     game.options.penaltySlider = config.penaltySlider;

@@ -18,9 +18,9 @@ struct MatchConfig {
     HumanPolicy policy = HumanPolicy::Random;
     std::string name = "gio";
     int penaltySlider = 19;
-    // The table reports every change as a window's would. Nobody needs the reports, and the game
-    // runs quicker without them; the tests use this to show that it plays the same either way.
-    bool watched = false;
+    TimerTies timerTies = TimerTies::LowerNumberFirst;
+    // The clock the random source reseeds from; the table's own clock when empty.
+    ClockSeededRandom::Clock reseedClock;
 };
 
 struct MatchResult {
