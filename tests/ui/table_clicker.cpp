@@ -1,0 +1,104 @@
+#include "table_clicker.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <vector>
+
+namespace zavkari::testing {
+
+int TableClicker::pick(int count) {
+    rng_ = rng_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((rng_ >> 33) % static_cast<std::uint64_t>(count));
+}
+
+void TableClicker::clickWidget(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void TableClicker::clickTable(QPoint at, Qt::MouseButton button) {
+    QTest::mouseClick(window_.canvas(), button, {}, at);
+}
+
+QPoint TableClicker::centreOf(Element e) const {
+    return window_.canvas()->elementRect(e).center();
+}
+
+void TableClicker::openMatch(const QString& name) {
+    clickWidget(window_.control(QStringLiteral("SpeedButton1")));
+    clickWidget(window_.widgetOf(el::kBbb));
+    auto* box = static_cast<QLineEdit*>(window_.widgetOf(el::kSaxeli));
+    clickWidget(box);
+    QTest::keyClicks(box, name);
+    clickWidget(window_.widgetOf(el::kBitBtn1));
+}
+
+bool TableClicker::matchFinished() const {
+    const Game& game = window_.game();
+    return game.state.matchOver && !game.timers.Enabled(timer::kBoloj);
+}
+
+bool TableClicker::declare() {
+    if (!window_.game().table.Visible(el::kKoz) || window_.game().state.trumpChosen) return false;
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kKoz));
+    clickWidget(group.buttons()[static_cast<std::size_t>(pick(5))]);
+    return true;
+}
+
+bool TableClicker::bid() {
+    const Game& game = window_.game();
+    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kTkma));
+    const int items = static_cast<int>(group.buttons().size());
+    // After a refusal ("ar SeiZleba!!! ") the next item up is allowed.
+    const int choice = game.table.Visible(el::kAra)
+                           ? (game.table.Group(el::kTkma).selected + 1) % items
+                           : pick(items);
+    clickWidget(group.buttons()[static_cast<std::size_t>(choice)]);
+    clickWidget(window_.widgetOf(el::kOK));
+    return true;
+}
+
+bool TableClicker::nameSuit() {
+    for (Element e : {el::kVishi, el::kNije}) {
+        if (!window_.game().table.Visible(e)) continue;
+        auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(e));
+        clickWidget(group.buttons()[static_cast<std::size_t>(pick(4))]);
+        return true;
+    }
+    return false;
+}
+
+bool TableClicker::playCard() {
+    const Game& game = window_.game();
+    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
+    std::vector<CardId> legal;
+    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
+        const CardId c = game.state.humanHand[slot];
+        if (!c.empty() && (game.HumanLeads() || !game.WouldRenege(c))) legal.push_back(c);
+    }
+    if (legal.empty()) return false;
+    const CardId card = legal[static_cast<std::size_t>(pick(static_cast<int>(legal.size())))];
+    const bool wild = IsWildCard(card.suit, card.rank);
+    clickTable(centreOf(el::Face(card.suit, card.rank)),
+               wild && pick(2) == 0 ? Qt::RightButton : Qt::LeftButton);
+    return true;
+}
+
+bool TableClicker::act() {
+    return declare() || bid() || nameSuit() || playCard();
+}
+
+bool TableClicker::playUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        if (!window_.turns().busy() && act()) continue;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return done();
+}
+
+}  // namespace zavkari::testing
