@@ -6,6 +6,18 @@
 #include "control_look.h"
 
 namespace zavkari {
+namespace {
+
+// A choice that takes a click anywhere in its row, not only on its circle and text.
+class ChoiceButton : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
 
 ChoiceGroup::ChoiceGroup(const ControlSpec& control, QWidget* parent)
     : QGroupBox(ShownText(control, control.caption), parent), control_(control) {

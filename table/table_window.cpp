@@ -142,7 +142,8 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             break;
         case ControlKind::EditBox:
             nameBox_ = new GeorgianLineEdit(parent);
-            nameBox_->setMaxLength(7);
+            // The game keeps the first seven characters of what is typed, and the box shows what
+            // the game kept; the preset text is one longer.
             nameBox_->setLatinText(
                 QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
             w = nameBox_;
@@ -233,6 +234,7 @@ void TableWindow::showOnWholeScreen() {
 void TableWindow::startUp(TableSize size) {
     resize(size.width, size.height);
     canvas_->setGeometry(0, 0, size.width, size.height);
+    control(QStringLiteral("menu"))->setGeometry(0, 0, size.width, kMenuBarHeight);
     game_.table.width = size.width;
     game_.table.height = size.height;
     game_.table.screenHeight = size.screenHeight;
