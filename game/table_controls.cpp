@@ -154,6 +154,7 @@ void AddScoreSheet(Builder& b) {
         ControlSpec& name = sheetLabel(el::Name(column));
         name.autoSize = false;
         name.align = TextAlign::Centre;
+        if (column == 1) name.hint = "pirveli motamaSe";  // the first to play
     }
     for (int row = 1; row <= el::kRows; ++row)
         sheetLabel(el::RowHeading(row));

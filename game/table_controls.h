@@ -83,6 +83,7 @@ struct ControlSpec {
     std::string_view picture;  // resource name of its bitmap; empty: none
     Box design;                // in its parent; a zero size is set by the layout or by the text
     std::string_view caption;
+    std::string_view hint;  // shown while the pointer rests on the control
     std::vector<std::string_view> items;  // the choices of a radio group
     int columns = 1;
     FontSpec font;

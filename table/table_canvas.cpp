@@ -3,9 +3,11 @@
 #include <QBitmap>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "control_look.h"
@@ -214,6 +216,19 @@ void TableCanvas::mousePressEvent(QMouseEvent* event) {
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {
     const ControlSpec* c = controlAt(event->position().toPoint());
     setCursor(CursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
+}
+
+bool TableCanvas::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const ControlSpec* c = controlAt(help->pos());
+    if (c != nullptr && !c->hint.empty()) {
+        QToolTip::showText(help->globalPos(), ShownText(*c, c->hint), this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void TableCanvas::contextMenuEvent(QContextMenuEvent* event) {

@@ -44,6 +44,7 @@ class TableCanvas : public QWidget {
     void controlClicked(const ControlSpec* control, bool rightButton);
 
   protected:
+    bool event(QEvent* event) override;  // the hints of the controls that have one
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
