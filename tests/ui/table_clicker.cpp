@@ -40,6 +40,23 @@ bool TableClicker::matchFinished() const {
     return game.state.matchOver && !game.timers.Enabled(timer::kBoloj);
 }
 
+std::string TableClicker::describe() const {
+    const Game& game = window_.game();
+    const GameState& s = game.state;
+    std::string text = "deal of " + std::to_string(s.dealSize) + " cards, dealer " +
+                       std::to_string(s.dealer) + ", trick stage " + std::to_string(s.trickStage);
+    for (Element e : {el::kKoz, el::kTkma, el::kOK, el::kAra, el::kMU, el::kKl, el::kVishi,
+                      el::kNije, el::kB, el::kSaxeli}) {
+        if (game.table.Visible(e)) text += ", " + ElementName(e) + " shown";
+    }
+    if (game.AwaitingHumanCard()) text += ", awaiting the human's card";
+    if (window_.turns().busy()) text += ", busy";
+    for (TimerId id = 0; id < timer::kCount; ++id) {
+        if (game.timers.Enabled(id)) text += ", timer " + TimerName(id);
+    }
+    return text;
+}
+
 bool TableClicker::declare() {
     if (!window_.game().table.Visible(el::kKoz) || window_.game().state.trumpChosen) return false;
     auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kKoz));

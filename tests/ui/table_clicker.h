@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "table_window.h"
 
@@ -24,6 +25,8 @@ class TableClicker {
     bool playUntil(const std::function<bool()>& done, int timeoutMs);
     // The 24th deal is scored and the last pool totalled.
     bool matchFinished() const;
+    // Where the match stands, for a test that waited in vain.
+    std::string describe() const;
 
     // Clicks a point of the table surface with the given button.
     void clickTable(QPoint at, Qt::MouseButton button = Qt::LeftButton);

@@ -24,7 +24,8 @@ class TableWindowTest : public ::testing::Test {
 
 TEST_F(TableWindowTest, AWholeMatchPlayedWithTheMouseEndsWithTheFullSheet) {
     player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000));
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
+        << player.describe();
     const TableModel& t = window.game().table;
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= el::kRows; ++row) {
