@@ -205,7 +205,7 @@ void TableWindow::connectControls() {
     });
     connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
         hideMenu();
-        turns_.whenIdle([this] { close(); });
+        closeWhenIdle();
     });
     connect(button("SpeedButton1"), &QAbstractButton::clicked, this, [this] {
         QWidget* menu = control(QStringLiteral("Qmenu"));
@@ -301,11 +301,17 @@ void TableWindow::showNameFromModel() {
     showingName_ = false;
 }
 
+void TableWindow::closeWhenIdle() {
+    // Queued behind the step, so that the close itself finds no step running.
+    turns_.whenIdle(
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+}
+
 void TableWindow::closeEvent(QCloseEvent* event) {
     if (turns_.busy()) {
         // Not inside a step of the game: close once it has returned.
         event->ignore();
-        turns_.whenIdle([this] { close(); });
+        closeWhenIdle();
         return;
     }
     timers_.stopAll();

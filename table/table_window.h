@@ -79,6 +79,7 @@ class TableWindow : public QWidget, public TableView {
     void showNameFromModel();
     void startOrRestartMatch();
     void hideMenu();
+    void closeWhenIdle();
     void writeMemoFile();
     void reportError(const QString& text);
 
