@@ -14,7 +14,8 @@ RulesWindow::RulesWindow(QWidget* parent)
     const QColor silver(192, 192, 192);
 
     addBevel({24, 24, 569, 129})->setObjectName(QStringLiteral("Bevel1"));
-    addPicture(QStringLiteral("MOUSE1"), {40, 40, 105, 105})->setObjectName(QStringLiteral("Image1"));
+    addPicture(QStringLiteral("MOUSE1"), {40, 40, 105, 105})
+        ->setObjectName(QStringLiteral("Image1"));
     addLabel(shownText(QStringLiteral("jokeri maRla - \"viSi\""), georgian), {160, 80, 336, 20},
              lineFont, silver)
         ->setObjectName(QStringLiteral("Label1"));

@@ -94,8 +94,8 @@ void SplashWindow::checkScreen() {
 // see-through on desktops without a compositor too; the bar is always part of the shape.
 void SplashWindow::showFrameShape() {
     const QImage frame = animation_->shownFrame().scaled(animation_->size());
-    QRegion shape(QBitmap::fromImage(frame.createMaskFromColor(qRgb(255, 255, 255),
-                                                               Qt::MaskOutColor)));
+    QRegion shape(
+        QBitmap::fromImage(frame.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor)));
     setMask(shape.translated(animation_->pos()) | kBarBox);
 }
 

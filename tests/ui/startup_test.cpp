@@ -143,7 +143,8 @@ TEST_F(StartUpTest, TheMenusQuitEndsTheProgram) {
 TEST_F(StartUpTest, ClosingTheTableThroughTheDesktopEndsTheProgram) {
     start({1024, 700});
     ASSERT_TRUE(waitForTable());
-    windows.about()->showNormalState();  // another window still open does not keep the program alive
+    windows.about()
+        ->showNormalState();  // another window still open does not keep the program alive
     windows.table()->close();
     EXPECT_EQ(ended.count(), 1);
 }
