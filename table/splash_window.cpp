@@ -95,7 +95,7 @@ void SplashWindow::checkScreen() {
 void SplashWindow::showFrameShape() {
     const QImage frame = animation_->shownFrame().scaled(animation_->size());
     QRegion shape(
-        QBitmap::fromImage(frame.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor)));
+        QBitmap::fromImage(frame.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
     setMask(shape.translated(animation_->pos()) | kBarBox);
 }
 

@@ -95,14 +95,14 @@ TEST_F(StartUpTest, TheTableComesTwoSecondsAfterTheBarIsFull) {
     QElapsedTimer sinceFull;
     bool tableBeforeFull = false;
     start({1024, 700});
-    connect(bar(), &QProgressBar::valueChanged, [&](int value) {
+    QObject::connect(bar(), &QProgressBar::valueChanged, [&](int value) {
         tableBeforeFull |= windows.table()->isVisible();
         if (value == 100) sinceFull.start();
     });
     ASSERT_TRUE(waitForTable());
     EXPECT_FALSE(tableBeforeFull);
     ASSERT_TRUE(sinceFull.isValid());
-    EXPECT_GE(sinceFull.elapsed(), kTableDelayMs - 5);
+    EXPECT_GE(sinceFull.elapsed(), kTableDelayMs * 9 / 10);
     EXPECT_EQ(windows.splash().progress(), 100);
     EXPECT_FALSE(windows.splash().isVisible());
     // The table is laid out for the screen and waits for a match in the idle state.
@@ -127,7 +127,7 @@ TEST_F(StartUpTest, ALowScreenGetsTheMessageAndTheProgramEndsAfterItIsDismissed)
     sinceDismissed.start();
     box->button(QMessageBox::Ok)->click();
     ASSERT_TRUE(ended.wait(5'000));
-    EXPECT_GE(sinceDismissed.elapsed(), kShutDelayMs - 5);
+    EXPECT_GE(sinceDismissed.elapsed(), kShutDelayMs * 9 / 10);  // timers may fire 5 % early
     EXPECT_FALSE(windows.table()->isVisible());
 }
 

@@ -23,7 +23,8 @@ bool save(const QImage& image, const QDir& folder, const char* name) {
 QImage splashOnDesktop() {
     zavkari::SplashWindow splash;
     splash.start();
-    QTest::qWaitFor([&] { return splash.progress() >= 50; }, 10'000);
+    if (!QTest::qWaitFor([&] { return splash.progress() >= 50; }, 10'000))
+        std::fprintf(stderr, "the splash's bar did not move\n");
     constexpr int margin = 40;
     QImage desktop(splash.size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
     QPainter painter(&desktop);
