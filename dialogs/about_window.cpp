@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "program_fonts.h"
 
@@ -33,6 +34,10 @@ AboutWindow::AboutWindow(QWidget* parent)
     for (const auto& line : lines)
         addLabel(line.text, QRect(line.at, QSize()), font, silver)
             ->setObjectName(QString::fromLatin1(line.name));
+    // The contact follows "mail: " however wide the stand-in font draws it.
+    const QLabel* mail = findChild<QLabel*>(QStringLiteral("Label6"));
+    QLabel* contact = findChild<QLabel*>(QStringLiteral("Label5"));
+    contact->move(std::max(contact->x(), mail->geometry().right() + 1), contact->y());
 
     QPushButton* close = addFlatButton(QStringLiteral("Close"), {200, 240, 201, 22}, font, silver);
     close->setObjectName(QStringLiteral("SpeedButton1"));
