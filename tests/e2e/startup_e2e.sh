@@ -48,7 +48,7 @@ wait_for_end() {
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-wait_for_window 3 500x339 >/dev/null || fail "no 500 x 339 splash"
+wait_for_window 10 500x339 >/dev/null || fail "no 500 x 339 splash"
 
 case "$2" in
 table)
