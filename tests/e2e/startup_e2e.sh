@@ -63,7 +63,7 @@ low)
     deadline=$((SECONDS + 15))
     while [[ -z "$box" ]] && ((SECONDS < deadline)); do
         for id in $(xdotool search --onlyvisible --name 'Zavkari' 2>/dev/null); do
-            xwininfo -id "$id" | grep -q 'Width: 500$' || box=$id
+            xwininfo -id "$id" | grep -q 'Height: 339$' || box=$id
         done
         sleep 0.1
     done
