@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev
-    xvfb xauth
+    xvfb xauth x11-utils xdotool
     fonts-bpg-georgian fonts-urw-base35
 )
 # libjpeg: Debian ships libjpeg62-turbo-dev, Ubuntu names it libjpeg-turbo8-dev; libjpeg-dev picks

@@ -47,6 +47,7 @@ void AnimationPlayer::play(Repeat repeat) {
     repeat_ = repeat;
     current_ = 0;
     update();
+    emit frameShown();
     timer_.start();
 }
 
@@ -58,6 +59,7 @@ void AnimationPlayer::stop() {
 void AnimationPlayer::advance() {
     current_ = current_ + 1 < frameCount() ? current_ + 1 : 0;
     update();
+    emit frameShown();
     if (repeat_ == Repeat::Once && current_ + 1 == frameCount()) {
         stop();
         emit finished();

@@ -33,8 +33,11 @@ class AnimationPlayer : public QWidget {
     int frameCount() const { return static_cast<int>(frames_.size()); }
     int currentFrame() const { return current_; }
     int frameIntervalMs() const { return timer_.interval(); }
+    // The frame on show; a null image while no clip is loaded.
+    QImage shownFrame() const { return frames_.empty() ? QImage() : frames_[current_]; }
 
   signals:
+    void frameShown();
     void finished();
 
   protected:

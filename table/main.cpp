@@ -1,14 +1,15 @@
 #include <QApplication>
 
 #include "pictures.h"
-#include "table_window.h"
+#include "program_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(zavkari::pictures::programIcon());
-    zavkari::TableWindow table;
-    table.showOnWholeScreen();
-    const QSize screen = table.screen()->size();
-    table.startUp({screen.width(), screen.height(), screen.height()});
+    // The program ends with the splash, which stays hidden while the table is played.
+    QApplication::setQuitOnLastWindowClosed(false);
+    zavkari::ProgramWindows windows;
+    QObject::connect(&windows, &zavkari::ProgramWindows::ended, &app, &QApplication::quit);
+    windows.start();
     return QApplication::exec();
 }

@@ -316,6 +316,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     }
     timers_.stopAll();
     event->accept();
+    emit closed();
 }
 
 // --- What the table model reports ---

@@ -63,6 +63,7 @@ class TableWindow : public QWidget, public TableView {
     void optionsRequested();
     void rulesRequested();
     void aboutRequested();
+    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,54 @@
+#include "about_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "program_fonts.h"
+
+namespace zavkari {
+
+AboutWindow::AboutWindow(QWidget* parent)
+    : FixedWindow(QStringLiteral("about"), {417, 279}, QColor(68, 51, 58), parent) {
+    const QFont font = programFont(QStringLiteral("Sylfaen"), 15);
+    const QColor silver(192, 192, 192);
+    const QRect emblemBox{8, 16, 185, 249};
+
+    addBevel(emblemBox)->setObjectName(QStringLiteral("Bevel2"));
+    addPicture(QStringLiteral("ABOUT"), emblemBox)->setObjectName(QStringLiteral("Image1"));
+    addBevel({200, 16, 201, 217})->setObjectName(QStringLiteral("Bevel1"));
+
+    const struct {
+        const char* name;
+        QPoint at;
+        QString text;
+    } lines[] = {
+        {"Label1", {208, 24}, QStringLiteral("Program avtor:  ")},
+        {"Label2", {232, 48}, QStringLiteral("the Zavkari project")},
+        {"Label6", {232, 72}, QStringLiteral("mail: ")},
+        {"Label5", {264, 72}, QStringLiteral("Zavkari")},
+        {"Label3", {208, 112}, QStringLiteral("Program Version: ")},
+        {"Label4", {232, 136}, QStringLiteral("( Demo )")},
+        {"Label7", {216, 208}, QStringLiteral("Program made in Georgia ")},
+    };
+    for (const auto& line : lines)
+        addLabel(line.text, QRect(line.at, QSize()), font, silver)
+            ->setObjectName(QString::fromLatin1(line.name));
+    // The contact follows "mail: " however wide the stand-in font draws it.
+    const QLabel* mail = findChild<QLabel*>(QStringLiteral("Label6"));
+    QLabel* contact = findChild<QLabel*>(QStringLiteral("Label5"));
+    contact->move(std::max(contact->x(), mail->geometry().right() + 1), contact->y());
+
+    QPushButton* close = addFlatButton(QStringLiteral("Close"), {200, 240, 201, 22}, font, silver);
+    close->setObjectName(QStringLiteral("SpeedButton1"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void AboutWindow::showNormalState() {
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace zavkari

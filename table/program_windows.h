@@ -1,0 +1,47 @@
+// The program's windows and how they hand over to one another: the splash first, on screen at
+// once, then the table, the about and the rules windows, created hidden. The table takes over
+// when the splash's screen check has passed; the program ends when the splash closes, and closing
+// the table (from its menu or through the desktop) closes the splash.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "splash_window.h"
+
+namespace zavkari {
+
+class AboutWindow;
+class RulesWindow;
+class TableWindow;
+
+class ProgramWindows : public QObject {
+    Q_OBJECT
+
+  public:
+    // `timeScale` below 1 shortens the splash's waits and the game's tempo, for tests.
+    explicit ProgramWindows(double timeScale = 1.0);
+    ~ProgramWindows() override;
+
+    // Shows the splash and creates the other windows behind it.
+    void start();
+
+    SplashWindow& splash() { return splash_; }
+    TableWindow* table() const { return table_.get(); }
+    AboutWindow* about() const { return about_.get(); }
+    RulesWindow* rules() const { return rules_.get(); }
+
+  signals:
+    void ended();
+
+  private:
+    void showTable();
+
+    double timeScale_;
+    SplashWindow splash_;
+    std::unique_ptr<TableWindow> table_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<RulesWindow> rules_;
+};
+
+}  // namespace zavkari

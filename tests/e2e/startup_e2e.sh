@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X screen and watches its windows from outside.
+#   startup_e2e.sh <zavkari binary> table   — a 1280 x 1024 screen: the 500 x 339 splash first,
+#       then the table over the whole screen, closed through its menu ("TamaSi", "gaTiSva ").
+#   startup_e2e.sh <zavkari binary> low     — a 1280 x 699 screen: the splash, then the message
+#       box; once it is dismissed the program ends by itself about three seconds later.
+set -euo pipefail
+
+if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
+    case "$2" in
+        table) screen=1280x1024x24 ;;
+        low) screen=1280x699x24 ;;
+        *) echo "unknown case $2" >&2; exit 2 ;;
+    esac
+    exec env DISPLAY_UNDER_TEST=1 xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
+fi
+
+binary=$1
+export XDG_RUNTIME_DIR=$(mktemp -d)
+unset QT_QPA_PLATFORM
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $1 seconds for a visible window of size $2 ("WxH"); prints its id.
+wait_for_window() {
+    local deadline=$((SECONDS + $1)) id size
+    while ((SECONDS < deadline)); do
+        for id in $(xdotool search --onlyvisible --name 'Zavkari' 2>/dev/null); do
+            size=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+            [[ "$size" == "$2" ]] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $1 seconds for the program to end; fails if it does not.
+wait_for_end() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$pid" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the program is still running"
+        sleep 0.1
+    done
+    wait "$pid" || fail "the program ended with status $?"
+}
+
+"$binary" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+wait_for_window 10 500x339 >/dev/null || fail "no 500 x 339 splash"
+
+case "$2" in
+table)
+    table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
+    xdotool mousemove --window "$table" 25 9 click 1
+    sleep 0.3
+    xdotool mousemove --window "$table" 45 44 click 1
+    wait_for_end 5
+    ;;
+low)
+    box=""
+    deadline=$((SECONDS + 15))
+    while [[ -z "$box" ]] && ((SECONDS < deadline)); do
+        for id in $(xdotool search --onlyvisible --name 'Zavkari' 2>/dev/null); do
+            xwininfo -id "$id" | grep -q 'Height: 339$' || box=$id
+        done
+        sleep 0.1
+    done
+    [[ -n "$box" ]] || fail "no message box"
+    sleep 1
+    kill -0 "$pid" || fail "the program ended before the box was dismissed"
+    xdotool windowfocus --sync "$box" key Return
+    dismissed=$SECONDS
+    wait_for_end 8
+    ((SECONDS - dismissed >= 2)) || fail "the program ended at once, not three seconds later"
+    ;;
+esac
+echo "ok"
