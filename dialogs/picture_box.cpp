@@ -1,0 +1,32 @@
+#include "picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zavkari {
+
+PictureBox::PictureBox(const QPixmap& picture, bool stretched, QWidget* parent)
+    : QWidget(parent), picture_(picture), stretched_(stretched) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    if (stretched_) {
+        painter.drawPixmap(rect(), picture_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+}
+
+}  // namespace zavkari
