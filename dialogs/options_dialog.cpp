@@ -116,8 +116,9 @@ QString ChooseBitmap(QWidget* parent) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(TableWindow& table)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
+    // A window of its own that stays above the table, which goes on while it is open.
+    : QDialog(&table, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       table_(table),
       chooseFile_(&ChooseBitmap) {
     setObjectName(QStringLiteral("TOption"));
@@ -307,9 +308,7 @@ void OptionsDialog::okClick() {
     if (chosenTable_ == 1) model.Hide(el::kMagida);
     if (chosenTable_ >= 2) {
         canvas->setPictureOverride(QStringLiteral("MAGIDA"), tables_[chosenTable_ - 1]->picture());
-        // Above the background, below every other control.
-        model.SendToBack(el::kMagida);
-        model.SendToBack(el::kFon);
+        // The table top lies at the back, and the choice put the background behind it.
         model.Show(el::kMagida);
     }
     hide();

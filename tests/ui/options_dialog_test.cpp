@@ -153,6 +153,7 @@ TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
     player.openMatch(QStringLiteral("gio"));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(window.game().table.Visible(el::kMagida));
+    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
     // The first back dealt to computer 1 shows the player's picture.
     const Element back = el::Back(1, 1);
     ASSERT_TRUE(player.playUntil([&] { return window.game().table.Visible(back); }, 10'000));
