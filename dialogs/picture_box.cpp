@@ -5,8 +5,8 @@
 
 namespace zavkari {
 
-PictureBox::PictureBox(const QPixmap& picture, bool stretched, QWidget* parent)
-    : QWidget(parent), picture_(picture), stretched_(stretched) {
+PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -18,11 +18,7 @@ void PictureBox::setPicture(const QPixmap& picture) {
 void PictureBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    if (stretched_) {
-        painter.drawPixmap(rect(), picture_);
-    } else {
-        painter.drawPixmap(0, 0, picture_);
-    }
+    painter.drawPixmap(rect(), picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

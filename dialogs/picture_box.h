@@ -1,5 +1,5 @@
 // A picture of the options dialog that the player picks with a click: a card back or a table top,
-// shown at its own size or stretched to the box, under a hand pointer.
+// stretched to its box, under a hand pointer.
 #pragma once
 
 #include <QPixmap>
@@ -11,7 +11,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
   public:
-    PictureBox(const QPixmap& picture, bool stretched, QWidget* parent);
+    PictureBox(const QPixmap& picture, QWidget* parent);
 
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
@@ -25,7 +25,6 @@ class PictureBox : public QWidget {
 
   private:
     QPixmap picture_;
-    bool stretched_;
 };
 
 }  // namespace zavkari
