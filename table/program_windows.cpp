@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "about_window.h"
+#include "options_dialog.h"
 #include "rules_window.h"
 #include "table_window.h"
 
@@ -29,6 +30,8 @@ void ProgramWindows::start() {
 
     rules_ = std::make_unique<RulesWindow>();
     connect(table_.get(), &TableWindow::rulesRequested, rules_.get(), &QWidget::show);
+
+    options_ = std::make_unique<OptionsDialog>(*table_);
 }
 
 void ProgramWindows::showTable() {

@@ -1,7 +1,7 @@
 // The program's windows and how they hand over to one another: the splash first, on screen at
-// once, then the table, the about and the rules windows, created hidden. The table takes over
-// when the splash's screen check has passed; the program ends when the splash closes, and closing
-// the table (from its menu or through the desktop) closes the splash.
+// once, then the table, the about and the rules windows and the options dialog, created hidden. The
+// table takes over when the splash's screen check has passed; the program ends when the splash
+// closes, and closing the table (from its menu or through the desktop) closes the splash.
 #pragma once
 
 #include <QObject>
@@ -12,6 +12,7 @@
 namespace zavkari {
 
 class AboutWindow;
+class OptionsDialog;
 class RulesWindow;
 class TableWindow;
 
@@ -30,6 +31,7 @@ class ProgramWindows : public QObject {
     TableWindow* table() const { return table_.get(); }
     AboutWindow* about() const { return about_.get(); }
     RulesWindow* rules() const { return rules_.get(); }
+    OptionsDialog* options() const { return options_.get(); }
 
   signals:
     void ended();
@@ -42,6 +44,7 @@ class ProgramWindows : public QObject {
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<RulesWindow> rules_;
+    std::unique_ptr<OptionsDialog> options_;  // lies above the table, which is its parent
 };
 
 }  // namespace zavkari

@@ -109,6 +109,12 @@ void TableCanvas::setFramesShown(bool shown) {
     update();
 }
 
+void TableCanvas::setPictureOverride(const QString& name, const QPixmap& picture) {
+    overrides_.insert(name, picture);
+    pictures_.clear();
+    update();
+}
+
 const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
     if (orderDirty_) {
         ordered_.clear();
@@ -133,9 +139,11 @@ const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
         QString::number(size.height());
     auto found = pictures_.find(key);
     if (found != pictures_.end()) return *found;
-    QPixmap scaled = pictures::pixmap(QString::fromUtf8(c.picture.data(),
-                                                        static_cast<qsizetype>(c.picture.size())))
-                         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString name =
+        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size()));
+    const auto chosen = overrides_.constFind(name);
+    const QPixmap source = chosen != overrides_.cend() ? *chosen : pictures::pixmap(name);
+    QPixmap scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (c.clearWhite) scaled = WithoutWhite(scaled);
     return *pictures_.insert(key, scaled);
 }

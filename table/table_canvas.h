@@ -32,6 +32,9 @@ class TableCanvas : public QWidget {
     void surfaceChanged();
     void setFramesShown(bool shown);
     bool framesShown() const { return frames_; }
+    // Shows `picture` wherever the table shows the resource `name` ("BACK", "MAGIDA"): the card
+    // back and the table top the player chose.
+    void setPictureOverride(const QString& name, const QPixmap& picture);
 
     // The rectangle the element takes on the table as drawn (an autosized label's text width).
     QRect elementRect(Element e) const;
@@ -74,6 +77,7 @@ class TableCanvas : public QWidget {
     mutable std::vector<const Item*> ordered_;
     mutable bool orderDirty_ = true;
     mutable QHash<QString, QPixmap> pictures_;
+    QHash<QString, QPixmap> overrides_;
     bool frames_ = true;
 };
 

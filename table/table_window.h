@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,12 @@ class TableWindow : public QWidget, public TableView {
     QWidget* widgetOf(Element e) const { return widgets_[static_cast<std::size_t>(e)]; }
     // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
     QWidget* control(const QString& name) const;
+    // For the options dialog: the settings the game reads, the table it shows, and the dialog's
+    // confirm action, which the game also takes when a match opens.
+    Options& options() { return game_.options; }
+    TableModel& tableModel() { return game_.table; }
+    void setApplyOptions(std::function<void()> apply) { applyOptions_ = std::move(apply); }
+
     // The file the memo is written to: "zavkari.txt" in the player's home folder.
     static QString memoFilePath();
 
@@ -58,6 +65,9 @@ class TableWindow : public QWidget, public TableView {
     void MemoAppendToLastLine(std::string_view text) override;
     void MemoAddLine(std::string_view text) override;
     void RecordHumanStrength(int strength) override;
+    void ApplyOptions() override {
+        if (applyOptions_) applyOptions_();
+    }
 
   signals:
     void optionsRequested();
@@ -96,6 +106,7 @@ class TableWindow : public QWidget, public TableView {
     QPlainTextEdit* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
+    std::function<void()> applyOptions_;
 };
 
 }  // namespace zavkari

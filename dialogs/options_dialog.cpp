@@ -1,0 +1,324 @@
+#include "options_dialog.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QToolButton>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "bmp_image.h"
+#include "pictures.h"
+#include "program_fonts.h"
+
+namespace zavkari {
+namespace {
+
+const QString kGeorgian = QStringLiteral("AcadNusx");
+const QColor kValueColour(128, 64, 64);
+// A bitmap of the largest picture the reader accepts, at four bytes a pixel, with its header.
+constexpr qint64 kLargestFile = static_cast<qint64>(kBmpMaxDecodedBytes / 3 * 4 + 65536);
+
+// The frame that marks a chosen picture, drawn over the dialog's controls: a grey pen three
+// pixels wide along the picture's four edges.
+class SelectionMarks : public QWidget {
+  public:
+    SelectionMarks(std::function<std::vector<QRect>()> marked, QWidget* parent)
+        : QWidget(parent), marked_(std::move(marked)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(128, 128, 128), 3));
+        for (const QRect& r : marked_()) {
+            const int l = r.x(), t = r.y(), w = r.width(), h = r.height();
+            painter.drawLine(l, t, l, t + h);
+            painter.drawLine(l, t, l + w, t);
+            painter.drawLine(l + w, t, l + w, t + h);
+            painter.drawLine(l, t + h, l + w, t + h);
+        }
+    }
+
+  private:
+    std::function<std::vector<QRect>()> marked_;
+};
+
+template <typename W>
+W* Place(W* widget, const char* name, QRect geometry) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// A text in the Georgian font, `pixels` high.
+QLabel* GeorgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
+    auto* label = new QLabel(shownText(text, kGeorgian), parent);
+    label->setFont(programFont(kGeorgian, pixels));
+    return label;
+}
+
+// A heading over a bevel's edge: it covers the edge behind its text.
+QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    QLabel* label = Place(GeorgianLabel(text, parent), name, {});
+    label->setAutoFillBackground(true);
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QRect geometry) {
+    QLabel* label = Place(new QLabel(text, parent), name, geometry);
+    label->setFont(programFont(QStringLiteral("Sylfaen"), 13));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kValueColour);
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
+    QFrame* bevel = Place(new QFrame(parent), name, geometry);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return bevel;
+}
+
+// "Tqveni": a flat button over the box of the player's own picture until one has been loaded.
+QToolButton* OwnPictureCover(QWidget* parent, const char* name, QRect geometry) {
+    QToolButton* button = Place(new QToolButton(parent), name, geometry);
+    button->setText(shownText(QStringLiteral("Tqveni"), kGeorgian));
+    button->setFont(programFont(kGeorgian, 13));
+    button->setAutoRaise(true);
+    return button;
+}
+
+QCheckBox* TickedBox(const QString& text, QWidget* parent, const char* name, QRect geometry) {
+    QCheckBox* box = Place(new QCheckBox(text, parent), name, geometry);
+    box->setChecked(true);
+    return box;
+}
+
+QString ChooseBitmap(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Please select picture"), QString(),
+                                        QStringLiteral("Bitmaps (*.bmp)"));
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(TableWindow& table)
+    // A window of its own that stays above the table, which goes on while it is open.
+    : QDialog(&table, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      table_(table),
+      chooseFile_(&ChooseBitmap) {
+    setObjectName(QStringLiteral("TOption"));
+    setWindowTitle(QStringLiteral("Option"));
+    setFixedSize(426, 397);
+    setFont(programFont(QStringLiteral("MS Sans Serif"), 11));
+    buildChoices();
+    buildPictures();
+    auto* ok = Place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
+    QFont italic = ok->font();
+    italic.setItalic(true);
+    ok->setFont(italic);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::okClick);
+    marks_ = new SelectionMarks(
+        [this] {
+            std::vector<QRect> marked;
+            if (chosenBack_ > 0) marked.push_back(backs_[chosenBack_ - 1]->geometry());
+            if (chosenTable_ > 0) marked.push_back(tables_[chosenTable_ - 1]->geometry());
+            return marked;
+        },
+        this);
+    marks_->setGeometry(rect());
+    connectControls();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+OptionsDialog::~OptionsDialog() {
+    table_.setApplyOptions({});
+}
+
+void OptionsDialog::buildChoices() {
+    Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
+    TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
+    Place(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20, 61, 17});
+    QCheckBox* frames = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this,
+                                  "CheckBox1", {16, 42, 97, 17});
+    QCheckBox* background =
+        TickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
+    for (QCheckBox* box : {frames, background})
+        box->setFont(programFont(kGeorgian, 13));
+
+    auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
+    Place(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99, 101, 17});
+    penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
+    penalty_->setRange(4, 49);
+    penalty_->setValue(table_.options().penaltySlider);
+    penalty_->setTickPosition(QSlider::TicksBelow);
+    penalty_->setTickInterval(1);
+    penaltyText_ =
+        ValueText(QString::number(table_.options().PenaltyValue()), this, "xxx", {155, 96, 30, 22});
+
+    auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
+    Place(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
+          {11, 14, 135, 17});
+    speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
+    speed_->setRange(0, 999);
+    speed_->setValue(table_.options().speed);
+    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12, 25, 22});
+}
+
+void OptionsDialog::buildPictures() {
+    Bevel(this, "Bevel1", {208, 16, 209, 193});
+    Heading(QStringLiteral("kartis ukana mxare"), this, "Label2", {216, 10});
+    const struct {
+        const char* name;
+        const char* picture;
+        QRect at;
+    } backs[] = {{"bb1", "BACK", {216, 32, 57, 81}}, {"bb2", "BB2", {280, 32, 57, 81}},
+                 {"bb3", "BB3", {344, 32, 57, 81}},  {"bb4", "BB4", {216, 120, 57, 81}},
+                 {"bb5", "BB5", {280, 120, 57, 81}}, {"bb6", "", {344, 120, 57, 81}}};
+    for (std::size_t i = 0; i < backs_.size(); ++i) {
+        const QPixmap picture = *backs[i].picture != '\0'
+                                    ? pictures::pixmap(QString::fromLatin1(backs[i].picture))
+                                    : QPixmap();
+        backs_[i] = Place(new PictureBox(picture, this), backs[i].name, backs[i].at);
+    }
+    ownBackCover_ = OwnPictureCover(this, "button", backs_[5]->geometry());
+
+    Bevel(this, "Bevel2", {8, 224, 409, 137});
+    Heading(QStringLiteral("magida "), this, "Label3", {16, 218});
+    tables_[0] = Place(new PictureBox({}, this), "m1", {16, 240, 113, 113});
+    QLabel* nothing = GeorgianLabel(QStringLiteral("araferi"), this, 19);
+    Place(nothing, "Label4", {});
+    nothing->adjustSize();
+    nothing->move(32, 328);
+    nothing->setAttribute(Qt::WA_TransparentForMouseEvents);
+    tables_[1] = Place(new PictureBox(pictures::pixmap(QStringLiteral("M2")), this), "m2",
+                       {152, 240, 113, 113});
+    tables_[2] = Place(new PictureBox({}, this), "m3", {288, 240, 113, 113});
+    ownTableCover_ = OwnPictureCover(this, "button2", tables_[2]->geometry());
+}
+
+void OptionsDialog::connectControls() {
+    connect(findChild<QCheckBox*>(QStringLiteral("darigeba")), &QCheckBox::toggled, this,
+            [this](bool ticked) { table_.options().autoDeal = ticked; });
+    connect(findChild<QCheckBox*>(QStringLiteral("CheckBox1")), &QCheckBox::toggled, this,
+            [this](bool ticked) { table_.canvas()->setFramesShown(ticked); });
+    connect(findChild<QCheckBox*>(QStringLiteral("fon")), &QCheckBox::toggled, this,
+            [this](bool ticked) { table_.tableModel().Show(el::kFon, ticked); });
+    connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
+        table_.options().penaltySlider = position;
+        penaltyText_->setText(QString::number(table_.options().PenaltyValue()));
+    });
+    connect(speed_, &QSlider::valueChanged, this, [this](int position) {
+        table_.options().speed = position;
+        speedText_->setText(QString::number(position + 1));
+    });
+    for (int i = 0; i < 5; ++i)
+        connect(backs_[i], &PictureBox::clicked, this, [this, i] { chooseBack(i + 1); });
+    connect(ownBackCover_, &QAbstractButton::clicked, this, &OptionsDialog::pickOwnBack);
+    connect(backs_[5], &PictureBox::clicked, this, &OptionsDialog::pickOwnBack);
+    for (int i = 0; i < 2; ++i)
+        connect(tables_[i], &PictureBox::clicked, this, [this, i] { chooseTable(i + 1); });
+    connect(ownTableCover_, &QAbstractButton::clicked, this, &OptionsDialog::pickOwnTable);
+    connect(tables_[2], &PictureBox::clicked, this, &OptionsDialog::pickOwnTable);
+    connect(&table_, &TableWindow::optionsRequested, this, &OptionsDialog::showOptions);
+    table_.setApplyOptions([this] { okClick(); });
+}
+
+void OptionsDialog::showOptions() {
+    const GameState& state = table_.game().state;
+    penalty_->setEnabled(state.ascendCount == 1 && state.descendCount == 0);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void OptionsDialog::chooseBack(int number) {
+    chosenBack_ = number;
+    marks_->update();
+}
+
+void OptionsDialog::chooseTable(int number) {
+    chosenTable_ = number;
+    marks_->update();
+    // The background goes behind everything, so that a table picture can lie above it.
+    table_.tableModel().SendToBack(el::kFon);
+}
+
+void OptionsDialog::pickOwnBack() {
+    if (!loadOwnPicture(backs_[5])) return;
+    ownBackCover_->hide();
+    chooseBack(6);
+}
+
+void OptionsDialog::pickOwnTable() {
+    if (!loadOwnPicture(tables_[2])) return;
+    ownTableCover_->hide();
+    chooseTable(3);
+}
+
+bool OptionsDialog::loadOwnPicture(PictureBox* box) {
+    const QString path = chooseFile_(this);
+    if (path.isEmpty()) return false;
+    const QString shownName = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportError(shownName + QStringLiteral(": ") + file.errorString());
+        return false;
+    }
+    if (file.size() > kLargestFile) {
+        reportError(shownName + QStringLiteral(": the file is too large for a picture"));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    std::string error;
+    const auto image = decodeBmp(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size())),
+                                 error);
+    if (!image) {
+        reportError(shownName + QStringLiteral(": ") + QString::fromStdString(error));
+        return false;
+    }
+    box->setPicture(QPixmap::fromImage(pictures::toImage(*image)));
+    return true;
+}
+
+void OptionsDialog::okClick() {
+    TableCanvas* canvas = table_.canvas();
+    if (chosenBack_ > 0)
+        canvas->setPictureOverride(QStringLiteral("BACK"), backs_[chosenBack_ - 1]->picture());
+    TableModel& model = table_.tableModel();
+    if (chosenTable_ == 1) model.Hide(el::kMagida);
+    if (chosenTable_ >= 2) {
+        canvas->setPictureOverride(QStringLiteral("MAGIDA"), tables_[chosenTable_ - 1]->picture());
+        // The table top lies at the back, and the choice put the background behind it.
+        model.Show(el::kMagida);
+    }
+    hide();
+}
+
+void OptionsDialog::reportError(const QString& text) {
+    // Not waited for: the dialog and the table go on behind it.
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Option"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("errorBox"));
+    box->open();
+}
+
+}  // namespace zavkari

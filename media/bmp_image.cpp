@@ -1,0 +1,181 @@
+#include "bmp_image.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace zavkari {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kCoreHeaderSize = 12;  // the old header: 16-bit sizes, 3-byte palette
+constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kColourMasks = 3;
+constexpr std::uint64_t kMasksEnd = kFileHeaderSize + kInfoHeaderSize + 12;
+
+std::uint32_t Read16(std::span<const std::uint8_t> b, std::size_t at) {
+    return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8);
+}
+
+std::uint32_t Read32(std::span<const std::uint8_t> b, std::size_t at) {
+    return Read16(b, at) | Read16(b, at + 2) << 16;
+}
+
+// One colour of a 16- or 32-bit pixel, taken out by its mask and scaled to 0..255.
+struct Channel {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t top = 1;  // the largest value under the mask
+
+    explicit Channel(std::uint32_t m) : mask(m) {
+        if (mask == 0) return;
+        shift = std::countr_zero(mask);
+        top = mask >> shift;
+    }
+    std::uint8_t operator()(std::uint32_t pixel) const {
+        const std::uint64_t value = (pixel & mask) >> shift;
+        return static_cast<std::uint8_t>(value * 255 / top);
+    }
+};
+
+struct Header {
+    std::uint64_t width = 0;
+    std::uint64_t height = 0;
+    bool topDown = false;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = kUncompressed;
+    std::uint64_t pixelOffset = 0;
+    std::uint64_t paletteOffset = 0;
+    std::uint64_t paletteSize = 0;   // colours
+    std::uint64_t paletteEntry = 4;  // bytes per colour
+    std::array<std::uint32_t, 3> masks{};
+};
+
+bool Fail(std::string& error, std::string why) {
+    error = std::move(why);
+    return false;
+}
+
+bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) {
+    if (b.empty()) return Fail(error, "the file is empty");
+    if (b.size() < kFileHeaderSize + 4 || b[0] != 'B' || b[1] != 'M')
+        return Fail(error, "the file is not a bitmap");
+    h.pixelOffset = Read32(b, 10);
+    const std::uint32_t infoSize = Read32(b, 14);
+    if (infoSize != kCoreHeaderSize && (infoSize < kInfoHeaderSize || infoSize > 124))
+        return Fail(error, "the bitmap header has an unknown size");
+    if (b.size() < kFileHeaderSize + infoSize) return Fail(error, "the bitmap header is cut short");
+
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint32_t planes = 0;
+    if (infoSize == kCoreHeaderSize) {
+        width = Read16(b, 18);
+        height = Read16(b, 20);
+        planes = Read16(b, 22);
+        h.bits = Read16(b, 24);
+        h.paletteEntry = 3;
+    } else {
+        width = static_cast<std::int32_t>(Read32(b, 18));
+        height = static_cast<std::int32_t>(Read32(b, 22));
+        planes = Read16(b, 26);
+        h.bits = Read16(b, 28);
+        h.compression = Read32(b, 30);
+        h.paletteSize = Read32(b, 46);
+    }
+    if (planes != 1) return Fail(error, "the bitmap has more than one plane");
+    h.topDown = height < 0;
+    if (width <= 0 || height == 0 || width > kBmpMaxSide || height > kBmpMaxSide ||
+        height < -kBmpMaxSide)
+        return Fail(error, "the bitmap's size is out of range");
+    h.width = static_cast<std::uint64_t>(width);
+    h.height = static_cast<std::uint64_t>(height < 0 ? -height : height);
+    if (h.width * h.height * 3 > kBmpMaxDecodedBytes)
+        return Fail(error, "the bitmap is too large to show");
+
+    const bool paletted = h.bits == 1 || h.bits == 4 || h.bits == 8;
+    const bool masked = h.bits == 16 || h.bits == 32;
+    if (!paletted && !masked && h.bits != 24)
+        return Fail(error, "the bitmap has an unsupported number of bits per pixel");
+    if (h.compression != kUncompressed && !(h.compression == kColourMasks && masked))
+        return Fail(error, "compressed bitmaps are not supported");
+
+    h.paletteOffset = kFileHeaderSize + infoSize;
+    if (h.compression == kColourMasks) {
+        // The three masks follow the short header's 40 bytes, inside a longer header or after it.
+        h.paletteOffset = std::max<std::uint64_t>(h.paletteOffset, kMasksEnd);
+        if (b.size() < h.paletteOffset) return Fail(error, "the colour masks are cut short");
+        for (std::size_t i = 0; i < 3; ++i)
+            h.masks[i] = Read32(b, kFileHeaderSize + kInfoHeaderSize + 4 * i);
+    } else if (h.bits == 16) {
+        h.masks = {0x7C00, 0x03E0, 0x001F};
+    } else {
+        h.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+    }
+
+    if (paletted) {
+        const std::uint64_t full = 1ull << h.bits;
+        if (h.paletteSize == 0) h.paletteSize = full;
+        if (h.paletteSize > full) return Fail(error, "the palette has too many colours");
+        if (h.paletteOffset + h.paletteSize * h.paletteEntry > b.size())
+            return Fail(error, "the palette is cut short");
+    } else {
+        h.paletteSize = 0;
+    }
+    if (h.pixelOffset < h.paletteOffset + h.paletteSize * h.paletteEntry)
+        return Fail(error, "the pixels overlap the bitmap header");
+    return true;
+}
+
+}  // namespace
+
+std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    Header h;
+    if (!ReadHeader(bytes, h, error)) return std::nullopt;
+
+    const std::uint64_t stride = (h.width * h.bits + 31) / 32 * 4;
+    if (h.pixelOffset + stride * h.height > bytes.size()) {
+        error = "the bitmap's pixels are cut short";
+        return std::nullopt;
+    }
+
+    const auto palette = bytes.subspan(h.paletteOffset, h.paletteSize * h.paletteEntry);
+    const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
+    RgbImage image;
+    image.width = static_cast<int>(h.width);
+    image.height = static_cast<int>(h.height);
+    image.rgb.resize(h.width * h.height * 3);
+    std::uint8_t* out = image.rgb.data();
+    for (std::uint64_t y = 0; y < h.height; ++y) {
+        const std::uint64_t stored = h.topDown ? y : h.height - 1 - y;
+        const auto row = bytes.subspan(h.pixelOffset + stored * stride, stride);
+        for (std::uint64_t x = 0; x < h.width; ++x, out += 3) {
+            if (h.bits == 24) {
+                out[0] = row[3 * x + 2];
+                out[1] = row[3 * x + 1];
+                out[2] = row[3 * x];
+            } else if (h.bits == 16 || h.bits == 32) {
+                const std::uint32_t pixel = h.bits == 16 ? Read16(row, 2 * x) : Read32(row, 4 * x);
+                out[0] = red(pixel);
+                out[1] = green(pixel);
+                out[2] = blue(pixel);
+            } else {
+                const std::uint64_t bit = x * h.bits;
+                const unsigned shift = 8 - h.bits - bit % 8;
+                const std::uint64_t index = (row[bit / 8] >> shift) & ((1u << h.bits) - 1);
+                if (index >= h.paletteSize) {
+                    error = "a pixel names a colour the palette does not have";
+                    return std::nullopt;
+                }
+                const auto colour = palette.subspan(index * h.paletteEntry, 3);
+                out[0] = colour[2];
+                out[1] = colour[1];
+                out[2] = colour[0];
+            }
+        }
+    }
+    return image;
+}
+
+}  // namespace zavkari

@@ -1,0 +1,214 @@
+// The options dialog at the table: its slider texts, the settings that act at once, the card back
+// and table picture applied by "OK " or by a match start, and the player's own pictures, good and
+// bad.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "options_dialog.h"
+#include "table_clicker.h"
+
+namespace zavkari::testing {
+namespace {
+
+constexpr double kQuick = 0.002;
+const QColor kMagenta(255, 0, 255);
+
+class OptionsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.startUp({1280, 1024, 1024});
+        window.show();
+        dialog.setFileChooser([this](QWidget*) { return nextFile; });
+    }
+
+    template <typename W = QWidget>
+    W* find(const char* name) {
+        W* widget = dialog.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+
+    // The next file the player picks: a one-colour bitmap, or the given bytes.
+    void pickBitmap(const QColor& colour) {
+        nextFile = dir.filePath(QStringLiteral("own.bmp"));
+        QImage image(16, 24, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(nextFile, "BMP"));
+    }
+    void pickFile(const QByteArray& bytes) {
+        nextFile = dir.filePath(QStringLiteral("bad.bmp"));
+        QFile file(nextFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QColor tableColourAt(QPoint at) { return window.canvas()->grab().toImage().pixelColor(at); }
+    QPoint centreOf(Element e) { return window.canvas()->elementRect(e).center(); }
+    QMessageBox* errorBox() { return dialog.findChild<QMessageBox*>(QStringLiteral("errorBox")); }
+
+    TableWindow window{kQuick};
+    OptionsDialog dialog{window};
+    TableClicker player{window, 7};
+    QTemporaryDir dir;
+    QString nextFile;
+};
+
+TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
+    auto* penalty = find<QSlider>("sss");
+    auto* penaltyText = find<QLabel>("xxx");
+    EXPECT_EQ(penaltyText->text(), QStringLiteral("-200"));
+    penalty->setValue(4);
+    EXPECT_EQ(penaltyText->text(), QStringLiteral("-50"));
+    EXPECT_EQ(window.game().options.PenaltyValue(), -50);
+    penalty->setValue(49);
+    EXPECT_EQ(penaltyText->text(), QStringLiteral("-500"));
+    EXPECT_EQ(window.game().options.PenaltyValue(), -500);
+
+    auto* speed = find<QSlider>("speed");
+    auto* speedText = find<QLabel>("mm");
+    EXPECT_EQ(speedText->text(), QStringLiteral("800"));
+    speed->setValue(0);
+    EXPECT_EQ(speedText->text(), QStringLiteral("1"));
+    EXPECT_EQ(window.game().options.DealPause(), 999);
+    speed->setValue(999);
+    EXPECT_EQ(speedText->text(), QStringLiteral("1000"));
+    EXPECT_EQ(window.game().options.DealPause(), 0);
+}
+
+TEST_F(OptionsDialogTest, ChecksAndBackgroundActAtOnceWithoutOk) {
+    dialog.showOptions();
+    find<QCheckBox>("fon")->click();
+    EXPECT_FALSE(window.game().table.Visible(el::kFon));
+    find<QCheckBox>("CheckBox1")->click();
+    EXPECT_FALSE(window.canvas()->framesShown());
+    find<QCheckBox>("darigeba")->click();
+    EXPECT_FALSE(window.game().options.autoDeal);
+    EXPECT_TRUE(dialog.isVisible());
+    find<QCheckBox>("fon")->click();
+    EXPECT_TRUE(window.game().table.Visible(el::kFon));
+}
+
+TEST_F(OptionsDialogTest, PenaltySizeIsOpenOnlyUntilTheFirstDealIsOver) {
+    dialog.showOptions();
+    EXPECT_TRUE(find("sss")->isEnabled());
+    player.openMatch(QStringLiteral("gio"));
+    dialog.showOptions();
+    EXPECT_TRUE(find("sss")->isEnabled());
+    ASSERT_TRUE(player.playUntil([&] { return window.game().state.ascendCount > 1; }, 30'000));
+    dialog.showOptions();
+    EXPECT_FALSE(find("sss")->isEnabled());
+}
+
+TEST_F(OptionsDialogTest, OkWithoutAChoiceOnlyHidesTheDialog) {
+    const QImage before = window.canvas()->grab().toImage();
+    dialog.showOptions();
+    click("ok");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+    EXPECT_EQ(window.canvas()->grab().toImage(), before);
+}
+
+TEST_F(OptionsDialogTest, TheTableChoicesShowAndHideTheTableTop) {
+    dialog.showOptions();
+    click("m2");
+    click("ok");
+    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
+    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
+    dialog.showOptions();
+    click("m1");
+    EXPECT_EQ(dialog.chosenTable(), 1);
+    click("ok");
+    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+}
+
+TEST_F(OptionsDialogTest, OwnTablePictureShowsAboveTheBackgroundWithoutOtherChoices) {
+    pickBitmap(kMagenta);
+    dialog.showOptions();
+    click("button2");
+    EXPECT_EQ(dialog.chosenTable(), 3);
+    EXPECT_FALSE(find("button2")->isVisible());
+    click("ok");
+    const TableModel& table = window.game().table;
+    EXPECT_TRUE(table.Visible(el::kMagida));
+    EXPECT_TRUE(table.InFront(el::kMagida, el::kFon));
+    EXPECT_EQ(tableColourAt(centreOf(el::kMagida)), kMagenta);
+}
+
+TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
+    pickBitmap(kMagenta);
+    dialog.showOptions();
+    click("button");
+    EXPECT_EQ(dialog.chosenBack(), 6);
+    click("m2");
+    player.openMatch(QStringLiteral("gio"));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
+    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
+    // The first back dealt to computer 1 shows the player's picture.
+    const Element back = el::Back(1, 1);
+    ASSERT_TRUE(player.playUntil([&] { return window.game().table.Visible(back); }, 10'000));
+    const QImage table = window.canvas()->grab().toImage();
+    const QRect drawn = window.canvas()->elementRect(back);
+    EXPECT_EQ(table.pixelColor(drawn.topLeft() + QPoint(2, 2)), kMagenta);
+}
+
+TEST_F(OptionsDialogTest, RefusedOrCancelledFilesLeaveThePictureAndTheChoice) {
+    dialog.showOptions();
+    click("bb2");
+    const QImage ownBack = find<PictureBox>("bb6")->picture().toImage();
+
+    nextFile.clear();  // cancelled
+    click("button");
+    EXPECT_EQ(errorBox(), nullptr);
+    EXPECT_EQ(dialog.chosenBack(), 2);
+
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(&buffer, "BMP"));
+    for (const QByteArray& bad :
+         {QByteArray(), bitmap.left(bitmap.size() / 2), QByteArray("GIF89a and the rest of a gif"),
+          QByteArray(4096, '\xff')}) {
+        pickFile(bad);
+        click("button");
+        QMessageBox* box = errorBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        delete box;
+        EXPECT_EQ(dialog.chosenBack(), 2);
+        EXPECT_TRUE(find("button")->isVisible());
+        EXPECT_EQ(find<PictureBox>("bb6")->picture().toImage(), ownBack);
+    }
+}
+
+TEST_F(OptionsDialogTest, TheMarkStaysOnTheChosenPictureUntilAnotherIsChosen) {
+    const QColor grey(128, 128, 128);
+    auto leftEdge = [&](const char* name) {
+        const QRect r = find(name)->geometry();
+        return dialog.grab().toImage().pixelColor(r.left(), r.center().y());
+    };
+    dialog.showOptions();
+    click("bb2");
+    EXPECT_EQ(leftEdge("bb2"), grey);
+    dialog.repaint();
+    EXPECT_EQ(leftEdge("bb2"), grey);
+    click("bb3");
+    EXPECT_NE(leftEdge("bb2"), grey);
+    EXPECT_EQ(leftEdge("bb3"), grey);
+    click("m2");
+    EXPECT_EQ(leftEdge("bb3"), grey);
+    EXPECT_EQ(leftEdge("m2"), grey);
+}
+
+}  // namespace
+}  // namespace zavkari::testing
