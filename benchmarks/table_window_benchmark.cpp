@@ -67,8 +67,8 @@ bool HumanIsAsked(const TableWindow& window) {
 }
 
 // Times a click on a card of the player's hand until the end of the first paint of the table that
-// shows the card on its spot. Armed just before the click; it finishes that paint itself, so that
-// the time taken includes it.
+// shows the card moved onto the player's spot. Armed just before the click; it finishes that paint
+// itself, so that the time taken includes it.
 class CardPaintClock : public QObject {
   public:
     explicit CardPaintClock(const TableWindow& window) : window_(window) {
@@ -95,9 +95,11 @@ class CardPaintClock : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (hand_.empty() || event->type() != QEvent::Paint) return false;
         const QRect dirty = static_cast<QPaintEvent*>(event)->rect();
+        const ElementState& spot = window_.game().table[el::Spot(kHumanSeat)];
         const bool showsPlayedCard = std::any_of(hand_.begin(), hand_.end(), [&](const auto& card) {
             const QRect now = window_.canvas()->elementRect(card.first);
-            return now != card.second && dirty.contains(now);
+            return now != card.second && now.topLeft() == QPoint(spot.left, spot.top) &&
+                   dirty.contains(now);
         });
         if (!showsPlayedCard) return false;
         watched->event(event);
