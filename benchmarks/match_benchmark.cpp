@@ -1,31 +1,19 @@
 // How fast whole matches run without a window, and whether memory stays flat over many of them.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
-
 #include "match_runner.h"
+#include "process_status.h"
 
 namespace {
 
 using namespace zavkari;
-
-// Resident memory of this process in kilobytes, from the kernel's status file.
-long ResidentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return 0;
-}
 
 void WholeMatches(benchmark::State& state, HumanPolicy policy) {
     MatchConfig config;
     config.policy = policy;
     std::uint64_t seed = 1;
     long finished = 0;
-    const long before = ResidentKb();
+    const long before = ProcessStatusKb("VmRSS");
     for (auto _ : state) {
         config.seed = seed++;
         const MatchResult result = PlayMatch(config);
@@ -36,7 +24,7 @@ void WholeMatches(benchmark::State& state, HumanPolicy policy) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["unfinished"] =
         static_cast<double>(static_cast<long>(state.iterations()) - finished);
-    state.counters["rss_growth_kb"] = static_cast<double>(ResidentKb() - before);
+    state.counters["rss_growth_kb"] = static_cast<double>(ProcessStatusKb("VmRSS") - before);
 }
 
 BENCHMARK_CAPTURE(WholeMatches, random_human, HumanPolicy::Random)->MinTime(2.0);

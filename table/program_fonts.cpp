@@ -1,6 +1,7 @@
 #include "program_fonts.h"
 
 #include <QFontDatabase>
+#include <QSet>
 #include <QStringList>
 #include <array>
 
@@ -36,17 +37,26 @@ const StandIn* standInFor(const QString& name) {
     return nullptr;
 }
 
+// The installed families in lower case, listed once: the listing is slow, asked for every label
+// the table draws, and the desktop's fonts do not change under a running game.
+const QSet<QString>& installedFamilies() {
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        // A face installed by more than one foundry is listed as "Family [Foundry]".
+        for (const QString& listed : QFontDatabase::families())
+            names.insert(listed.section(QStringLiteral(" ["), 0, 0).toLower());
+        return names;
+    }();
+    return installed;
+}
+
 }  // namespace
 
 QString installedFamily(const QString& name) {
     const StandIn* standIn = standInFor(name);
     const StandIn& chosen = standIn != nullptr ? *standIn : standIns()[2];
-    // A face installed by more than one foundry is listed as "Family [Foundry]".
-    QStringList installed;
-    for (const QString& listed : QFontDatabase::families())
-        installed << listed.section(QStringLiteral(" ["), 0, 0);
     for (const QString& family : chosen.families)
-        if (installed.contains(family, Qt::CaseInsensitive)) return family;
+        if (installedFamilies().contains(family.toLower())) return family;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 

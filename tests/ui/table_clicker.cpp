@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <vector>
 
@@ -15,7 +17,17 @@ int TableClicker::pick(int count) {
 }
 
 void TableClicker::clickWidget(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QPoint at = widget->rect().center();
+    // A choice takes clicks only on its circle and its text, which may end before the middle of
+    // a wide column: its circle is at the left.
+    if (qobject_cast<QRadioButton*>(widget) != nullptr) {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        at = widget->style()
+                 ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, widget)
+                 .center();
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
 void TableClicker::clickTable(QPoint at, Qt::MouseButton button) {

@@ -1,0 +1,287 @@
+// How the table window keeps up at 1280 x 1024, played with the mouse: a full repaint with the
+// backs and a full score sheet on the table, the time from a click on a card to the card drawn on
+// its spot, the program's CPU while it waits for the player at the game's own tempo, and its
+// memory after a whole match. Prints the figures; nothing here passes or fails.
+//
+//   table_window_benchmark [--idle-seconds N]   (N defaults to 10)
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QPaintEvent>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "process_status.h"
+#include "table_clicker.h"
+
+namespace {
+
+using namespace zavkari;
+using zavkari::testing::TableClicker;
+
+constexpr TableSize kScreen{1280, 1024, 1024};
+constexpr double kQuick = 0.002;   // every pause and timer at a five-hundredth of the tempo
+constexpr int kMatchMs = 150'000;  // time allowed to reach a moment of the match
+constexpr int kRepaints = 200;
+
+struct Spread {
+    double median = 0;
+    double p90 = 0;
+    double max = 0;
+};
+
+Spread SpreadOf(std::vector<double> ms) {
+    if (ms.empty()) return {};
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double share) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(share * (ms.size() - 1) + 0.5))];
+    };
+    return {at(0.5), at(0.9), ms.back()};
+}
+
+// CPU time of the whole process (every thread) in milliseconds.
+double CpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+bool HumanMayPlayCard(const TableWindow& window) {
+    const Game& game = window.game();
+    return !window.turns().busy() && game.AwaitingHumanCard() && !game.table.Visible(el::kKl);
+}
+
+// The human is asked for something: a trump, a bid or a card.
+bool HumanIsAsked(const TableWindow& window) {
+    const TableModel& t = window.game().table;
+    const bool trump = t.Visible(el::kKoz) && !window.game().state.trumpChosen;
+    const bool bid = t.Visible(el::kTkma) && !t.Visible(el::kMU);
+    return !window.turns().busy() && (trump || bid || HumanMayPlayCard(window));
+}
+
+// Times a click on a card of the player's hand until the end of the first paint of the table that
+// shows the card moved onto the player's spot. Armed just before the click; it finishes that paint
+// itself, so that the time taken includes it.
+class CardPaintClock : public QObject {
+  public:
+    explicit CardPaintClock(const TableWindow& window) : window_(window) {
+        window.canvas()->installEventFilter(this);
+    }
+
+    void arm() {
+        const GameState& s = window_.game().state;
+        hand_.clear();
+        for (int slot = 1; slot <= s.dealSize; ++slot) {
+            const CardId c = s.humanHand[slot];
+            if (c.empty()) continue;
+            const Element face = el::Face(c.suit, c.rank);
+            hand_.push_back({face, window_.canvas()->elementRect(face)});
+        }
+        elapsedMs_ = -1;
+        clock_.start();
+    }
+    void disarm() { hand_.clear(); }
+    bool done() const { return elapsedMs_ >= 0; }
+    double elapsedMs() const { return elapsedMs_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (hand_.empty() || event->type() != QEvent::Paint) return false;
+        const QRect dirty = static_cast<QPaintEvent*>(event)->rect();
+        const ElementState& spot = window_.game().table[el::Spot(kHumanSeat)];
+        const bool showsPlayedCard = std::any_of(hand_.begin(), hand_.end(), [&](const auto& card) {
+            const QRect now = window_.canvas()->elementRect(card.first);
+            return now != card.second && now.topLeft() == QPoint(spot.left, spot.top) &&
+                   dirty.contains(now);
+        });
+        if (!showsPlayedCard) return false;
+        watched->event(event);
+        elapsedMs_ = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+        hand_.clear();
+        return true;
+    }
+
+  private:
+    const TableWindow& window_;
+    std::vector<std::pair<Element, QRect>> hand_;  // the hand's faces where they were at the click
+    QElapsedTimer clock_;
+    double elapsedMs_ = -1;
+};
+
+// Plays with the clicker until `done`, timing every card the player plays (a wild card led waits
+// for its named suit and is left out).
+bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& clock,
+                     std::vector<double>& clickToPaintMs, const std::function<bool()>& done) {
+    QElapsedTimer wall;
+    wall.start();
+    while (!done() && wall.elapsed() < kMatchMs) {
+        if (!window.turns().busy()) {
+            const bool card = HumanMayPlayCard(window);
+            if (card) clock.arm();
+            if (player.act()) {
+                QElapsedTimer wait;
+                wait.start();
+                const TableModel& t = window.game().table;
+                while (card && !clock.done() && !t.Visible(el::kVishi) && !t.Visible(el::kNije) &&
+                       wait.elapsed() < 1000)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                if (clock.done()) clickToPaintMs.push_back(clock.elapsedMs());
+                clock.disarm();
+                continue;
+            }
+            clock.disarm();
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return done();
+}
+
+// Times `paint` kRepaints times and prints the spread of the wall time, and of the CPU time,
+// which other programs on a busy machine do not inflate.
+// Where a match that did not get through stands, for finding the cause.
+void PrintWhereStuck(const TableWindow& window) {
+    const GameState& s = window.game().state;
+    const TableModel& t = window.game().table;
+    std::fprintf(stderr,
+                 "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, awaiting a card "
+                 "%d; shown: kl %d tkma %d MU %d ara %d koz %d vishi %d nije %d; timers on:",
+                 s.ascendCount, s.descendCount, s.nineIndex, s.dealSize, window.turns().busy(),
+                 window.game().AwaitingHumanCard(), t.Visible(el::kKl), t.Visible(el::kTkma),
+                 t.Visible(el::kMU), t.Visible(el::kAra), t.Visible(el::kKoz),
+                 t.Visible(el::kVishi), t.Visible(el::kNije));
+    for (TimerId id = 0; id < timer::kCount; ++id)
+        if (window.game().timers.Enabled(id)) std::fprintf(stderr, " %d", id);
+    std::fprintf(stderr, "\n");
+}
+
+void PrintTimes(const char* what, const std::function<void()>& paint) {
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;
+    for (int i = 0; i < kRepaints; ++i) {
+        QElapsedTimer clock;
+        const double cpu = CpuMs();
+        clock.start();
+        paint();
+        wallMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        cpuMs.push_back(CpuMs() - cpu);
+    }
+    const Spread w = SpreadOf(wallMs);
+    const Spread c = SpreadOf(cpuMs);
+    std::printf(
+        "  %s, %d times: median %.2f ms, p90 %.2f ms, max %.2f ms; CPU median %.2f ms, "
+        "p90 %.2f ms\n",
+        what, kRepaints, w.median, w.p90, w.max, c.median, c.p90);
+}
+
+// The window's own repaint() leaves its children alone where they paint every pixel (the table
+// canvas does), so a full repaint is timed two ways: the whole canvas repainted and put on the
+// screen, as after a change over the whole table; and the window rendered with every widget into
+// an image of its size.
+void PrintRepaints(TableWindow& window, const char* moment) {
+    std::printf("full repaint, %s:\n", moment);
+    PrintTimes("the table canvas, repaint()", [&] { window.canvas()->repaint(); });
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    PrintTimes("the window and its widgets, render()", [&] { window.render(&image); });
+}
+
+// A whole match at the quick tempo: the click-to-paint times throughout, the repaint in the last
+// deal and after it, and the memory at the end. False when the match did not get through.
+bool QuickMatch() {
+    TableWindow window(kQuick);
+    window.startUp(kScreen);
+    window.show();
+    TableClicker player(window, 7);
+    CardPaintClock clock(window);
+    std::vector<double> clickToPaintMs;
+    player.openMatch(QStringLiteral("gio"));
+
+    const GameState& s = window.game().state;
+    const bool lastDeal = PlayTimingCards(window, player, clock, clickToPaintMs, [&] {
+        return s.descendCount == 9 && s.nineIndex == 4 && HumanMayPlayCard(window);
+    });
+    if (!lastDeal) {
+        PrintWhereStuck(window);
+        return false;
+    }
+    PrintRepaints(window, "last deal, the player's first card (9-card hands, 23 rows)");
+    if (!PlayTimingCards(window, player, clock, clickToPaintMs,
+                         [&] { return player.matchFinished(); })) {
+        PrintWhereStuck(window);
+        return false;
+    }
+    PrintRepaints(window, "match over (24 rows and the totals)");
+
+    const Spread c = SpreadOf(clickToPaintMs);
+    std::printf(
+        "click on a card to the card painted on its spot: median %.2f ms, p90 %.2f ms, "
+        "max %.2f ms (%zu cards)\n",
+        c.median, c.p90, c.max, clickToPaintMs.size());
+    std::printf("memory after a whole match: VmRSS %.1f MB, peak VmHWM %.1f MB\n",
+                ProcessStatusKb("VmRSS") / 1024.0, ProcessStatusKb("VmHWM") / 1024.0);
+    return true;
+}
+
+// At the game's own tempo: opens a match, waits until the player is asked for something, then
+// leaves the program alone for `seconds` and reports its CPU time as a share of one core.
+bool IdleCpu(int seconds) {
+    TableWindow window(1.0);
+    window.startUp(kScreen);
+    window.show();
+    TableClicker player(window, 7);
+    player.openMatch(QStringLiteral("gio"));
+    QElapsedTimer wall;
+    wall.start();
+    while (!HumanIsAsked(window) && wall.elapsed() < kMatchMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!HumanIsAsked(window)) return false;
+
+    QEventLoop idle;
+    QTimer::singleShot(seconds * 1000, &idle, &QEventLoop::quit);
+    const double cpuBefore = CpuMs();
+    wall.restart();
+    idle.exec();
+    const double cpu = (CpuMs() - cpuBefore) / 1000.0;
+    const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
+    std::printf(
+        "idle while the player is asked, at the game's tempo: %.3f s CPU in %.1f s, "
+        "%.2f%% of one core\n",
+        cpu, elapsed, 100.0 * cpu / elapsed);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool display =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !display)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int idleSeconds = 10;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--idle-seconds") == 0 && i + 1 < argc) {
+            idleSeconds = std::max(1, std::atoi(argv[++i]));
+        } else {
+            std::fprintf(stderr, "usage: %s [--idle-seconds N]\n", argv[0]);
+            return 2;
+        }
+    }
+    std::printf("platform %s, window %d x %d\n", qPrintable(QGuiApplication::platformName()),
+                kScreen.width, kScreen.height);
+    if (!QuickMatch()) {
+        std::fprintf(stderr, "the quick match did not get through\n");
+        return 1;
+    }
+    if (!IdleCpu(idleSeconds)) {
+        std::fprintf(stderr, "the player was never asked at the game's tempo\n");
+        return 1;
+    }
+    return 0;
+}
