@@ -39,7 +39,11 @@ Qt::CursorShape CursorOf(Pointer pointer) {
 }  // namespace
 
 TableCanvas::TableCanvas(const Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), byElement_(el::kCount, nullptr), drawnAt_(el::kCount) {
+    : QWidget(parent),
+      game_(game),
+      byElement_(el::kCount, nullptr),
+      drawnAt_(el::kCount),
+      labels_(el::kCount) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     const std::vector<ControlSpec>& controls = TableControls();
@@ -92,6 +96,7 @@ QRect TableCanvas::elementRect(Element e) const {
 void TableCanvas::elementChanged(Element e) {
     const Item* item = byElement_[static_cast<std::size_t>(e)];
     if (item == nullptr) return;
+    labels_[static_cast<std::size_t>(e)].valid = false;
     QRect& drawn = drawnAt_[static_cast<std::size_t>(e)];
     const QRect now = extentOf(*item);
     update(drawn.united(now));
@@ -127,9 +132,16 @@ const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
     return ordered_;
 }
 
-QFont TableCanvas::labelFont(const ControlSpec& c) const {
-    const int points = c.element != kWindowOnly ? game_.table[c.element].fontSize : 0;
-    return ControlFont(c.font, points);
+const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) const {
+    ShownLabel& label = labels_[static_cast<std::size_t>(c.element)];
+    if (!label.valid) {
+        label.font = ControlFont(c.font, game_.table[c.element].fontSize);
+        label.text = ShownText(c, game_.table.Caption(c.element));
+        const QFontMetrics metrics(label.font);
+        label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
+        label.valid = true;
+    }
+    return label;
 }
 
 const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
@@ -149,13 +161,11 @@ const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
 }
 
 QRect TableCanvas::textRect(const ControlSpec& c, const QRect& box) const {
-    const ElementState& s = game_.table[c.element];
-    const QFontMetrics metrics(labelFont(c));
-    const int width = metrics.horizontalAdvance(ShownText(c, s.caption));
+    const QSize size = shownLabel(c).size;
     int left = box.left();
-    if (c.align == TextAlign::Centre) left += (box.width() - width) / 2;
-    if (c.align == TextAlign::Right) left += box.width() - width;
-    return {left, box.top(), width, metrics.height()};
+    if (c.align == TextAlign::Centre) left += (box.width() - size.width()) / 2;
+    if (c.align == TextAlign::Right) left += box.width() - size.width();
+    return {QPoint(left, box.top()), size};
 }
 
 QRect TableCanvas::extentOf(const Item& item) const {
@@ -168,11 +178,11 @@ QRect TableCanvas::extentOf(const Item& item) const {
 void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
     const ElementState& s = game_.table[c.element];
     if (c.ground) painter.fillRect(box, ToQColor(*c.ground));
-    if (game_.table.Caption(c.element).empty()) return;
-    painter.setFont(labelFont(c));
+    const ShownLabel& label = shownLabel(c);
+    if (label.text.isEmpty()) return;
+    painter.setFont(label.font);
     painter.setPen(TextColour(c, s.colour));
-    painter.drawText(textRect(c, box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     ShownText(c, s.caption));
+    painter.drawText(textRect(c, box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.text);
 }
 
 void TableCanvas::drawItem(QPainter& painter, const Item& item) const {

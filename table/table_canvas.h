@@ -67,13 +67,22 @@ class TableCanvas : public QWidget {
     const std::vector<const Item*>& itemsInOrder() const;
     void drawItem(QPainter& painter, const Item& item) const;
     void drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const;
-    QFont labelFont(const ControlSpec& c) const;
+    // A label's font, text and size as shown, kept until the element changes: a full repaint
+    // draws a few hundred labels of the score sheet.
+    struct ShownLabel {
+        bool valid = false;
+        QFont font;
+        QString text;
+        QSize size;
+    };
+    const ShownLabel& shownLabel(const ControlSpec& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
 
     const Game& game_;
     std::vector<Item> items_;
-    std::vector<const Item*> byElement_;  // the element's item, if it is drawn here
-    std::vector<QRect> drawnAt_;          // per element: where it was last drawn
+    std::vector<const Item*> byElement_;      // the element's item, if it is drawn here
+    std::vector<QRect> drawnAt_;              // per element: where it was last drawn
+    mutable std::vector<ShownLabel> labels_;  // per element
     mutable std::vector<const Item*> ordered_;
     mutable bool orderDirty_ = true;
     mutable QHash<QString, QPixmap> pictures_;
