@@ -1,5 +1,6 @@
 // Screenshots of the splash halfway through its clip (on a plain desktop, so that its see-through
-// parts show), the rules window and the about window, as PNG files in the folder given.
+// parts show), the options dialog, the rules window and the about window, as PNG files in the
+// folder given.
 #include <QApplication>
 #include <QDir>
 #include <QLinearGradient>
@@ -8,8 +9,10 @@
 #include <cstdio>
 
 #include "about_window.h"
+#include "options_dialog.h"
 #include "rules_window.h"
 #include "splash_window.h"
+#include "table_window.h"
 
 namespace {
 
@@ -51,10 +54,14 @@ int main(int argc, char** argv) {
 
     zavkari::RulesWindow rules;
     zavkari::AboutWindow about;
+    zavkari::TableWindow table;
+    zavkari::OptionsDialog options(table);
     rules.show();
     about.show();
+    options.showOptions();
     QTest::qWait(50);
     const bool saved = save(splashOnDesktop(), folder, "splash.png") &&
+                       save(options.grab().toImage(), folder, "options.png") &&
                        save(rules.grab().toImage(), folder, "rules.png") &&
                        save(about.grab().toImage(), folder, "about.png");
     return saved ? 0 : 1;
