@@ -15,6 +15,7 @@
 
 #include "animation_player.h"
 #include "control_look.h"
+#include "georgian_text.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -141,8 +142,9 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = new QGroupBox(caption, parent);
             break;
         case ControlKind::EditBox:
+            // No length limit here: the game cuts the name to seven letters, and a limit would cut
+            // the preset "  saxeli" too.
             nameBox_ = new GeorgianLineEdit(parent);
-            nameBox_->setMaxLength(7);
             nameBox_->setLatinText(
                 QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
             w = nameBox_;
@@ -300,8 +302,9 @@ void TableWindow::showNameFromModel() {
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
-    if (turns_.busy()) {
-        // Not inside a step of the game: close once it has returned.
+    if (turns_.pausing()) {
+        // A step of the game waits in a pause: close once it has returned. (The deferred close
+        // runs as a request, which counts as busy itself: testing busy() would defer it forever.)
         event->ignore();
         turns_.whenIdle([this] { close(); });
         return;
@@ -394,7 +397,8 @@ void TableWindow::writeMemoFile() {
         reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
         return;
     }
-    const QString text = memo_->toPlainText();
+    // The memo shows its Latin text in Georgian letters; the file keeps the Latin.
+    const QString text = toLatin(memo_->toPlainText());
     QByteArray lines;
     if (!text.isEmpty()) {
         for (const QString& line : text.split(QLatin1Char('\n')))

@@ -22,10 +22,7 @@ class TableWindowTest : public ::testing::Test {
     TableClicker player{window, 7};
 };
 
-TEST_F(TableWindowTest, AWholeMatchPlayedWithTheMouseEndsWithTheFullSheet) {
-    player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000));
-    const TableModel& t = window.game().table;
+void ExpectFullSheet(const TableModel& t) {
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= el::kRows; ++row) {
             EXPECT_TRUE(t.Visible(el::BidCell(column, row)));
@@ -34,6 +31,20 @@ TEST_F(TableWindowTest, AWholeMatchPlayedWithTheMouseEndsWithTheFullSheet) {
         for (int pool = 1; pool <= 4; ++pool)
             EXPECT_TRUE(t.Visible(el::TotalCell(column, pool)));
     }
+}
+
+TEST_F(TableWindowTest, TwoWholeMatchesPlayedWithTheMouseEndWithTheFullSheet) {
+    player.openMatch(QStringLiteral("gio"));
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000));
+    ExpectFullSheet(window.game().table);
+
+    // "Tavidan" clears the sheet, and the second match fills it again.
+    player.openMatch(QStringLiteral("nino"));
+    EXPECT_FALSE(window.game().state.matchOver);
+    EXPECT_FALSE(window.game().table.Visible(el::ScoreCell(1, el::kRows)));
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000));
+    ExpectFullSheet(window.game().table);
+    EXPECT_EQ(window.game().HumanName(), "nino");
 }
 
 }  // namespace
