@@ -106,7 +106,7 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
         EXPECT_FALSE(window.widgetOf(el::kVishi)->isVisible());
         EXPECT_FALSE(window.widgetOf(el::kNije)->isVisible());
         EXPECT_EQ(game().state.ledSuit, 2);
-        EXPECT_EQ(high ? game().state.viSiDeclared : game().state.waiRosDeclared, true);
+        EXPECT_TRUE(high ? game().state.viSiDeclared : game().state.waiRosDeclared);
     };
     auto follow = [&](Element wild) {
         SCOPED_TRACE("followed with the right button");

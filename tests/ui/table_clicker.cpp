@@ -95,7 +95,9 @@ bool TableClicker::playUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
     while (!done() && clock.elapsed() < timeoutMs) {
-        if (!window_.turns().busy() && act()) continue;
+        // The window's events run after every move too, so that a move the game does not take
+        // cannot hold the timers up.
+        if (!window_.turns().busy()) act();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return done();
