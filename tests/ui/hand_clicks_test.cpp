@@ -134,21 +134,16 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
     clock.start();
     while (!(ledHigh && ledLow && followedLow) && clock.elapsed() < 150'000) {
         if (player.matchFinished()) player.openMatch(QStringLiteral("gio"));
-        if (humanToPlay()) {
-            const Element wild = heldWildCard();
-            if (wild != el::kNo && game().HumanLeads() && !(ledHigh && ledLow)) {
-                lead(wild, !ledHigh);
-                (ledHigh ? ledLow : ledHigh) = true;
-                continue;
-            }
-            if (wild != el::kNo && !game().HumanLeads() && !followedLow) {
-                follow(wild);
-                followedLow = true;
-                continue;
-            }
-            if (playPlainCard()) continue;
+        const Element wild = humanToPlay() ? heldWildCard() : el::kNo;
+        if (wild != el::kNo && game().HumanLeads() && !(ledHigh && ledLow)) {
+            lead(wild, !ledHigh);
+            (ledHigh ? ledLow : ledHigh) = true;
+        } else if (wild != el::kNo && !game().HumanLeads() && !followedLow) {
+            follow(wild);
+            followedLow = true;
+        } else if (!(humanToPlay() && playPlainCard()) && !window.turns().busy()) {
+            player.act();
         }
-        if (!window.turns().busy() && player.act()) continue;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     EXPECT_TRUE(ledHigh);

@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <vector>
 
@@ -15,7 +18,18 @@ int TableClicker::pick(int count) {
 }
 
 void TableClicker::clickWidget(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QPoint at = widget->rect().center();
+    // A radio button takes clicks on its circle and its text only, and a short item such as "1"
+    // leaves the middle of the button empty.
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        at = radio->style()
+                 ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio)
+                 .center();
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
 void TableClicker::clickTable(QPoint at, Qt::MouseButton button) {
