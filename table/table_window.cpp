@@ -15,6 +15,7 @@
 
 #include "animation_player.h"
 #include "control_look.h"
+#include "georgian_text.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -141,9 +142,9 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = new QGroupBox(caption, parent);
             break;
         case ControlKind::EditBox:
+            // No length limit here: the game cuts the name to seven letters, and a limit would cut
+            // the preset "  saxeli" too.
             nameBox_ = new GeorgianLineEdit(parent);
-            // The game keeps the first seven characters of what is typed, and the box shows what
-            // the game kept; the preset text is one longer.
             nameBox_->setLatinText(
                 QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
             w = nameBox_;
@@ -403,7 +404,8 @@ void TableWindow::writeMemoFile() {
         reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
         return;
     }
-    const QString text = memo_->toPlainText();
+    // The memo shows its Latin text in Georgian letters; the file keeps the Latin.
+    const QString text = toLatin(memo_->toPlainText());
     QByteArray lines;
     if (!text.isEmpty()) {
         for (const QString& line : text.split(QLatin1Char('\n')))

@@ -40,6 +40,7 @@ class TableWindow : public QWidget, public TableView {
 
     const Game& game() const { return game_; }
     const GameTurns& turns() const { return turns_; }
+    const GameTimers& timers() const { return timers_; }
     TableCanvas* canvas() const { return canvas_; }
     // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
     QWidget* widgetOf(Element e) const { return widgets_[static_cast<std::size_t>(e)]; }

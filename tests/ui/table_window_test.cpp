@@ -1,8 +1,10 @@
-// The table window played with the mouse: a whole match, then another after "Tavidan".
+// The table window played with the mouse: a whole match, then another after "Tavidan" while
+// random clicks land all over the window.
 #include <gtest/gtest.h>
 
 #include <QTest>
 
+#include "random_clicker.h"
 #include "table_clicker.h"
 
 namespace zavkari::testing {
@@ -22,11 +24,7 @@ class TableWindowTest : public ::testing::Test {
     TableClicker player{window, 7};
 };
 
-TEST_F(TableWindowTest, AWholeMatchPlayedWithTheMouseEndsWithTheFullSheet) {
-    player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
-        << player.describe();
-    const TableModel& t = window.game().table;
+void ExpectFullSheet(const TableModel& t) {
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= el::kRows; ++row) {
             EXPECT_TRUE(t.Visible(el::BidCell(column, row)));
@@ -35,6 +33,41 @@ TEST_F(TableWindowTest, AWholeMatchPlayedWithTheMouseEndsWithTheFullSheet) {
         for (int pool = 1; pool <= 4; ++pool)
             EXPECT_TRUE(t.Visible(el::TotalCell(column, pool)));
     }
+}
+
+// The second match is opened and played while a stray hand clicks all over the window: the
+// window takes what the game allows, drops the rest, and the match still reaches its end.
+TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
+    player.openMatch(QStringLiteral("gio"));
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
+        << player.describe();
+    ExpectFullSheet(window.game().table);
+
+    // "Tavidan" clears the sheet for the second match.
+    player.openMatch(QStringLiteral("nino"));
+    EXPECT_FALSE(window.game().state.matchOver);
+    EXPECT_FALSE(window.game().table.Visible(el::ScoreCell(1, el::kRows)));
+    RandomClicker storm{window, 31};
+    auto* nameBox = window.widgetOf(el::kSaxeli);
+    // After a stray "Tavidan" the name entry waits: the player gives his name again.
+    auto enterNameIfAsked = [&] {
+        if (!nameBox->isVisible()) return;
+        player.clickWidget(nameBox);
+        QTest::keyClicks(nameBox, QStringLiteral("nino"));
+        player.clickWidget(window.widgetOf(el::kBitBtn1));
+    };
+    for (int i = 0; i < 2000; ++i) {
+        storm.click();
+        if (i % 4 != 0) continue;
+        enterNameIfAsked();
+        if (!window.turns().busy()) player.act();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    enterNameIfAsked();
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
+        << player.describe();
+    ExpectFullSheet(window.game().table);
+    EXPECT_EQ(window.game().HumanName(), "nino");
 }
 
 }  // namespace

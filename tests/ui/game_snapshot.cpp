@@ -1,0 +1,35 @@
+#include "game_snapshot.h"
+
+#include <sstream>
+
+namespace zavkari::testing {
+
+std::string Snapshot(const Game& game) {
+    std::ostringstream out;
+    const TableModel& t = game.table;
+    for (Element e = 0; e < el::kCount; ++e) {
+        const ElementState& s = t[e];
+        out << e << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"' << s.left << ','
+            << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
+    }
+    for (Element group : {el::kTkma, el::kKoz, el::kVishi, el::kNije})
+        out << '|' << t.Group(group).selected << '/' << t.Group(group).items.size();
+    for (TimerId id = 0; id < timer::kCount; ++id)
+        out << (game.timers.Enabled(id) ? 'T' : '.');
+    const GameState& s = game.state;
+    out << "|hand";
+    for (CardId c : s.humanHand)
+        out << ' ' << c.suit << '/' << c.rank;
+    out << "|played";
+    for (CardId c : s.playedCard)
+        out << ' ' << c.suit << '/' << c.rank;
+    for (int count : s.computerCardCount)
+        out << ' ' << count;
+    out << '|' << s.humanHasPlayed << s.trumpChosen << s.sheetActive << s.matchOver << ' '
+        << s.humanBid << ' ' << s.openingOrder << ' ' << s.nextOrder << ' ' << s.trickStage << ' '
+        << s.dealSize << ' ' << s.ascendCount << ' ' << s.descendCount << ' ' << s.nineIndex << ' '
+        << game.CurrentTrick() << ' ' << game.CurrentOrder() << ' ' << game.HumanName();
+    return out.str();
+}
+
+}  // namespace zavkari::testing

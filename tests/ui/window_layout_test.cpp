@@ -1,0 +1,140 @@
+// The table window laid out for three screens: the widgets stand where the layout put the elements
+// in the model, the table draws its pictures and labels there too, and the debug memo with its two
+// buttons keeps its design place above the table.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "pictures.h"
+#include "table_clicker.h"
+
+namespace zavkari::testing {
+namespace {
+
+QRect ModelRect(const TableModel& t, Element e) {
+    return {t[e].left, t[e].top, t[e].width, t[e].height};
+}
+
+class WindowLayoutTest : public ::testing::TestWithParam<TableSize> {
+  protected:
+    void SetUp() override {
+        window.startUp(GetParam());
+        window.show();
+    }
+
+    TableWindow window{0.002};
+};
+
+TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
+    const TableModel& t = window.game().table;
+    for (Element e : {el::kTkma, el::kOK, el::kKoz, el::kVishi, el::kNije, el::kBox1, el::kKkk,
+                      el::kSaxeli, el::kBitBtn1, el::kReklama}) {
+        SCOPED_TRACE(ElementName(e));
+        ASSERT_NE(window.widgetOf(e), nullptr);
+        EXPECT_EQ(window.widgetOf(e)->geometry(), ModelRect(t, e));
+    }
+    EXPECT_EQ(window.canvas()->geometry(), QRect(0, 0, GetParam().width, GetParam().height));
+}
+
+TEST_P(WindowLayoutTest, TableDrawsEveryPictureAndLabelAtTheModelsPlace) {
+    const TableModel& t = window.game().table;
+    int checked = 0;
+    for (Element e = 0; e < el::kCount; ++e) {
+        const ControlSpec* c = ControlOf(e);
+        if (c == nullptr || !TableCanvas::draws(*c) || e == el::kFon) continue;
+        SCOPED_TRACE(ElementName(e));
+        const QRect drawn = window.canvas()->elementRect(e);
+        // A label that sizes itself to its text starts where the model puts it.
+        if (c->autoSize) {
+            EXPECT_EQ(drawn.top(), t[e].top);
+            if (c->align == TextAlign::Left) {
+                EXPECT_EQ(drawn.left(), t[e].left);
+            }
+        } else {
+            EXPECT_EQ(drawn, ModelRect(t, e));
+        }
+        ++checked;
+    }
+    // The faces, the backs, the spots, the deck, the sheet and its labels at least.
+    EXPECT_GT(checked, 36 + 27 + 4 + 1 + 1 + 4 + 24 + 2 * 96 + 16);
+}
+
+TEST_P(WindowLayoutTest, DebugMemoAndItsButtonsKeepTheirDesignPlaceAboveTheTable) {
+    const std::pair<const char*, QRect> design[] = {{"me", {608, 200, 257, 177}},
+                                                    {"Button1", {632, 168, 153, 25}},
+                                                    {"Button2", {848, 360, 17, 17}}};
+    for (const auto& [name, place] : design) {
+        SCOPED_TRACE(name);
+        QWidget* w = window.control(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->geometry(), place);
+        EXPECT_TRUE(w->isVisible());
+        QWidget* hit = window.childAt(place.center());
+        EXPECT_TRUE(hit == w || w->isAncestorOf(hit));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WindowLayoutTest,
+                         ::testing::Values(TableSize{1024, 768, 768}, TableSize{1280, 1024, 1024},
+                                           TableSize{1280, 800, 800}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
+
+// The numbers the layout gives the small screen, as the player sees the widgets.
+TEST(WindowLayout, SmallScreenPutsTheBidListAndTrumpBoxInTheirPlaces) {
+    TableWindow window{0.002};
+    window.startUp({1024, 768, 768});
+    EXPECT_EQ(window.widgetOf(el::kTkma)->pos(), QPoint(629, 652));
+    EXPECT_EQ(window.widgetOf(el::kOK)->pos(), QPoint(815, 660));
+    EXPECT_EQ(window.widgetOf(el::kKoz)->pos(), QPoint(858, 652));
+    EXPECT_EQ(window.widgetOf(el::kBox1)->geometry(), QRect(742, 551, 275, 40));
+    EXPECT_EQ(window.canvas()->elementRect(el::kB), QRect(492, 478, 79, 100));
+}
+
+// A dealt card of the human's hand is drawn with its picture at its place.
+TEST(WindowLayout, HandCardIsDrawnWithItsPicture) {
+    TableWindow window{0.002};
+    window.startUp({1280, 1024, 1024});
+    window.show();
+    TableClicker player{window, 3};
+    player.openMatch(QStringLiteral("gio"));
+    const Game& game = window.game();
+    // The hand uncovered, the human to play.
+    ASSERT_TRUE(player.playUntil(
+        [&] {
+            return game.AwaitingHumanCard() && !game.table.Visible(el::kKl) &&
+                   !window.turns().busy();
+        },
+        20'000));
+    Element face = el::kNo;
+    for (int slot = game.state.dealSize; slot >= 1; --slot) {
+        if (!game.state.humanHand[slot].empty()) face = el::CardImage(game.state.humanHand[slot]);
+    }
+    ASSERT_TRUE(game.table.Visible(face));
+    const QRect box = window.canvas()->elementRect(face);
+    const QImage drawn = window.canvas()->grab(box).toImage();
+    const QImage expected =
+        pictures::pixmap(QString::fromUtf8(ControlOf(face)->picture.data(),
+                                           static_cast<qsizetype>(ControlOf(face)->picture.size())))
+            .scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .toImage();
+    // Only the part of the card no other picture covers can be compared.
+    int compared = 0;
+    for (int y = 0; y < box.height(); y += 7) {
+        for (int x = 0; x < box.width(); x += 7) {
+            const ControlSpec* top = window.canvas()->controlAt(box.topLeft() + QPoint(x, y));
+            // Where the card lets the table show through, the drawing is not the picture's.
+            if (top == nullptr || top->element != face || expected.pixelColor(x, y).alpha() != 255)
+                continue;
+            EXPECT_EQ(drawn.pixelColor(x, y).rgb(), expected.pixelColor(x, y).rgb())
+                << x << "," << y;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 0);
+}
+
+}  // namespace
+}  // namespace zavkari::testing
