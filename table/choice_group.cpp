@@ -47,7 +47,7 @@ void ChoiceGroup::show(const RadioGroup& group) {
         const int rows = (count + columns_ - 1) / columns_;
         for (int i = 0; i < count; ++i) {
             auto* b =
-                new QRadioButton(ShownText(control_, items_[static_cast<std::size_t>(i)]), this);
+                new ChoiceButton(ShownText(control_, items_[static_cast<std::size_t>(i)]), this);
             b->setAutoExclusive(false);
             b->setFocusPolicy(Qt::NoFocus);
             connect(b, &QRadioButton::clicked, this, [this, i] {

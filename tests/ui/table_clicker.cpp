@@ -52,6 +52,11 @@ std::string TableClicker::describe() const {
         if (game.table.Visible(e)) text += ", " + ElementName(e) + " shown";
     }
     if (game.AwaitingHumanCard()) text += ", awaiting the human's card";
+    const RadioGroup& bids = game.table.Group(el::kTkma);
+    text += ", bid list of " + std::to_string(bids.items.size()) + " with " +
+            std::to_string(bids.selected) + " chosen, forbidden " + std::to_string(s.forbiddenBid);
+    const QWidget* list = window_.widgetOf(el::kTkma);
+    if (!list->isVisible() || !list->isEnabled()) text += ", bid list widget not usable";
     if (window_.turns().busy()) text += ", busy";
     for (TimerId id = 0; id < timer::kCount; ++id) {
         if (game.timers.Enabled(id)) text += ", timer " + TimerName(id);

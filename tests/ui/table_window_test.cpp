@@ -39,7 +39,7 @@ void ExpectFullSheet(const TableModel& t) {
 // window takes what the game allows, drops the rest, and the match still reaches its end.
 TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
     ExpectFullSheet(window.game().table);
 
@@ -64,7 +64,7 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     }
     enterNameIfAsked();
-    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 300'000))
+    ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
     ExpectFullSheet(window.game().table);
     EXPECT_EQ(window.game().HumanName(), "nino");
