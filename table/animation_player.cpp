@@ -42,6 +42,14 @@ bool AnimationPlayer::load(std::span<const std::uint8_t> clip, QString* error) {
     return read.has_value();
 }
 
+void AnimationPlayer::showStill(const QImage& picture) {
+    stop();
+    frames_.assign(1, picture);
+    current_ = 0;
+    update();
+    emit frameShown();
+}
+
 void AnimationPlayer::play(Repeat repeat) {
     if (frames_.empty()) return;
     repeat_ = repeat;

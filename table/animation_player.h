@@ -26,6 +26,8 @@ class AnimationPlayer : public QWidget {
     bool open(const QString& resourceName, QString* error = nullptr);
     bool load(std::span<const std::uint8_t> clip, QString* error = nullptr);
 
+    // Shows one picture until a clip is loaded, as the splash shows its first frame at once.
+    void showStill(const QImage& picture);
     void play(Repeat repeat);
     void stop();
 

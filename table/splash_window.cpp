@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "animation_player.h"
+#include "pictures.h"
 #include "screen_check.h"
 
 namespace zavkari {
@@ -33,8 +34,9 @@ SplashWindow::SplashWindow(double timeScale, QWidget* parent)
     setPalette(QPalette(Qt::white));
 
     animation_->setGeometry(QRect(QPoint(0, 0), kSplashSize));
-    animation_->open(QStringLiteral("DATKEBA"));
     connect(animation_, &AnimationPlayer::frameShown, this, &SplashWindow::showFrameShape);
+    // The clip takes a moment to read: its first frame, a small picture, is on screen meanwhile.
+    animation_->showStill(pictures::image(QStringLiteral("DATKEBA1")));
 
     bar_->setGeometry(kBarBox);
     bar_->setRange(0, 100);
@@ -51,10 +53,13 @@ SplashWindow::SplashWindow(double timeScale, QWidget* parent)
 void SplashWindow::start() {
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
-    animation_->play(AnimationPlayer::Repeat::Once);
     show();
     animation_->repaint();
     barTimer_.start();
+    QTimer::singleShot(0, this, [this] {
+        animation_->open(QStringLiteral("DATKEBA"));
+        animation_->play(AnimationPlayer::Repeat::Once);
+    });
 }
 
 QSize SplashWindow::screenSize() const {

@@ -46,6 +46,7 @@ std::optional<Picture> paint(const QString& name) {
     if (name == "MOUSE1" || name == "MOUSE2") return paintMouse(name == "MOUSE2");
     if (name.startsWith("ICON")) return paintProgramIcon(name.mid(4).toInt());
     if (name == "DATKEBA") return makeSplashClip();
+    if (name == "DATKEBA1") return paintSplashFirstFrame();
     if (name == "REKLAMA") return makeReklamaClip();
     const auto suit = suitNamed(name.front());
     const auto rank = rankNamed(name.mid(1));

@@ -91,44 +91,60 @@ void drawTitle(QPainter& p, qreal shown, qreal ruleShown) {
     }
 }
 
+struct SplashCards {
+    std::vector<QImage> faces;
+    QImage back;
+};
+
+SplashCards paintSplashCards() {
+    SplashCards cards;
+    for (const Dealt& card : fanCards)
+        cards.faces.push_back(card.wild ? paintWildCard(card.redWild)
+                                        : paintCardFace(card.suit, card.rank));
+    cards.back = paintCardBack(1);
+    return cards;
+}
+
+QImage paintSplashFrame(const SplashCards& cards, int frame) {
+    QImage picture(clipSize, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    const int dealt = qBound(0, (frame - 2) / 4 + 1, static_cast<int>(fanCards.size()));
+    const qreal deckLeaves = ease((frame - 30) / 5.0);
+    if (deckLeaves < 1) {
+        p.setOpacity(1 - deckLeaves);
+        drawDeck(p, cards.back, 10 - dealt, deckLeaves * 40);
+        p.setOpacity(1);
+    }
+    for (int i = 0; i < dealt; ++i) {
+        const qreal t = ease((frame - 2 - i * 4) / 9.0);
+        const qreal angle = (i - 3) * 16.0;
+        const QPointF target = fanPivot + QPointF(fanRadius * qSin(qDegreesToRadians(angle)),
+                                                  -fanRadius * qCos(qDegreesToRadians(angle)));
+        const QPointF at = deckAt + (target - deckAt) * t;
+        drawCard(p, cards.faces[static_cast<std::size_t>(i)], cards.back, at, angle * t, t);
+    }
+    drawTitle(p, ease((frame - 35) / 11.0), ease((frame - 45) / 7.0));
+    return picture;
+}
+
 }  // namespace
 
 // The splash: cards are dealt from the deck into a fan, then the game's name is written
 // beneath it. White is the splash window's transparent colour.
 AviClip makeSplashClip() {
-    std::vector<QImage> faces;
-    for (const Dealt& card : fanCards)
-        faces.push_back(card.wild ? paintWildCard(card.redWild)
-                                  : paintCardFace(card.suit, card.rank));
-    const QImage back = paintCardBack(1);
-
+    const SplashCards cards = paintSplashCards();
     AviClip clip{clipSize.width(), clipSize.height(), 83, {}};
-    for (int frame = 0; frame < frameCount; ++frame) {
-        QImage picture(clipSize, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-
-        const int dealt = qBound(0, (frame - 2) / 4 + 1, static_cast<int>(fanCards.size()));
-        const qreal deckLeaves = ease((frame - 30) / 5.0);
-        if (deckLeaves < 1) {
-            p.setOpacity(1 - deckLeaves);
-            drawDeck(p, back, 10 - dealt, deckLeaves * 40);
-            p.setOpacity(1);
-        }
-        for (int i = 0; i < dealt; ++i) {
-            const qreal t = ease((frame - 2 - i * 4) / 9.0);
-            const qreal angle = (i - 3) * 16.0;
-            const QPointF target = fanPivot + QPointF(fanRadius * qSin(qDegreesToRadians(angle)),
-                                                      -fanRadius * qCos(qDegreesToRadians(angle)));
-            const QPointF at = deckAt + (target - deckAt) * t;
-            drawCard(p, faces[i], back, at, angle * t, t);
-        }
-        drawTitle(p, ease((frame - 35) / 11.0), ease((frame - 45) / 7.0));
-        clip.frames.push_back(toRgbFrame(picture));
-    }
+    for (int frame = 0; frame < frameCount; ++frame)
+        clip.frames.push_back(toRgbFrame(paintSplashFrame(cards, frame)));
     return clip;
+}
+
+QImage paintSplashFirstFrame() {
+    return paintSplashFrame(paintSplashCards(), 0);
 }
 
 }  // namespace zavkari
