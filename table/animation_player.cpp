@@ -59,6 +59,13 @@ void AnimationPlayer::play(Repeat repeat) {
     timer_.start();
 }
 
+void AnimationPlayer::unload() {
+    stop();
+    std::vector<QImage>().swap(frames_);
+    current_ = 0;
+    update();
+}
+
 void AnimationPlayer::stop() {
     timer_.stop();
 }

@@ -29,6 +29,8 @@ class AnimationPlayer : public QWidget {
     // Shows one picture until a clip is loaded, as the splash shows its first frame at once.
     void showStill(const QImage& picture);
     void play(Repeat repeat);
+    // Stops and lets the frames go.
+    void unload();
     void stop();
 
     bool isPlaying() const { return timer_.isActive(); }

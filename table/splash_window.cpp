@@ -82,6 +82,7 @@ void SplashWindow::checkScreen() {
     if (screenIsTallEnough(screenSize())) {
         QTimer::singleShot(scaled(kTableDelayMs), this, [this] {
             hide();
+            animation_->unload();  // the splash is not shown again: its frames can go
             emit tableDue();
         });
         return;
