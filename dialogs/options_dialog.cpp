@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "bmp_image.h"
+#include "error_box.h"
 #include "pictures.h"
 #include "program_fonts.h"
 
@@ -313,12 +313,7 @@ void OptionsDialog::okClick() {
 }
 
 void OptionsDialog::reportError(const QString& text) {
-    // Not waited for: the dialog and the table go on behind it.
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Option"), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setObjectName(QStringLiteral("errorBox"));
-    box->open();
+    ShowErrorBox(this, QStringLiteral("Option"), text);
 }
 
 }  // namespace zavkari

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextStream>
@@ -15,6 +14,7 @@
 
 #include "animation_player.h"
 #include "control_look.h"
+#include "error_box.h"
 #include "georgian_text.h"
 #include "pictures.h"
 
@@ -417,12 +417,7 @@ void TableWindow::writeMemoFile() {
 }
 
 void TableWindow::reportError(const QString& text) {
-    // Window-modal and not waited for: the game goes on behind it.
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Zavkari"), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setObjectName(QStringLiteral("errorBox"));
-    box->open();
+    ShowErrorBox(this, QStringLiteral("Zavkari"), text);
 }
 
 }  // namespace zavkari

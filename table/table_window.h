@@ -20,7 +20,6 @@
 #include "table_layout.h"
 
 class QListWidget;
-class QMessageBox;
 
 namespace zavkari {
 
