@@ -16,14 +16,14 @@ RulesWindow::RulesWindow(QWidget* parent)
     addBevel({24, 24, 569, 129})->setObjectName(QStringLiteral("Bevel1"));
     addPicture(QStringLiteral("MOUSE1"), {40, 40, 105, 105})
         ->setObjectName(QStringLiteral("Image1"));
-    addLabel(shownText(QStringLiteral("jokeri maRla - \"viSi\""), georgian), {160, 80, 336, 20},
-             lineFont, silver)
+    addLabel(shownText(QStringLiteral("Savi eqvsiani maRla - \"viSi\""), georgian),
+             {160, 80, 336, 20}, lineFont, silver)
         ->setObjectName(QStringLiteral("Label1"));
 
     addBevel({24, 168, 569, 129})->setObjectName(QStringLiteral("Bevel2"));
     addPicture(QStringLiteral("MOUSE2"), {40, 176, 105, 105})
         ->setObjectName(QStringLiteral("Image2"));
-    addLabel(shownText(QStringLiteral("jokeri dabla, qvevidan - \"waiRos\""), georgian),
+    addLabel(shownText(QStringLiteral("Savi eqvsiani dabla, qvevidan - \"waiRos\""), georgian),
              {152, 216, 434, 20}, lineFont, silver)
         ->setObjectName(QStringLiteral("Label2"));
 
