@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextStream>
@@ -48,6 +49,15 @@ void SetTextColour(QWidget* w, const QColor& colour) {
 
 }  // namespace
 
+char TableWindow::decimalPointOf(const QLocale& locale) {
+    // The game writes the separator as one character of its Latin texts: a locale whose mark is
+    // anything else (an Arabic one) keeps the point.
+    const QString point = locale.decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 0x80 && point[0].isPunct())
+        return point[0].toLatin1();
+    return '.';
+}
+
 TableWindow::TableWindow(double timeScale, QWidget* parent)
     : QWidget(parent),
       turns_(timeScale),
@@ -63,6 +73,8 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
     resize(1270, 958);
+    // The running totals are written in the player's decimals, as the desktop writes numbers.
+    game_.options.decimalPoint = decimalPointOf(QLocale());
     buildControls();
     connectControls();
 }

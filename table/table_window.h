@@ -20,6 +20,7 @@
 #include "table_layout.h"
 
 class QListWidget;
+class QLocale;
 
 namespace zavkari {
 
@@ -53,6 +54,9 @@ class TableWindow : public QWidget, public TableView {
 
     // The file the memo is written to: "zavkari.txt" in the player's home folder.
     static QString memoFilePath();
+    // The decimal separator the running totals take in `locale`: its own, or "." where the
+    // locale's is not a single ASCII mark.
+    static char decimalPointOf(const QLocale& locale);
 
     // --- What the table model reports ---
     void ElementChanged(Element e) override;
