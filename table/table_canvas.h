@@ -61,7 +61,7 @@ class TableCanvas : public QWidget {
     int zOf(const Item& item) const;
     bool isShown(const Item& item) const;
     QRect rectOf(const Item& item) const;
-    // Where the item draws: its box, and for a label the text that may run past the box.
+    // Where the item draws: its box, and for a label the letters that may run past the box.
     QRect extentOf(const Item& item) const;
     QRect textRect(const ControlSpec& label, const QRect& box) const;
     const std::vector<const Item*>& itemsInOrder() const;
@@ -73,7 +73,8 @@ class TableCanvas : public QWidget {
         bool valid = false;
         QFont font;
         QString text;
-        QSize size;
+        QSize size;   // the text's advance and line height
+        QRect inked;  // what its letters cover, from the text's top-left corner
     };
     const ShownLabel& shownLabel(const ControlSpec& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
