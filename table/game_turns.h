@@ -25,6 +25,8 @@ class GameTurns : public QObject {
     // True while a step of the game runs, its pauses included.
     bool busy() const { return depth_ > 0; }
     bool pausing() const { return loop_ != nullptr; }
+    // True while the running step runs out for a request: its outcome is set aside unseen.
+    bool cuttingShort() const { return !waiting_.empty(); }
 
     // Runs `step` unless another step is running; false when it was dropped.
     bool run(const std::function<void()>& step);

@@ -388,6 +388,8 @@ void TableWindow::RaiseWindow() {
 }
 
 void TableWindow::Pause(int ms) {
+    // A step that a restart or a close has cut short must not flash its frames.
+    if (turns_.cuttingShort()) return;
     repaint();
     turns_.pause(ms);
 }

@@ -3,6 +3,7 @@
 // the step has returned.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
@@ -140,29 +141,58 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
     EXPECT_EQ(Snapshot(game), after);
 }
 
+// Counts what is painted anywhere in the program while `counting` holds.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(std::function<bool()> counting) : counting_(std::move(counting)) {
+        qApp->installEventFilter(this);
+    }
+    int painted = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && counting_()) ++painted;
+        return false;
+    }
+
+  private:
+    std::function<bool()> counting_;
+};
+
 // At the real tempo: the step of "ok" has seconds of pauses left when "Tavidan" comes in the
-// first one, and runs out without them.
+// dealer draw or in the first deal's dealing, and runs out without them and unseen: no frame of
+// the deal it sets aside is painted.
 TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
-    TableWindow window{1.0};
-    window.startUp({1280, 1024, 1024});
-    window.show();
-    TableClicker player{window, 19};
-    bool clicked = false;
-    bool deferred = false;
-    QElapsedTimer clock;
-    Watch watch([&] {
-        if (clicked || !window.turns().pausing()) return;
-        clicked = true;
-        ClickTavidan(window, player);
-        deferred = !window.game().table.Visible(el::kSaxeli) && window.turns().busy();
-        clock.start();
-    });
-    player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return clicked && !window.turns().busy(); }, 10'000));
-    EXPECT_LT(clock.elapsed(), 700);
-    EXPECT_TRUE(deferred);
-    ExpectNothingRunning(window);
-    ExpectCleanSheetAndNameEntry(window);
+    for (const bool inTheDeal : {false, true}) {
+        SCOPED_TRACE(inTheDeal ? "in the deal" : "in the dealer draw");
+        TableWindow window{1.0};
+        window.startUp({1280, 1024, 1024});
+        window.show();
+        TableClicker player{window, 19};
+        bool clicked = false;
+        bool deferred = false;
+        bool returned = false;
+        // What is painted while the step runs out, outside its pauses.
+        PaintCounter paints(
+            [&] { return clicked && window.turns().busy() && !window.turns().pausing(); });
+        QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] { returned = clicked; });
+        QElapsedTimer clock;
+        Watch watch([&] {
+            if (clicked || !window.turns().pausing()) return;
+            if (window.game().state.sheetActive != inTheDeal) return;
+            clicked = true;
+            ClickTavidan(window, player);
+            deferred = !window.game().table.Visible(el::kSaxeli) && window.turns().busy();
+            clock.start();
+        });
+        player.openMatch(QStringLiteral("gio"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return returned && !window.turns().busy(); }, 10'000));
+        EXPECT_LT(clock.elapsed(), 700);
+        EXPECT_TRUE(deferred);
+        EXPECT_EQ(paints.painted, 0);
+        ExpectNothingRunning(window);
+        ExpectCleanSheetAndNameEntry(window);
+    }
 }
 
 TEST(PausesAndRequests, WindowClosedDuringAPauseClosesOnceTheStepHasReturned) {
