@@ -1,6 +1,7 @@
 // The game's steps, one at a time. A click or a timer tick reaches the game only when no step is
-// running; a pause inside a step waits with the window still painting, and clicks made meanwhile
-// are dropped. A request that must not cut into a step (a new match, closing the window) waits
+// running; a pause inside a step waits with the window still painting, and a click made meanwhile
+// does not reach the game (the window keeps the last one on the table for when the step has
+// returned). A request that must not cut into a step (a new match, closing the window) waits
 // until the running step has returned, so that the game is never re-entered.
 #pragma once
 

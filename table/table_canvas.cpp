@@ -234,7 +234,7 @@ const ControlSpec* TableCanvas::controlAt(QPoint point) const {
 void TableCanvas::mousePressEvent(QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
     if (!right && event->button() != Qt::LeftButton) return;
-    emit controlClicked(controlAt(event->position().toPoint()), right);
+    emit clicked(event->position().toPoint(), right);
 }
 
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {

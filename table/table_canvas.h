@@ -42,9 +42,8 @@ class TableCanvas : public QWidget {
     const ControlSpec* controlAt(QPoint point) const;
 
   signals:
-    // A click on the table: the picture or label clicked (nullptr for the bare table) and whether
-    // it was the right button.
-    void controlClicked(const ControlSpec* control, bool rightButton);
+    // A click on the table at `at`, with the left or the right button.
+    void clicked(QPoint at, bool rightButton);
 
   protected:
     bool event(QEvent* event) override;  // the hints of the controls that have one

@@ -193,7 +193,8 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 }
 
 void TableWindow::connectControls() {
-    connect(canvas_, &TableCanvas::controlClicked, this, &TableWindow::tableClicked);
+    connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
+    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptClick);
     for (Element e : kGroupElements) {
         connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
@@ -214,6 +215,7 @@ void TableWindow::connectControls() {
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
     connect(button("bbb"), &QAbstractButton::clicked, this, [this] {
         hideMenu();
+        keptClick_.reset();  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
     connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
@@ -262,6 +264,23 @@ void TableWindow::startOrRestartMatch() {
 
 void TableWindow::hideMenu() {
     control(QStringLiteral("Qmenu"))->hide();
+}
+
+void TableWindow::canvasClicked(QPoint at, bool rightButton) {
+    if (turns_.busy()) {
+        // As input waits in the desktop's queue while a step pauses, only the last click stays.
+        keptClick_ = KeptClick{at, rightButton};
+        return;
+    }
+    tableClicked(canvas_->controlAt(at), rightButton);
+}
+
+void TableWindow::carryOutKeptClick() {
+    if (!keptClick_) return;
+    const KeptClick click = *keptClick_;
+    keptClick_.reset();
+    // Aimed at the table as it is now: a hand covered meanwhile takes nothing.
+    tableClicked(canvas_->controlAt(click.at), click.rightButton);
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
@@ -315,6 +334,7 @@ void TableWindow::showNameFromModel() {
 }
 
 void TableWindow::closeWhenIdle() {
+    keptClick_.reset();
     // Queued behind the step, so that the close itself finds no step running.
     turns_.whenIdle(
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "choice_group.h"
@@ -89,6 +90,8 @@ class TableWindow : public QWidget, public TableView {
     QWidget* makeWidget(const ControlSpec& c, QWidget* parent);
     void connectControls();
     void showElement(Element e);
+    void canvasClicked(QPoint at, bool rightButton);
+    void carryOutKeptClick();
     void tableClicked(const ControlSpec* control, bool rightButton);
     void nameEdited(const QString& latin);
     void showNameFromModel();
@@ -110,6 +113,12 @@ class TableWindow : public QWidget, public TableView {
     QPlainTextEdit* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
+    // The last click on the table made while a step ran, for when the step has returned.
+    struct KeptClick {
+        QPoint at;
+        bool rightButton = false;
+    };
+    std::optional<KeptClick> keptClick_;
     std::function<void()> applyOptions_;
 };
 

@@ -195,6 +195,81 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
     }
 }
 
+// The cards of the hand that lie open to a click: shown, in the hand, not wild.
+std::vector<CardId> PlainCardsInHand(const Game& game) {
+    std::vector<CardId> cards;
+    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
+        const CardId c = game.state.humanHand[slot];
+        if (!c.empty() && !IsWildCard(c.suit, c.rank) && game.table.Visible(el::CardImage(c)))
+            cards.push_back(c);
+    }
+    return cards;
+}
+
+int CardsInHand(const Game& game) {
+    int count = 0;
+    for (int slot = 1; slot <= game.state.dealSize; ++slot)
+        count += game.state.humanHand[slot].empty() ? 0 : 1;
+    return count;
+}
+
+// A click on the table during a pause waits, as input waits in the desktop's queue: the last one
+// of the pause is carried out once the step has returned, aimed at the table as it is then.
+TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
+    TableWindow window{0.02};  // long enough for the computer-card pause to wait at all
+    window.startUp({1280, 1024, 1024});
+    window.show();
+    TableClicker player{window, 29};
+    const Game& game = window.game();
+    int bursts = 0;        // clicks on an open hand while the computers before the human play
+    bool covered = false;  // a click on the covered hand
+    std::function<void()> onceReturned;
+    QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] {
+        if (!onceReturned) return;
+        const std::function<void()> check = std::move(onceReturned);
+        onceReturned = nullptr;
+        check();
+    });
+    Watch watch([&] {
+        if (!window.turns().pausing() || onceReturned) return;
+        const std::vector<CardId> plain = PlainCardsInHand(game);
+        if (plain.empty()) return;
+        const int order = game.CurrentOrder();
+        const bool beforeHumansTurn = !game.state.humanHasPlayed && order != 3 &&
+                                      game.CurrentTrick() >= 1 && !game.table.Visible(el::kKl) &&
+                                      !game.timers.Enabled(timer::Play(order));
+        if (beforeHumansTurn && bursts < 2) {
+            // First a single click, then one on every plain card: the last one is played.
+            const std::size_t clicks = bursts == 0 ? 1 : plain.size();
+            const int held = CardsInHand(game);
+            for (std::size_t i = 0; i < clicks; ++i)
+                player.clickTable(player.centreOf(el::CardImage(plain[i])));
+            EXPECT_FALSE(game.state.humanHasPlayed);
+            const CardId last = plain[clicks - 1];
+            onceReturned = [&game, held, last] {
+                EXPECT_TRUE(game.state.humanHasPlayed);
+                EXPECT_EQ(game.state.playedCard[kHumanSeat], last);
+                EXPECT_EQ(CardsInHand(game), held - 1);
+            };
+            ++bursts;
+            return;
+        }
+        // The rest of the trick is played after the human's card, with the hand covered.
+        const QPoint at = player.centreOf(el::CardImage(plain.front()));
+        const ControlSpec* hit = window.canvas()->controlAt(at);
+        if (!covered && game.state.humanHasPlayed && hit != nullptr && hit->element == el::kKl) {
+            player.clickTable(at);
+            onceReturned = [&game, hand = game.state.humanHand] {
+                EXPECT_EQ(game.state.humanHand, hand);
+            };
+            covered = true;
+        }
+    });
+    player.openMatch(QStringLiteral("gio"));
+    EXPECT_TRUE(player.playUntil([&] { return bursts == 2 && covered && !onceReturned; }, 60'000))
+        << player.describe();
+}
+
 TEST(PausesAndRequests, WindowClosedDuringAPauseClosesOnceTheStepHasReturned) {
     QPointer<TableWindow> window = new TableWindow(1.0);
     window->setAttribute(Qt::WA_DeleteOnClose);
