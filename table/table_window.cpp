@@ -39,11 +39,15 @@ void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
     w->setAutoFillBackground(true);
 }
 
+// The design colour of an enabled control's text; a disabled one keeps the desktop's grey, so
+// that a button shows whether it can be pressed.
 void SetTextColour(QWidget* w, const QColor& colour) {
     QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+    }
     w->setPalette(palette);
 }
 
@@ -260,6 +264,9 @@ void TableWindow::startOrRestartMatch() {
     // "Tavidan" abandons the match under way in the core; the timers it stops stop here too.
     game_.bbbClick();
     showNameFromModel();
+    // The preset name stands selected with the caret in the box: typing replaces it.
+    nameBox_->setFocus(Qt::OtherFocusReason);
+    nameBox_->selectAll();
 }
 
 void TableWindow::hideMenu() {
