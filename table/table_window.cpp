@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "animation_player.h"
+#include "captioned_box.h"
 #include "control_look.h"
 #include "error_box.h"
 #include "georgian_text.h"
@@ -155,7 +156,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = strengths_;
             break;
         case ControlKind::GroupBox:
-            w = new QGroupBox(caption, parent);
+            w = new CaptionedBox(caption, parent);
             break;
         case ControlKind::EditBox:
             // No length limit here: the game cuts the name to seven letters, and a limit would cut

@@ -1,11 +1,13 @@
-// The table's choices: a click anywhere in an item's row asks for that item, and what is shown as
-// chosen is what the game chose.
+// The table's choices: a click anywhere in an item's row asks for that item, what is shown as
+// chosen is what the game chose, and every item is whole, apart and clickable in the box.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "choice_group.h"
+#include "table_layout.h"
 
 namespace zavkari::testing {
 namespace {
@@ -28,6 +30,68 @@ TEST(ChoiceGroup, AClickAnywhereInARowAsksForItsItem) {
     // The click itself chooses nothing: the first item stays the chosen one until the game says.
     EXPECT_TRUE(bids.buttons()[0]->isChecked());
     EXPECT_FALSE(bids.buttons()[1]->isChecked());
+}
+
+// What an item's letters cover, in the group: the radio button draws its text with the line
+// centred in its contents.
+QRect TextInk(const QRadioButton& item) {
+    QStyleOptionButton option;
+    option.initFrom(&item);
+    option.text = item.text();
+    const QRect contents =
+        item.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &item);
+    const QFontMetrics metrics(item.font());
+    const int baseline =
+        contents.top() + (contents.height() - metrics.height()) / 2 + metrics.ascent();
+    return metrics.tightBoundingRect(item.text())
+        .translated(contents.left(), baseline)
+        .translated(item.pos());
+}
+
+TEST(ChoiceGroup, EveryItemIsWholeApartAndClickableAtBothCardSizes) {
+    const auto design = [](Element e) {
+        const std::vector<std::string_view>& items = ControlOf(e)->items;
+        return std::vector<std::string>(items.begin(), items.end());
+    };
+    const std::vector<std::string> bids = {"pasi", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    const struct {
+        Element element;
+        std::vector<std::string> items;
+        int columns;
+    } groups[] = {
+        {el::kKoz, design(el::kKoz), 1},
+        {el::kVishi, design(el::kVishi), 1},
+        {el::kNije, design(el::kNije), 1},
+        {el::kTkma, bids, 2},                              // the nine-card deals 21 to 24
+        {el::kTkma, {bids.begin(), bids.begin() + 9}, 3},  // eight cards
+        {el::kTkma, {bids.begin(), bids.begin() + 8}, 2},  // seven cards
+    };
+    for (const int screenHeight : {768, 1024}) {
+        for (const auto& g : groups) {
+            SCOPED_TRACE(ElementName(g.element) + " of " + std::to_string(g.items.size()) +
+                         " at screen height " + std::to_string(screenHeight));
+            QWidget table;
+            table.resize(400, 300);
+            ChoiceGroup group(*ControlOf(g.element), &table);
+            group.setGeometry(0, 0, ControlOf(g.element)->design.width, CardHeight(screenHeight));
+            group.show(RadioGroup{g.items, g.columns, -1});
+            table.show();
+            const QRect inside(2, group.captionHeight(), group.width() - 4,
+                               group.height() - group.captionHeight() - 2);
+            std::vector<QRect> inks;
+            for (const QRadioButton* item : group.buttons()) {
+                SCOPED_TRACE(item->text().toStdString());
+                const QRect ink = TextInk(*item);
+                EXPECT_TRUE(inside.contains(ink)) << ink.top() << ".." << ink.bottom();
+                EXPECT_TRUE(item->geometry().contains(ink));  // not clipped by its own row
+                EXPECT_GE(item->font().pixelSize(), 12);      // still readable
+                for (const QRect& other : inks)
+                    EXPECT_FALSE(ink.intersects(other));
+                EXPECT_EQ(group.childAt(ink.center()), item);
+                inks.push_back(ink);
+            }
+        }
+    }
 }
 
 }  // namespace
