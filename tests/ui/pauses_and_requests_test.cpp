@@ -142,21 +142,16 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
 }
 
 // Counts what is painted anywhere in the program while `counting` holds.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(std::function<bool()> counting) : counting_(std::move(counting)) {
+struct PaintCounter : QObject {
+    explicit PaintCounter(std::function<bool()> when) : counting(std::move(when)) {
         qApp->installEventFilter(this);
     }
-    int painted = 0;
-
-  protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && counting_()) ++painted;
+        painted += event->type() == QEvent::Paint && counting() ? 1 : 0;
         return false;
     }
-
-  private:
-    std::function<bool()> counting_;
+    std::function<bool()> counting;
+    int painted = 0;
 };
 
 // At the real tempo: the step of "ok" has seconds of pauses left when "Tavidan" comes in the
@@ -206,13 +201,6 @@ std::vector<CardId> PlainCardsInHand(const Game& game) {
     return cards;
 }
 
-int CardsInHand(const Game& game) {
-    int count = 0;
-    for (int slot = 1; slot <= game.state.dealSize; ++slot)
-        count += game.state.humanHand[slot].empty() ? 0 : 1;
-    return count;
-}
-
 // A click on the table during a pause waits, as input waits in the desktop's queue: the last one
 // of the pause is carried out once the step has returned, aimed at the table as it is then.
 TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
@@ -241,15 +229,12 @@ TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
         if (beforeHumansTurn && bursts < 2) {
             // First a single click, then one on every plain card: the last one is played.
             const std::size_t clicks = bursts == 0 ? 1 : plain.size();
-            const int held = CardsInHand(game);
             for (std::size_t i = 0; i < clicks; ++i)
                 player.clickTable(player.centreOf(el::CardImage(plain[i])));
             EXPECT_FALSE(game.state.humanHasPlayed);
-            const CardId last = plain[clicks - 1];
-            onceReturned = [&game, held, last] {
-                EXPECT_TRUE(game.state.humanHasPlayed);
+            onceReturned = [&game, held = plain.size(), last = plain[clicks - 1]] {
                 EXPECT_EQ(game.state.playedCard[kHumanSeat], last);
-                EXPECT_EQ(CardsInHand(game), held - 1);
+                EXPECT_EQ(PlainCardsInHand(game).size(), held - 1);
             };
             ++bursts;
             return;
