@@ -81,7 +81,11 @@ bool Shoot(const QDir& folder, int width, int height) {
         while (!player.matchFinished()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             if (window.turns().busy()) continue;
-            if (!bidding && table.Visible(el::kOK) && game.state.dealSize >= 4) {
+            if (!bidding && table.Visible(el::kTkma) && !table.Visible(el::kMU) &&
+                game.state.dealSize >= 4) {
+                // A bid chosen, "OK" not yet pressed.
+                auto* bids = static_cast<zavkari::ChoiceGroup*>(window.widgetOf(el::kTkma));
+                player.clickWidget(bids->buttons()[1]);
                 bidding = true;
                 ok &= camera.save(QStringLiteral("2-bidding"));
             }
