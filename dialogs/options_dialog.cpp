@@ -69,22 +69,34 @@ QLabel* GeorgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
     return label;
 }
 
-// A heading over a bevel's edge: it covers the edge behind its text.
-QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
-    QLabel* label = Place(GeorgianLabel(text, parent), name, {});
-    label->setAutoFillBackground(true);
+// A static text: it sizes itself to its text, from its corner at `at`.
+QLabel* StaticText(QLabel* label, const char* name, QPoint at) {
+    Place(label, name, {});
     label->adjustSize();
     label->move(at);
     return label;
 }
 
-QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QRect geometry) {
-    QLabel* label = Place(new QLabel(text, parent), name, geometry);
+void SetStaticText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+// A heading over a bevel's edge: it covers the edge behind its text.
+QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    QLabel* label = GeorgianLabel(text, parent);
+    label->setAutoFillBackground(true);
+    return StaticText(label, name, at);
+}
+
+// A slider's value: "-200", "800".
+QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    auto* label = new QLabel(text, parent);
     label->setFont(programFont(QStringLiteral("Sylfaen"), 13));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kValueColour);
     label->setPalette(palette);
-    return label;
+    return StaticText(label, name, at);
 }
 
 QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
@@ -153,7 +165,7 @@ OptionsDialog::~OptionsDialog() {
 void OptionsDialog::buildChoices() {
     Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
     TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
-    Place(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20, 61, 17});
+    StaticText(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
     QCheckBox* frames = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this,
                                   "CheckBox1", {16, 42, 97, 17});
     QCheckBox* background =
@@ -162,22 +174,22 @@ void OptionsDialog::buildChoices() {
         box->setFont(programFont(kGeorgian, 13));
 
     auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
-    Place(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99, 101, 17});
+    StaticText(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
     penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
     penalty_->setRange(4, 49);
     penalty_->setValue(table_.options().penaltySlider);
     penalty_->setTickPosition(QSlider::TicksBelow);
     penalty_->setTickInterval(1);
     penaltyText_ =
-        ValueText(QString::number(table_.options().PenaltyValue()), this, "xxx", {155, 96, 30, 22});
+        ValueText(QString::number(table_.options().PenaltyValue()), this, "xxx", {155, 96});
 
     auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
-    Place(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
-          {11, 14, 135, 17});
+    StaticText(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
+               {11, 14});
     speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
     speed_->setRange(0, 999);
     speed_->setValue(table_.options().speed);
-    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12, 25, 22});
+    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
 }
 
 void OptionsDialog::buildPictures() {
@@ -221,11 +233,11 @@ void OptionsDialog::connectControls() {
             [this](bool ticked) { table_.tableModel().Show(el::kFon, ticked); });
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
         table_.options().penaltySlider = position;
-        penaltyText_->setText(QString::number(table_.options().PenaltyValue()));
+        SetStaticText(penaltyText_, QString::number(table_.options().PenaltyValue()));
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
         table_.options().speed = position;
-        speedText_->setText(QString::number(position + 1));
+        SetStaticText(speedText_, QString::number(position + 1));
     });
     for (int i = 0; i < 5; ++i)
         connect(backs_[i], &PictureBox::clicked, this, [this, i] { chooseBack(i + 1); });

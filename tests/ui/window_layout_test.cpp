@@ -1,8 +1,10 @@
 // The table window laid out for three screens: the widgets stand where the layout put the elements
-// in the model, the table draws its pictures and labels there too, and the debug memo with its two
-// buttons keeps its design place above the table.
+// in the model, the table draws its pictures and labels there too and wipes them whole, and the
+// debug memo with its two buttons keeps its design place above the table.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include "pictures.h"
@@ -57,6 +59,46 @@ TEST_P(WindowLayoutTest, TableDrawsEveryPictureAndLabelAtTheModelsPlace) {
     }
     // The faces, the backs, the spots, the deck, the sheet and its labels at least.
     EXPECT_GT(checked, 36 + 27 + 4 + 1 + 1 + 4 + 24 + 2 * 96 + 16);
+}
+
+// A label whose letters run past its box (the italic messages and bids, the Georgian letters that
+// reach below the line) leaves no pixel behind when it hides: looked at on screen after a repaint
+// of the whole table, not in a fresh drawing.
+TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto onScreen = [this](const QRect& area) {
+        QCoreApplication::processEvents();
+        return window.screen()
+            ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
+            .toImage();
+    };
+    int overhanging = 0;
+    for (Element e = 0; e < el::kCount; ++e) {
+        const ControlSpec* c = ControlOf(e);
+        if (c == nullptr || c->kind != ControlKind::Label || !TableCanvas::draws(*c)) continue;
+        // The label's own caption, and every letter the Georgian font draws.
+        for (const std::string& text :
+             {std::string(c->caption), std::string("abgdevzTiklmnopJrstufqRySCcZwWxjh")}) {
+            if (text.empty()) continue;
+            SCOPED_TRACE(ElementName(e) + " showing " + text);
+            window.tableModel().SetCaption(e, text);
+            const QRect box = window.canvas()->elementRect(e);
+            // A centred label's text may run far past its box on both sides.
+            const QRect around = box.adjusted(-500, -40, 500, 40).intersected(window.rect());
+            const QImage before = onScreen(around);
+            window.tableModel().Show(e);
+            window.canvas()->update();
+            const QImage shown = onScreen(around);
+            window.tableModel().Hide(e);
+            EXPECT_EQ(onScreen(around), before);
+            // Drawn outside its box: what is shown differs from before even with the box undone.
+            QImage blanked = shown;
+            QPainter(&blanked).drawImage(box.topLeft() - around.topLeft(),
+                                         before.copy(box.translated(-around.topLeft())));
+            overhanging += blanked != before ? 1 : 0;
+        }
+    }
+    EXPECT_GT(overhanging, 4);  // the italic messages at least
 }
 
 TEST_P(WindowLayoutTest, DebugMemoAndItsButtonsKeepTheirDesignPlaceAboveTheTable) {
