@@ -246,9 +246,11 @@ void TableWindow::connectControls() {
 }
 
 void TableWindow::showOnWholeScreen() {
-    const QRect screen = this->screen()->geometry();
-    setGeometry(screen);
-    showMaximized();
+    // Full screen rather than maximised: a maximised window leaves the desktop's panels uncovered,
+    // and on Wayland the compositor alone places windows. The geometry is for an X server without a
+    // window manager, where nobody acts on the request.
+    setGeometry(screen()->geometry());
+    showFullScreen();
 }
 
 void TableWindow::startUp(TableSize size) {
