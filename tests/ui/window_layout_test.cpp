@@ -76,6 +76,8 @@ TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
             ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
             .toImage();
     };
+    // Wayland shows no program what is on the screen.
+    if (onScreen(window.rect()).isNull()) GTEST_SKIP() << "the screen cannot be read back here";
     int overhanging = 0;
     for (Element e = 0; e < el::kCount; ++e) {
         const ControlSpec* c = ControlOf(e);
