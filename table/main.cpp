@@ -5,6 +5,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop links the windows to the game's menu entry and icon: on Wayland by the desktop
+    // file's id, on X11 by the window class, which the desktop file names as StartupWMClass.
+    QApplication::setApplicationName(QStringLiteral("zavkari"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Zavkari"));
     QApplication::setWindowIcon(zavkari::pictures::programIcon());
     // The program ends with the splash, which stays hidden while the table is played.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <span>
 #include <string>
 
@@ -56,6 +57,16 @@ QImage image(const QString& name) {
 
 QPixmap pixmap(const QString& name) {
     return QPixmap::fromImage(image(name));
+}
+
+QPixmap pixmapFor(const QString& name, QSize pixels) {
+    // The size is read from the picture's header alone.
+    const QSize own = QImageReader(resourcePath(name)).size();
+    const QString fine = name + QStringLiteral("@2x");
+    if (own.isValid() && (own.width() < pixels.width() || own.height() < pixels.height()) &&
+        QFile::exists(resourcePath(fine)))
+        return pixmap(fine);
+    return pixmap(name);
 }
 
 QIcon programIcon() {

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 #include <algorithm>
 
 #include "control_look.h"
@@ -150,18 +151,24 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
 }
 
 const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
+    // Scaled to the box's device pixels, so that a screen of two pixels to the point shows the
+    // picture at its own fineness rather than enlarged from a smaller one.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
     const QString key =
         QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size())) +
-        QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
-        QString::number(size.height());
+        QLatin1Char('@') + QString::number(pixels.width()) + QLatin1Char('x') +
+        QString::number(pixels.height());
     auto found = pictures_.find(key);
     if (found != pictures_.end()) return *found;
     const QString name =
         QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size()));
     const auto chosen = overrides_.constFind(name);
-    const QPixmap source = chosen != overrides_.cend() ? *chosen : pictures::pixmap(name);
-    QPixmap scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPixmap source =
+        chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, pixels);
+    QPixmap scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (c.clearWhite) scaled = WithoutWhite(scaled);
+    scaled.setDevicePixelRatio(ratio);
     return *pictures_.insert(key, scaled);
 }
 

@@ -29,12 +29,16 @@ class WindowLayoutTest : public ::testing::TestWithParam<TableSize> {
 
 TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
     const TableModel& t = window.game().table;
-    for (Element e : {el::kTkma, el::kOK, el::kKoz, el::kVishi, el::kNije, el::kBox1, el::kKkk,
-                      el::kSaxeli, el::kBitBtn1, el::kReklama}) {
+    for (Element e : {el::kTkma, el::kOK, el::kKoz, el::kVishi, el::kNije, el::kBox1, el::kSaxeli,
+                      el::kBitBtn1, el::kReklama}) {
         SCOPED_TRACE(ElementName(e));
         ASSERT_NE(window.widgetOf(e), nullptr);
         EXPECT_EQ(window.widgetOf(e)->geometry(), ModelRect(t, e));
     }
+    // The trump's label holds its box and grows about its middle where the font needs more.
+    const QRect trump = window.widgetOf(el::kKkk)->geometry();
+    EXPECT_TRUE(trump.contains(ModelRect(t, el::kKkk)));
+    EXPECT_LE(std::abs(trump.center().y() - ModelRect(t, el::kKkk).center().y()), 1);
     EXPECT_EQ(window.canvas()->geometry(), QRect(0, 0, GetParam().width, GetParam().height));
 }
 
@@ -72,6 +76,8 @@ TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
             ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
             .toImage();
     };
+    // Wayland shows no program what is on the screen.
+    if (onScreen(window.rect()).isNull()) GTEST_SKIP() << "the screen cannot be read back here";
     int overhanging = 0;
     for (Element e = 0; e < el::kCount; ++e) {
         const ControlSpec* c = ControlOf(e);
