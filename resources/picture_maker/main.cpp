@@ -50,7 +50,6 @@ std::optional<Picture> paint(const QString& name) {
     if (name == "MOUSE1" || name == "MOUSE2") return paintMouse(name == "MOUSE2");
     if (name.startsWith("ICON")) return paintProgramIcon(name.mid(4).toInt());
     if (name == "DATKEBA") return Clip{makeSplashClip(), FramePacking::Deflated};
-    if (name == "DATKEBA1") return paintSplashFirstFrame();
     // The bid panel's clip loops as long as the player is asked: its frames cost nothing to
     // inflate.
     if (name == "REKLAMA") return Clip{makeReklamaClip(), FramePacking::Plain};

@@ -143,8 +143,4 @@ AviClip makeSplashClip() {
     return clip;
 }
 
-QImage paintSplashFirstFrame() {
-    return paintSplashFrame(paintSplashCards(), 0);
-}
-
 }  // namespace zavkari
