@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "program_fonts.h"
+#include "shown_picture.h"
 
 namespace zavkari {
 
