@@ -95,7 +95,7 @@ std::optional<StartUpFigures> ProbeStartUp(const QString& program, int idleAtMs)
         } else {
             figures.splashPeakMb = ProcessStatusMb("VmHWM", process);
         }
-        usleep(framed ? 5000 : 500);
+        usleep(framed ? 5000 : 2000);
     }
     if (tabled) {
         const double waitMs = idleAtMs - MsBetween(exec, Clock::now());
