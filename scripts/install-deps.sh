@@ -22,6 +22,8 @@ packages=(
 # libjpeg: Debian ships libjpeg62-turbo-dev, Ubuntu names it libjpeg-turbo8-dev; libjpeg-dev picks
 # the distribution's default either way.
 packages+=(libjpeg-dev)
+# zlib: the clips' frames are stored deflated; Xlib: whether an X desktop blends windows.
+packages+=(zlib1g-dev libx11-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,8 @@ GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObj
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
     for (TimerId id = 0; id < timer::kCount; ++id) {
         QTimer& t = timers_[static_cast<std::size_t>(id)];
+        // A coarse timer may tick up to 5 % early; the game's seconds are never short.
+        t.setTimerType(Qt::PreciseTimer);
         t.setInterval(std::max(1, turns_.scaled(kTimerTick)));
         connect(&t, &QTimer::timeout, this, [this, id] { ticked(id); });
     }

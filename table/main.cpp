@@ -9,11 +9,12 @@ int main(int argc, char** argv) {
     // file's id, on X11 by the window class, which the desktop file names as StartupWMClass.
     QApplication::setApplicationName(QStringLiteral("zavkari"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Zavkari"));
-    QApplication::setWindowIcon(zavkari::pictures::programIcon());
     // The program ends with the splash, which stays hidden while the table is played.
     QApplication::setQuitOnLastWindowClosed(false);
     zavkari::ProgramWindows windows;
     QObject::connect(&windows, &zavkari::ProgramWindows::ended, &app, &QApplication::quit);
     windows.start();
+    // The windows take up the program's icon: after the splash's first frame, which must not wait.
+    QApplication::setWindowIcon(zavkari::pictures::programIcon());
     return QApplication::exec();
 }

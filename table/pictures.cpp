@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
 #include <span>
 #include <string>
 
@@ -45,9 +46,13 @@ QString resourcePath(const QString& name) {
 }
 
 QByteArray data(const QString& name) {
-    QFile file(resourcePath(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    const QResource resource(resourcePath(name));
+    if (!resource.isValid()) return {};
+    // Stored uncompressed, the bytes are read where the program holds them, never copied.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       static_cast<qsizetype>(resource.size()));
+    return resource.uncompressedData();
 }
 
 QImage image(const QString& name) {

@@ -13,6 +13,7 @@
 namespace zavkari::pictures {
 
 QString resourcePath(const QString& name);
+// A resource's bytes; those stored uncompressed (the clips) are not copied.
 QByteArray data(const QString& name);
 
 // The table top "MAGIDA" is held as a JPEG and decoded here with libjpeg.

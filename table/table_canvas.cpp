@@ -216,6 +216,14 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
     painter.drawPixmap(box.topLeft(), picture(c, box.size()));
 }
 
+void TableCanvas::preparePictures() const {
+    for (const Item* item : itemsInOrder()) {
+        const QRect box = rectOf(*item);
+        if (isShown(*item) && !item->control->picture.empty() && !box.isEmpty())
+            picture(*item->control, box.size());
+    }
+}
+
 void TableCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();

@@ -17,7 +17,11 @@
 namespace zavkari {
 namespace {
 
-using Picture = std::variant<QImage, AviClip>;
+struct Clip {
+    AviClip frames;
+    FramePacking packing;
+};
+using Picture = std::variant<QImage, Clip>;
 
 std::optional<Rank> rankNamed(const QString& code) {
     const QStringList codes{"6", "7", "8", "9", "10", "V", "D", "K", "T"};
@@ -58,15 +62,16 @@ std::optional<Picture> paint(const QString& name) {
     if (name == "ABOUT") return paintAboutEmblem();
     if (name == "MOUSE1" || name == "MOUSE2") return paintMouse(name == "MOUSE2");
     if (name.startsWith("ICON")) return paintProgramIcon(name.mid(4).toInt());
-    if (name == "DATKEBA") return makeSplashClip();
-    if (name == "DATKEBA1") return paintSplashFirstFrame();
-    if (name == "REKLAMA") return makeReklamaClip();
+    if (name == "DATKEBA") return Clip{makeSplashClip(), FramePacking::Deflated};
+    // The bid panel's clip loops as long as the player is asked: its frames cost nothing to
+    // inflate.
+    if (name == "REKLAMA") return Clip{makeReklamaClip(), FramePacking::Plain};
     return std::nullopt;
 }
 
 bool save(const Picture& picture, const QString& path) {
-    if (const auto* clip = std::get_if<AviClip>(&picture)) {
-        const std::vector<std::uint8_t> bytes = writeAviClip(*clip);
+    if (const auto* clip = std::get_if<Clip>(&picture)) {
+        const std::vector<std::uint8_t> bytes = writeAviClip(clip->frames, clip->packing);
         QFile file(path);
         return file.open(QIODevice::WriteOnly) &&
                file.write(reinterpret_cast<const char*>(bytes.data()),

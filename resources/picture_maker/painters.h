@@ -69,8 +69,6 @@ QImage paintProgramIcon(int size);
 
 // splash_clip.cpp, reklama_clip.cpp
 AviClip makeSplashClip();
-// The splash clip's first frame, shown while the clip itself is read.
-QImage paintSplashFirstFrame();
 AviClip makeReklamaClip();
 RgbImage toRgbFrame(const QImage& picture);
 
