@@ -147,9 +147,9 @@ TEST(BmpImageTest, RefusesForeignAndLyingFiles) {
     Put16(oddBits, 28, 7);
     Refusal(oddBits);
 
-    Bytes runLength = MakeBmp(3, 1, 8, {{0, 1, 2}}, kPalette);
-    Put32(runLength, 30, 1);
-    EXPECT_EQ(Refusal(runLength), "compressed bitmaps are not supported");
+    Bytes runLength24 = SmallBmp();
+    Put32(runLength24, 30, 1);
+    EXPECT_EQ(Refusal(runLength24), "the bitmap's compression is not supported");
 
     Bytes tooManyColours = MakeBmp(3, 1, 8, {{0, 1, 2}}, kPalette);
     Put32(tooManyColours, 46, 257);
@@ -166,6 +166,69 @@ TEST(BmpImageTest, RefusesForeignAndLyingFiles) {
     // The third pixel asks for colour 3 of three.
     EXPECT_EQ(Refusal(MakeBmp(3, 1, 8, {{0, 1, 3}}, kPalette)),
               "a pixel names a colour the palette does not have");
+}
+
+// A run-length bitmap of 8 or 4 bits: the header, the palette, then the runs as given.
+Bytes MakeRunLength(int width, int height, int bits, const Bytes& runs) {
+    Bytes b = MakeBmp(width, height, bits, {}, kPalette);
+    Put32(b, 30, bits == 8 ? 1 : 2);
+    b.insert(b.end(), runs.begin(), runs.end());
+    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
+    return b;
+}
+
+constexpr std::uint8_t kW[] = {255, 255, 255};
+constexpr std::uint8_t kR[] = {255, 0, 0};
+constexpr std::uint8_t kK[] = {0, 0, 0};
+
+Bytes Pixels(std::initializer_list<const std::uint8_t*> colours) {
+    Bytes rgb;
+    for (const std::uint8_t* c : colours)
+        rgb.insert(rgb.end(), c, c + 3);
+    return rgb;
+}
+
+// Runs of one colour (two alternating in 4 bits), pixels as stored, the end of a row, a jump and
+// the end mark; pixels no run reaches keep colour 0 of the palette.
+TEST(BmpImageTest, DecodesRunLengthBitmaps) {
+    std::string error;
+    // Bottom row: two white, the end of the row; top row: red, white, black as stored, the end.
+    const Bytes rle8 = MakeRunLength(3, 2, 8, {2, 1, 0, 0, 0, 3, 2, 1, 0, 0, 0, 1});
+    const auto eight = Decode(rle8, error);
+    ASSERT_TRUE(eight) << error;
+    EXPECT_EQ(eight->rgb, Pixels({kR, kW, kK, kW, kW, kK}));
+
+    // Bottom row: white, red, black as stored (two bytes); top row: red, white, red in one run.
+    const auto four =
+        Decode(MakeRunLength(3, 2, 4, {0, 3, 0x12, 0x00, 0, 0, 3, 0x21, 0, 1}), error);
+    ASSERT_TRUE(four) << error;
+    EXPECT_EQ(four->rgb, Pixels({kR, kW, kR, kW, kR, kK}));
+
+    // A jump one right and one up, one red pixel, the end of the top row and no end mark.
+    const auto jump = Decode(MakeRunLength(3, 2, 8, {0, 2, 1, 1, 1, 2, 0, 0}), error);
+    ASSERT_TRUE(jump) << error;
+    EXPECT_EQ(jump->rgb, Pixels({kK, kR, kK, kK, kK, kK}));
+
+    // Every cut of the runs leaves a row unfinished.
+    const std::size_t header = 14 + 40 + kPalette.size();
+    for (std::size_t length = header; length < rle8.size() - 2; ++length)
+        Refusal(Bytes(rle8.begin(), rle8.begin() + static_cast<long>(length)));
+
+    const std::pair<Bytes, std::string> corrupt[] = {
+        {{4, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 4, 1, 1, 1, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 2, 0, 2, 1, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 0, 0, 0, 1, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{1, 3, 0, 1}, "a pixel names a colour the palette does not have"},
+        {{0, 3, 1, 1}, "the bitmap's pixels are cut short"},
+        {{0, 2, 1}, "the bitmap's pixels are cut short"}};
+    for (const auto& [runs, why] : corrupt)
+        EXPECT_EQ(Refusal(MakeRunLength(3, 2, 8, runs)), why);
+    EXPECT_EQ(Refusal(MakeRunLength(3, 2, 4, {3, 0x13, 0, 1})),
+              "a pixel names a colour the palette does not have");
+    Bytes topDown = rle8;
+    Put32(topDown, 22, static_cast<std::uint32_t>(-2));
+    EXPECT_EQ(Refusal(topDown), "a run-length bitmap must be stored bottom-up");
 }
 
 TEST(BmpImageTest, RefusesSizesThatWouldNeedAnEnormousPicture) {
