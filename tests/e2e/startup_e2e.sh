@@ -50,6 +50,14 @@ wait_for_end() {
     wait "$pid" || fail "the program ended with status $?"
 }
 
+# Closes the table through its menu ("TamaSi", "gaTiSva ") and waits for the program to end.
+quit_through_menu() {
+    xdotool mousemove --window "$1" 25 9 click 1
+    sleep 0.3
+    xdotool mousemove --window "$1" 45 44 click 1
+    wait_for_end 5
+}
+
 "$binary" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
@@ -59,10 +67,7 @@ wait_for_window 10 500x339 >/dev/null || fail "no 500 x 339 splash"
 case "$2" in
 table)
     table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
-    xdotool mousemove --window "$table" 25 9 click 1
-    sleep 0.3
-    xdotool mousemove --window "$table" 45 44 click 1
-    wait_for_end 5
+    quit_through_menu "$table"
     ;;
 paste)
     table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
@@ -73,10 +78,7 @@ paste)
     xdotool mousemove --window "$table" 856 368 click 1
     sleep 0.5
     [[ "$(cat "$HOME/zavkari.txt")" == "me" ]] || fail "the memo changed: $(cat "$HOME/zavkari.txt")"
-    xdotool mousemove --window "$table" 25 9 click 1
-    sleep 0.3
-    xdotool mousemove --window "$table" 45 44 click 1
-    wait_for_end 5
+    quit_through_menu "$table"
     ;;
 destroyed)
     table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
