@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <vector>
 
 #include "error_box.h"
@@ -271,9 +272,10 @@ void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
     const QString path = chooseFile_(this);
     if (path.isEmpty()) return;
     cover->hide();
-    // Kept at the largest size it is drawn at, on the table or here, in the screen's pixels.
+    // Kept at the largest size it is drawn at, on the table or here, in the screens' pixels.
     const QSize shown = table_.canvas()->largestSizeOf(tablePicture).expandedTo(box->size());
-    const QSize largest = (QSizeF(shown) * devicePixelRatioF()).toSize();
+    const qreal pixelRatio = std::max(table_.devicePixelRatioF(), devicePixelRatioF());
+    const QSize largest = (QSizeF(shown) * pixelRatio).toSize();
     loading_ = true;
     setCursor(Qt::BusyCursor);
     auto* watcher = new QFutureWatcher<OwnPicture>(this);
