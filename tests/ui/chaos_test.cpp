@@ -133,10 +133,11 @@ TEST_F(ChaosTest, AfterEveryStormOfInputAWholeMatchStillReachesItsEnd) {
         events += storm(seed + round, player);
         ASSERT_TRUE(playAMatchToItsEnd(player)) << "round " << round << ": " << player.describe();
         ++matches;
+        if (minutes > 0) std::cout << "round " << round << ": " << events << " events" << std::endl;
     }
     std::cout << "Chaos: " << events << " events sent, " << matches
-              << " matches finished after the storms, seed " << seed << ", "
-              << clock.elapsed() / 1000 << " s\n";
+              << " matches finished after the storms, " << pickedFile
+              << " picture files picked, seed " << seed << ", " << clock.elapsed() / 1000 << " s\n";
 }
 
 }  // namespace
