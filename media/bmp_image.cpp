@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "large_buffer.h"
+
 namespace zavkari {
 namespace {
 
@@ -211,7 +213,7 @@ RgbImage Allocate(const Header& h) {
     RgbImage image;
     image.width = static_cast<int>(h.width);
     image.height = static_cast<int>(h.height);
-    image.rgb.resize(h.width * h.height * 3);
+    resizeLargeBuffer(image.rgb, h.width * h.height * 3);
     return image;
 }
 

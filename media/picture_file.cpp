@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "large_buffer.h"
+
 namespace zavkari {
 namespace {
 
@@ -67,7 +69,8 @@ std::optional<std::vector<std::uint8_t>> readPictureFile(const std::string& path
         error = "the file is too large for a picture";
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(size);
+    std::vector<std::uint8_t> bytes;
+    resizeLargeBuffer(bytes, size);
     std::uint64_t done = 0;
     // A file that shrinks meanwhile yields what it still has; one that grows, its first bytes.
     while (done < size) {
