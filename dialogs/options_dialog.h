@@ -41,6 +41,8 @@ class OptionsDialog : public QDialog {
     // An empty name means the player cancelled.
     using FileChooser = std::function<QString(QWidget* parent)>;
     void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
+    // A picture the player picked is being read; no other can be picked meanwhile.
+    bool loading() const { return loading_; }
 
   private:
     void buildChoices();
@@ -48,10 +50,11 @@ class OptionsDialog : public QDialog {
     void connectControls();
     void chooseBack(int number);
     void chooseTable(int number);
-    void pickOwnBack();
-    void pickOwnTable();
-    // Lets the player pick a bitmap and shows it in `box`; false when cancelled or refused.
-    bool loadOwnPicture(PictureBox* box);
+    // Lets the player pick a bitmap. Once one is accepted its cover is gone; the picture is read
+    // in the background, shown in `box` and chosen by `choose`, or refused with the error box.
+    // `tablePicture` names what it stands for on the table, which sets the size it is kept at.
+    void pickOwnPicture(QAbstractButton* cover, PictureBox* box, const QString& tablePicture,
+                        const std::function<void()>& choose);
     void reportError(const QString& text);
 
     TableWindow& table_;
@@ -66,6 +69,7 @@ class OptionsDialog : public QDialog {
     QWidget* marks_ = nullptr;
     int chosenBack_ = 0;
     int chosenTable_ = 0;
+    bool loading_ = false;
     FileChooser chooseFile_;
 };
 

@@ -4,7 +4,6 @@
 // ticks to the game, one step at a time.
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "choice_group.h"
+#include "debug_memo.h"
 #include "game.h"
 #include "game_timers.h"
 #include "game_turns.h"
@@ -54,7 +54,8 @@ class TableWindow : public QWidget, public TableView {
     TableModel& tableModel() { return game_.table; }
     void setApplyOptions(std::function<void()> apply) { applyOptions_ = std::move(apply); }
 
-    // The file the memo is written to: "zavkari.txt" in the player's home folder.
+    // The file the memo is written to: "zavkari.txt" in the player's home folder; empty when
+    // there is no home folder.
     static QString memoFilePath();
     // The decimal separator the running totals take in `locale`: its own, or "." where the
     // locale's is not a single ASCII mark.
@@ -111,7 +112,7 @@ class TableWindow : public QWidget, public TableView {
     std::vector<std::pair<QString, QWidget*>> windowOnly_;
     std::array<ChoiceGroup*, 4> groups_{};
     GeorgianLineEdit* nameBox_ = nullptr;
-    QPlainTextEdit* memo_ = nullptr;
+    DebugMemo* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
     // The last click on the table made while a step ran, for when the step has returned.
