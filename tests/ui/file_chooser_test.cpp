@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,21 +30,25 @@ TEST(FileChooser, ThePlayersOwnBackIsPickedThroughTheRealChooser) {
     own.fill(Qt::magenta);
     ASSERT_TRUE(own.save(path, "BMP"));
 
-    // The chooser runs its own event loop: it is answered from a timer once it is up.
+    // The chooser runs its own event loop: it is answered from a timer once it is up, and again
+    // until it has closed (its "Open" button is enabled only once the chooser has seen the file).
     QString title;
     QStringList filters;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (chooser == nullptr || !chooser->isVisible()) return;
-        answer.stop();
         title = chooser->windowTitle();
         filters = chooser->nameFilters();
-        chooser->selectFile(path);
-        QTest::keyClick(chooser, Qt::Key_Return);
+        // Typed as a player would: the chooser's list may not have read the folder yet.
+        auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
     });
-    answer.start(20);
+    answer.start(100);
     QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("button")), Qt::LeftButton);
+    answer.stop();
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.loading(); }, 30'000));
     EXPECT_EQ(title, QStringLiteral("Please select picture"));
