@@ -55,14 +55,14 @@ double CpuMs() {
 
 bool HumanMayPlayCard(const TableWindow& window) {
     const Game& game = window.game();
-    return !window.turns().busy() && game.AwaitingHumanCard() && !game.table.Visible(el::kKl);
+    return !window.turns().busy() && game.AwaitingHumanCard() && !game.table.Visible(Element::kl);
 }
 
 // The human is asked for something: a trump, a bid or a card.
 bool HumanIsAsked(const TableWindow& window) {
     const TableModel& t = window.game().table;
-    const bool trump = t.Visible(el::kKoz) && !window.game().state.trumpChosen;
-    const bool bid = t.Visible(el::kTkma) && !t.Visible(el::kMU);
+    const bool trump = t.Visible(Element::koz) && !window.game().state.trumpChosen;
+    const bool bid = t.Visible(Element::tkma) && !t.Visible(Element::m_u);
     return !window.turns().busy() && (trump || bid || HumanMayPlayCard(window));
 }
 
@@ -129,8 +129,8 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
                 QElapsedTimer wait;
                 wait.start();
                 const TableModel& t = window.game().table;
-                while (card && !clock.done() && !t.Visible(el::kVishi) && !t.Visible(el::kNije) &&
-                       wait.elapsed() < 1000)
+                while (card && !clock.done() && !t.Visible(Element::vishi) &&
+                       !t.Visible(Element::nije) && wait.elapsed() < 1000)
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
                 if (clock.done()) clickToPaintMs.push_back(clock.elapsedMs());
                 clock.disarm();
@@ -153,11 +153,11 @@ void PrintWhereStuck(const TableWindow& window) {
                  "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, awaiting a card "
                  "%d; shown: kl %d tkma %d MU %d ara %d koz %d vishi %d nije %d; timers on:",
                  s.ascendCount, s.descendCount, s.nineIndex, s.dealSize, window.turns().busy(),
-                 window.game().AwaitingHumanCard(), t.Visible(el::kKl), t.Visible(el::kTkma),
-                 t.Visible(el::kMU), t.Visible(el::kAra), t.Visible(el::kKoz),
-                 t.Visible(el::kVishi), t.Visible(el::kNije));
-    for (TimerId id = 0; id < timer::kCount; ++id)
-        if (window.game().timers.Enabled(id)) std::fprintf(stderr, " %d", id);
+                 window.game().AwaitingHumanCard(), t.Visible(Element::kl),
+                 t.Visible(Element::tkma), t.Visible(Element::m_u), t.Visible(Element::ara),
+                 t.Visible(Element::koz), t.Visible(Element::vishi), t.Visible(Element::nije));
+    for (TimerId id : timer::All())
+        if (window.game().timers.Enabled(id)) std::fprintf(stderr, " %s", TimerName(id).c_str());
     std::fprintf(stderr, "\n");
 }
 

@@ -218,7 +218,7 @@ void OptionsDialog::connectControls() {
     connect(findChild<QCheckBox*>(QStringLiteral("CheckBox1")), &QCheckBox::toggled, this,
             [this](bool ticked) { table_.canvas()->setFramesShown(ticked); });
     connect(findChild<QCheckBox*>(QStringLiteral("fon")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.tableModel().Show(el::kFon, ticked); });
+            [this](bool ticked) { table_.tableModel().Show(Element::fon, ticked); });
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
         table_.options().penaltySlider = position;
         penaltyText_->setText(QString::number(table_.options().PenaltyValue()));
@@ -257,7 +257,7 @@ void OptionsDialog::chooseTable(int number) {
     chosenTable_ = number;
     marks_->update();
     // The background goes behind everything, so that a table picture can lie above it.
-    table_.tableModel().SendToBack(el::kFon);
+    table_.tableModel().SendToBack(Element::fon);
 }
 
 void OptionsDialog::pickOwnBack() {
@@ -303,11 +303,11 @@ void OptionsDialog::okClick() {
     if (chosenBack_ > 0)
         canvas->setPictureOverride(QStringLiteral("BACK"), backs_[chosenBack_ - 1]->picture());
     TableModel& model = table_.tableModel();
-    if (chosenTable_ == 1) model.Hide(el::kMagida);
+    if (chosenTable_ == 1) model.Hide(Element::magida);
     if (chosenTable_ >= 2) {
         canvas->setPictureOverride(QStringLiteral("MAGIDA"), tables_[chosenTable_ - 1]->picture());
         // The table top lies at the back, and the choice put the background behind it.
-        model.Show(el::kMagida);
+        model.Show(Element::magida);
     }
     hide();
 }

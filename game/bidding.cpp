@@ -132,40 +132,40 @@ void Game::StartBidding(int n) {
 }
 
 void Game::tkmaClick(int item) {
-    if (!table.Visible(el::kTkma)) return;
+    if (!table.Visible(Element::tkma)) return;
     // A click beside the items shows OK too, and leaves the selection as it was.
-    const int items = static_cast<int>(table.Group(el::kTkma).items.size());
-    if (item >= 0 && item < items) table.Select(el::kTkma, item);
-    table.Show(el::kOK);
+    const int items = static_cast<int>(table.Group(Element::tkma).items.size());
+    if (item >= 0 && item < items) table.Select(Element::tkma, item);
+    table.Show(Element::OK);
 }
 
 void Game::OKClick() {
-    if (!table.Visible(el::kTkma)) return;
-    const RadioGroup& bids = table.Group(el::kTkma);
+    if (!table.Visible(Element::tkma)) return;
+    const RadioGroup& bids = table.Group(Element::tkma);
     const int bid = bids.selected;
     if (bid < 0) return;  // the bid must be one of the listed items
     if (state.dealer == kHumanSeat && bid == state.forbiddenBid) {
-        table.Show(el::kAra);
+        table.Show(Element::ara);
         if (observer) observer->OnBidRefused(bid);
         return;
     }
-    table.Hide(el::kAra);
-    table.Hide(el::kTkma);
-    table.Hide(el::kOK);
-    table.SetCaption(el::kMU, bids.items[static_cast<std::size_t>(bid)]);
-    table.Show(el::kMU);
+    table.Hide(Element::ara);
+    table.Hide(Element::tkma);
+    table.Hide(Element::OK);
+    table.SetCaption(Element::m_u, bids.items[static_cast<std::size_t>(bid)]);
+    table.Show(Element::m_u);
     if (state.dealer == kHumanSeat) {
         state.trickStage = 1;
         SetHumanHandEnabled(true);
     }
     state.humanBid = bid;
     RecordBid(*this, kHumanSeat);
-    table.SendToBack(el::kNoclick);
+    table.SendToBack(Element::noclick);
 }
 
 void Game::waitingTimer(int dealer) {
     if (dealer < 1 || dealer > 3 || !timers.Enabled(timer::Waiting(dealer))) return;
-    if (!table.Visible(el::kMU)) return;  // the human has not bid yet
+    if (!table.Visible(Element::m_u)) return;  // the human has not bid yet
     timers.Disable(timer::Waiting(dealer));
     table.view().Pause(kBidRevealPause);
     for (int seat = 1; seat < dealer; ++seat) {

@@ -11,9 +11,6 @@
 namespace zavkari {
 namespace {
 
-constexpr int kLowest = -1;
-constexpr int kFirst = 0;
-constexpr int kHighest = 1;
 constexpr int kAnySuit = 0;
 
 // A wild card led as waiRos, and the wild cards that answer a declared trick when the bid is met:
@@ -41,10 +38,10 @@ Choice PlayWildLow(Tch& tch) {
 
 Choice ChooseLead(Tch& tch, int trump, bool bidMet) {
     if (bidMet) {
-        if (trump != kNoTrump) tch.SelectCard(kFirst, trump);
-        if (tch.choiceSuit == 0) tch.SelectCard(kLowest, kAnySuit);
+        if (trump != kNoTrump) tch.SelectCard(SelectMode::First, trump);
+        if (tch.choiceSuit == 0) tch.SelectCard(SelectMode::Lowest, kAnySuit);
     } else {
-        tch.SelectCard(kHighest, kAnySuit);
+        tch.SelectCard(SelectMode::Highest, kAnySuit);
     }
     if (!ChoseWildCard(tch)) return {};
     if (bidMet) {
@@ -56,12 +53,12 @@ Choice ChooseLead(Tch& tch, int trump, bool bidMet) {
 }
 
 Choice ChooseUndeclaredFollow(Tch& tch, int ledSuit, int trump, bool bidMet) {
-    const int mode = bidMet ? kLowest : kHighest;
+    const SelectMode mode = bidMet ? SelectMode::Lowest : SelectMode::Highest;
     tch.SelectCard(mode, ledSuit);
     if (tch.choiceSuit == 0 && trump != kNoTrump) tch.SelectCard(mode, trump);
     if (tch.choiceSuit == 0) {
         // Nothing to follow with: discard, the highest card when the bid is met, else the lowest.
-        tch.SelectCard(-mode, kAnySuit);
+        tch.SelectCard(Opposite(mode), kAnySuit);
         tch.choiceStrength = 0;
     }
     if (!ChoseWildCard(tch)) return {};
@@ -78,16 +75,16 @@ Choice AnswerWithWild(Tch& tch, bool bidMet, int strength) {
 }
 
 Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool bidMet) {
-    tch.SelectCard(viSi ? kHighest : kLowest, namedSuit);
+    tch.SelectCard(viSi ? SelectMode::Highest : SelectMode::Lowest, namedSuit);
     if (tch.choiceSuit != 0) {
         return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildOfNamedSuit) : Choice{};
     }
     if (trump != kNoTrump) {
-        tch.SelectCard(bidMet ? kHighest : kLowest, trump);
+        tch.SelectCard(bidMet ? SelectMode::Highest : SelectMode::Lowest, trump);
         if (tch.choiceSuit != 0 && bidMet) tch.choiceStrength += kDeclaredTrumpBonus;
     }
     if (tch.choiceSuit == 0) {
-        tch.SelectCard(kHighest, kAnySuit);
+        tch.SelectCard(SelectMode::Highest, kAnySuit);
         if (!viSi) tch.choiceStrength = 0;
     }
     return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildAnswer) : Choice{};
@@ -96,11 +93,11 @@ Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool 
 void ShowDeclaration(TableModel& table, Declaration declaration, int namedSuit) {
     const auto suitIndex = static_cast<std::size_t>(namedSuit);
     if (declaration == Declaration::WaiRos) {
-        table.SetCaption(el::kKNije, kWaiRosCaptions[suitIndex]);
-        table.Show(el::kKNije);
+        table.SetCaption(Element::KNije, kWaiRosCaptions[suitIndex]);
+        table.Show(Element::KNije);
     } else {
-        table.SetCaption(el::kKVishi, "viSi " + std::string(kSuitWords[suitIndex]));
-        table.Show(el::kKVishi);
+        table.SetCaption(Element::KVishi, "viSi " + std::string(kSuitWords[suitIndex]));
+        table.Show(Element::KVishi);
     }
 }
 
@@ -156,9 +153,9 @@ void Game::ChooseComputerCard(int seat, bool leading) {
         ShowDeclaration(table, choice.declaration, namedSuit);
     }
     if (choice.playedLow) {
-        table.SetCaption(el::kUnder, "qveSidan Seudo");
-        table.Show(el::kUnder);
-        table.BringToFront(el::kUnder);
+        table.SetCaption(Element::under, "qveSidan Seudo");
+        table.Show(Element::under);
+        table.BringToFront(Element::under);
     }
 
     // The last card fills the played card's slot.

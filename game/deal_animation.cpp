@@ -7,8 +7,8 @@
 namespace zavkari {
 
 void Game::ClearTable() {
-    table.HideRange(el::Back(1, 1), 3 * kMaxHand);
-    table.HideRange(el::Face(1, 1), kDeckSize);
+    table.HideRange(el::Backs());
+    table.HideRange(el::Faces());
     for (int seat = 1; seat <= 4; ++seat) {
         table.Hide(el::BidLabel(seat));
         table.Hide(el::TrickLabel(seat));
@@ -22,8 +22,8 @@ void Game::PrepareHands(int n) {
         table.SetCaption(el::TrickLabel(seat), "0");
     state.nextOrder = 0;
     currentTrick_ = 0;
-    table.Select(el::kVishi, -1);
-    table.Select(el::kNije, -1);
+    table.Select(Element::vishi, -1);
+    table.Select(Element::nije, -1);
     const int xstep = (table.width - 500) / (n + 1);
     const int ystep = (table.height - 324) / (n + 1);
     const int backWidth = table[el::Back(1, 1)].width;
@@ -38,7 +38,7 @@ void Game::DealCircuits(int first, int last, int n, int dealer) {
     const int pause = options.DealPause();
     for (int r = first; r <= last; ++r) {
         for (int i = 0, seat = NextSeat(dealer); i < 4; ++i, seat = NextSeat(seat)) {
-            Element image = el::kNo;
+            Element image = Element::no;
             if (seat == 1) {
                 image = el::Back(1, r);
             } else if (seat != kHumanSeat) {
@@ -63,23 +63,23 @@ void Game::AnimateDeal(int n, int dealer) {
         // through `koz`, after which `vacxado` deals the rest.
         DealCircuits(1, 3, n, dealer);
         if (NextSeat(dealer) == kHumanSeat) {
-            timers.Enable(timer::kVacxado);
-            table.Show(el::kKoz);
+            timers.Enable(TimerId::vacxado);
+            table.Show(Element::koz);
         } else {
             ChooseComputerTrump();
             SettleTrump();
             DealCircuits(4, 9, n, dealer);
-            table.Show(el::kTkma);
+            table.Show(Element::tkma);
         }
     }
     SetHumanHandEnabled(false);
-    table.BringToFront(el::kNoclick);
+    table.BringToFront(Element::noclick);
 }
 
 void Game::ShowComputerBacks(int seat, int n) {
     n = std::clamp(n, 0, kMaxHand);
-    table.ShowRange(el::Back(seat, 1), n);
-    table.HideRange(el::Back(seat, 1) + n, kMaxHand - n);
+    table.ShowRange(el::BackRow(seat, 1, n));
+    table.HideRange(el::BackRow(seat, n + 1, kMaxHand));
 }
 
 }  // namespace zavkari

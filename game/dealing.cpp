@@ -20,7 +20,7 @@ void Game::InitDeck() {
     for (int suit = 1; suit <= 4; ++suit) {
         for (int rank = 1; rank <= 9; ++rank) {
             CardRecord& card = state.Card(suit, rank);
-            card.image = el::Face(suit, rank);
+            card.image = CardIndex(suit, rank);  // the faces are numbered like the deck
             card.suit = suit;
             card.rank = rank;
         }
@@ -57,7 +57,7 @@ void Game::DealHumanHand(int n) {
     // The faces line up with computer 2's backs along the bottom edge; they stay hidden until the
     // deal animation turns them up.
     const int xstep = (table.width - 500) / (n + 1);
-    const int top = table.height - table[el::kTkma].height - 16;
+    const int top = table.height - table[Element::tkma].height - 16;
     for (int i = 1; i <= n; ++i) {
         const CardId card = DrawCard();
         state.humanHand[i] = card;
@@ -101,7 +101,7 @@ void Game::SettleTrump() {
         const CardId turned = DrawCard();
         if (!turned.empty()) {
             const Element face = el::Face(turned.suit, turned.rank);
-            table.Move(face, table[el::kB].left + 5, table[el::kB].top - 3);
+            table.Move(face, table[Element::b].left + 5, table[Element::b].top - 3);
             table.BringToFront(face);
             table.view().Pause(kTurnedTrumpPause);
             table.Show(face);
@@ -115,13 +115,13 @@ void Game::SettleTrump() {
     state.Card(kJvari, kSix).strength = kWildStrength;
     state.Card(kYvavi, kSix).strength = kWildStrength;
     ShowTrumpCaption();
-    table.Show(el::kKkk);
-    table.BringToFront(el::kNoclick);
+    table.Show(Element::kkk);
+    table.BringToFront(Element::noclick);
 }
 
 void Game::ShowTrumpCaption() {
-    table.SetCaption(el::kKkk, kSuitWords[static_cast<std::size_t>(state.trump)]);
-    table.SetColour(el::kKkk, kTrumpColours[static_cast<std::size_t>(state.trump)]);
+    table.SetCaption(Element::kkk, kSuitWords[static_cast<std::size_t>(state.trump)]);
+    table.SetColour(Element::kkk, kTrumpColours[static_cast<std::size_t>(state.trump)]);
 }
 
 void Game::ChooseComputerTrump() {
@@ -132,26 +132,26 @@ void Game::ChooseComputerTrump() {
 
 void Game::kozClick(int item) {
     // Only a click that picks one of the five items while a declaration is awaited declares.
-    if (item < 0 || item > 4 || !timers.Enabled(timer::kVacxado) || state.trumpChosen) return;
-    table.Select(el::kKoz, item);
+    if (item < 0 || item > 4 || !timers.Enabled(TimerId::vacxado) || state.trumpChosen) return;
+    table.Select(Element::koz, item);
     state.trump = item;
     state.trumpChosen = true;
-    table.Hide(el::kKoz);
+    table.Hide(Element::koz);
     SettleTrump();
-    table.Show(el::kKkk);
+    table.Show(Element::kkk);
 }
 
 void Game::vacxadoTimer() {
     if (!state.trumpChosen) return;
-    timers.Disable(timer::kVacxado);
+    timers.Disable(TimerId::vacxado);
     DealCircuits(4, 9, 9, 3);
     state.trumpChosen = false;
-    table.Hide(el::kKoz);
+    table.Hide(Element::koz);
     // The computer hands are drawn only now, after the declaration, so that they carry the
     // declared trump's strengths and the computer bids read the trump of this deal.
     DealComputerHands(9);
     BeginBidding(9);
-    table.Show(el::kTkma);
+    table.Show(Element::tkma);
     SetHumanHandEnabled(false);
 }
 

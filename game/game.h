@@ -75,7 +75,7 @@ class Timers {
 
   private:
     TableView& view_;
-    std::array<bool, timer::kCount> enabled_{};
+    PerTimer<bool> enabled_{};
 };
 
 class Game {

@@ -6,9 +6,9 @@
 namespace zavkari {
 
 CardRecord Game::DeckRecordOfImage(Element image) const {
-    // The face images are numbered like the deck.
-    if (image < 0 || image >= kDeckSize) return {};
-    return state.deck[static_cast<std::size_t>(image)];
+    const ElementPlace face = Decode(image);
+    if (face.family != ElementFamily::Face) return {};
+    return state.Card(face.first, face.second);
 }
 
 bool Game::AwaitingHumanCard() const {
@@ -19,8 +19,8 @@ bool Game::AwaitingHumanCard() const {
 bool Game::HandAcceptsClick(Element face) const {
     // The bid of a human dealer uncovers the hand before the first trick has started: a card
     // clicked then would be lost to the trick.
-    if (table.Visible(el::kKl) || table.Visible(el::kVishi) || table.Visible(el::kNije) ||
-        !AwaitingHumanCard()) {
+    if (table.Visible(Element::kl) || table.Visible(Element::vishi) ||
+        table.Visible(Element::nije) || !AwaitingHumanCard()) {
         return false;
     }
     const CardRecord card = DeckRecordOfImage(face);
@@ -67,11 +67,11 @@ void Game::WildCardClick(Element face, bool high) {
     if (!HandAcceptsClick(face)) return;
     const CardRecord card = DeckRecordOfImage(face);
     if (!IsWildCard(card.suit, card.rank)) return;
-    table.BringToFront(el::kNoclick);
+    table.BringToFront(Element::noclick);
     SetHumanHandEnabled(false);
     state.humanCard = card;
     if (HumanLeads()) {
-        table.Show(high ? el::kVishi : el::kNije);
+        table.Show(high ? Element::vishi : Element::nije);
         state.openingOrder = 0;
     } else {
         FollowHumanWild(card, high);
@@ -80,18 +80,18 @@ void Game::WildCardClick(Element face, bool high) {
 }
 
 void Game::vishiClick(int item) {
-    NamedSuitClick(el::kVishi, Declaration::ViSi, item);
+    NamedSuitClick(Element::vishi, Declaration::ViSi, item);
 }
 
 void Game::nijeClick(int item) {
-    NamedSuitClick(el::kNije, Declaration::WaiRos, item);
+    NamedSuitClick(Element::nije, Declaration::WaiRos, item);
 }
 
 void Game::NamedSuitClick(Element group, Declaration declaration, int item) {
     if (item < 0 || item > 3 || !table.Visible(group)) return;
     table.Select(group, item);
-    table.Hide(el::kVishi);
-    table.Hide(el::kNije);
+    table.Hide(Element::vishi);
+    table.Hide(Element::nije);
     LeadHumanWild(state.humanCard, declaration, item + 1);
 }
 

@@ -23,8 +23,8 @@ std::string RenegeText(int code, int trump) {
 void RebuildBidList(TableModel& table, int n, int columns) {
     static const std::array<std::string, kMaxHand + 1> kItems = {"pasi", "1", "2", "3", "4",
                                                                  "5",    "6", "7", "8", "9"};
-    table.SetItems(el::kTkma, {kItems.begin(), kItems.begin() + n + 1});
-    table.SetColumns(el::kTkma, columns);
+    table.SetItems(Element::tkma, {kItems.begin(), kItems.begin() + n + 1});
+    table.SetColumns(Element::tkma, columns);
 }
 
 }  // namespace
@@ -46,23 +46,23 @@ void Game::LoadIdle() {
     state.waiRosDeclared = false;
     state.renegeCount = 0;
     state.nextTrickToStart = 1;
-    table.Hide(el::kTkma);
-    table.Hide(el::kOK);
-    table.SetItems(el::kTkma, {"pasi"});
-    table.SetColumns(el::kTkma, 2);
-    table.Show(el::kKkk);
-    table.SetCaption(el::kBbb, "dawyeba");
+    table.Hide(Element::tkma);
+    table.Hide(Element::OK);
+    table.SetItems(Element::tkma, {"pasi"});
+    table.SetColumns(Element::tkma, 2);
+    table.Show(Element::kkk);
+    table.SetCaption(Element::bbb, "dawyeba");
 }
 
 void Game::OpenMatch() {
     ShowSheetRowLabels(true);
     table.view().ApplyOptions();
-    table.Show(el::kCxrili);
+    table.Show(Element::cxrili);
     state.sheetActive = true;
-    table.Show(el::kReklama, table.screenHeight > 900);
-    table.Show(el::kB);
-    table.BringToFront(el::kB);
-    table.Show(el::kBox1);
+    table.Show(Element::reklama, table.screenHeight > 900);
+    table.Show(Element::b);
+    table.BringToFront(Element::b);
+    table.Show(Element::Box1);
     state.dealSize = 1;
     AssignSeatsAndNames();
     state.openingOrder = state.dealer;
@@ -79,20 +79,20 @@ int Game::PrepareScheduledDeal() {
                 OpenMatch();
                 RebuildBidList(table, n, 2);
             } else {
-                table.AppendItem(el::kTkma, std::to_string(n));
-                table.SetColumns(el::kTkma, n == 8 ? 3 : 2);
+                table.AppendItem(Element::tkma, std::to_string(n));
+                table.SetColumns(Element::tkma, n == 8 ? 3 : 2);
             }
             break;
         case 2:
             if (opensPool) {
                 ScorePool(1);
-                table.AppendItem(el::kTkma, std::to_string(n));
+                table.AppendItem(Element::tkma, std::to_string(n));
             }
-            table.Select(el::kTkma, -1);
+            table.Select(Element::tkma, -1);
             break;
         case 3:
             if (opensPool) {
-                table.Select(el::kKoz, -1);
+                table.Select(Element::koz, -1);
                 ScorePool(2);
             }
             RebuildBidList(table, n, n == 8 ? 3 : 2);
@@ -102,8 +102,8 @@ int Game::PrepareScheduledDeal() {
                 ScorePool(3);
                 RebuildBidList(table, n, 2);
             }
-            table.Select(el::kTkma, -1);
-            if (row == kDealsOfMatch) timers.Enable(timer::kBoloj);
+            table.Select(Element::tkma, -1);
+            if (row == kDealsOfMatch) timers.Enable(TimerId::boloj);
             break;
     }
     return n;
@@ -116,7 +116,7 @@ void Game::NextDeal() {
     dealUnderWay_ = true;
     const int n = PrepareScheduledDeal();
     s.dealSize = n;
-    if (n == 9) table.Hide(el::kB);
+    if (n == 9) table.Hide(Element::b);
     ResetDeck();
     ClearTable();
     DealHumanHand(n);
@@ -128,7 +128,7 @@ void Game::NextDeal() {
     // (vacxadoTimer).
     if (!humanDeclares) {
         DealComputerHands(n);
-        if (n != 9) table.Show(el::kTkma);
+        if (n != 9) table.Show(Element::tkma);
         BeginBidding(n);
     }
     timers.Enable(timer::Trick(n, 1));
@@ -146,7 +146,7 @@ void Game::EndOfDeal() {
     for (int order = 1; order <= 4; ++order) {
         if (timers.Enabled(timer::Play(order))) return;
     }
-    timers.Disable(timer::kTavidan);
+    timers.Disable(TimerId::tavidan);
     if (s.ascendCount != 0) {
         ScoreDeal(s.ascendCount);
     } else if (s.descendCount != 0) {
@@ -156,17 +156,17 @@ void Game::EndOfDeal() {
     s.firstTrickArmed = true;
     AdvanceCounters();
     RotateDealer();
-    table.Select(el::kTkma, -1);
-    table.Hide(el::kKkk);
+    table.Select(Element::tkma, -1);
+    table.Hide(Element::kkk);
     if (s.renegePending) {
         if (observer) observer->OnRenege(s.renegeCode);
-        table.SetCaption(el::kStrog, RenegeText(s.renegeCode, s.trump));
+        table.SetCaption(Element::strog, RenegeText(s.renegeCode, s.trump));
         table.view().RaiseWindow();
-        table.Show(el::kStrog);
-        table.BringToFront(el::kStrog);
+        table.Show(Element::strog);
+        table.BringToFront(Element::strog);
         table.Repaint();
         table.view().Pause(kRenegePause);
-        table.Hide(el::kStrog);
+        table.Hide(Element::strog);
         ++s.renegeCount;
         s.renegePending = false;
     }
@@ -174,7 +174,7 @@ void Game::EndOfDeal() {
     if (options.autoDeal) {
         NextDeal();
     } else {
-        table.BringToFront(el::kB);
+        table.BringToFront(Element::b);
     }
 }
 
@@ -208,36 +208,37 @@ void Game::RotateDealer() {
 void Game::bolojTimer() {
     if (!state.matchOver) return;
     ScorePool(4);
-    timers.Disable(timer::kBoloj);
+    timers.Disable(TimerId::boloj);
 }
 
 void Game::bbbClick() {
     // "Tavidan" abandons the match under way; then, as for the first match, the name entry.
-    if (table.Caption(el::kBbb) == "Tavidan") AbandonMatch();
+    if (table.Caption(Element::bbb) == "Tavidan") AbandonMatch();
     table.Repaint();
-    table.SetCaption(el::kBbb, "Tavidan");
-    table.SetCaption(el::kSaxeli, "  saxeli");
-    table.Show(el::kSaxeli);
-    table.Show(el::kBitBtn1);
-    table.SetEnabled(el::kBitBtn1, false);
+    table.SetCaption(Element::bbb, "Tavidan");
+    table.SetCaption(Element::saxeli, "  saxeli");
+    table.Show(Element::saxeli);
+    table.Show(Element::BitBtn1);
+    table.SetEnabled(Element::BitBtn1, false);
 }
 
 void Game::bClick() {
     // The deck pile deals the next deal only while it lies in front of the table cover, that is
     // between deals when the next deal waits for a click.
-    if (!table.Visible(el::kB) || !table.InFront(el::kB, el::kNoclick)) return;
+    if (!table.Visible(Element::b) || !table.InFront(Element::b, Element::noclick)) return;
     NextDeal();
 }
 
 void Game::AbandonMatch() {
-    for (TimerId id = 0; id < timer::kCount; ++id)
+    for (TimerId id : timer::All())
         timers.Disable(id);
     ShowSheetRowLabels(false);
     ClearTrickArea();
     ClearScoreSheet();
     ClearTable();
-    for (Element e : {el::kB, el::kBox1, el::kKoz, el::kTkma, el::kOK, el::kAra, el::kVishi,
-                      el::kNije, el::kStrog, el::kSaxeli, el::kBitBtn1}) {
+    for (Element e :
+         {Element::b, Element::Box1, Element::koz, Element::tkma, Element::OK, Element::ara,
+          Element::vishi, Element::nije, Element::strog, Element::saxeli, Element::BitBtn1}) {
         table.Hide(e);
     }
     state = GameState{};

@@ -105,27 +105,27 @@ void Game::ClearScoreSheet() {
             Erase(table, el::TotalCell(column, pool));
         Erase(table, el::Name(column));
     }
-    table.Hide(el::kCxrili);
-    table.Hide(el::kBox1);
-    table.Hide(el::kReklama);
+    table.Hide(Element::cxrili);
+    table.Hide(Element::Box1);
+    table.Hide(Element::reklama);
 }
 
 void Game::saxeliClick() {
-    if (table.Visible(el::kSaxeli)) saxeliChange("");
+    if (table.Visible(Element::saxeli)) saxeliChange("");
 }
 
 void Game::saxeliChange(std::string_view text) {
-    if (!table.Visible(el::kSaxeli)) return;
+    if (!table.Visible(Element::saxeli)) return;
     humanName_ = FirstCharacters(text, kMaxNameLength);
-    table.SetCaption(el::kSaxeli, humanName_);
-    table.SetEnabled(el::kBitBtn1, NameAccepted(humanName_));
+    table.SetCaption(Element::saxeli, humanName_);
+    table.SetEnabled(Element::BitBtn1, NameAccepted(humanName_));
 }
 
 void Game::BitBtn1Click() {
-    if (!table.Visible(el::kBitBtn1) || !table.Enabled(el::kBitBtn1)) return;
+    if (!table.Visible(Element::BitBtn1) || !table.Enabled(Element::BitBtn1)) return;
     if (!NameAccepted(humanName_)) return;
-    table.Hide(el::kSaxeli);
-    table.Hide(el::kBitBtn1);
+    table.Hide(Element::saxeli);
+    table.Hide(Element::BitBtn1);
     DrawFirstDealer();
     NextDeal();
 }

@@ -35,7 +35,7 @@ int DealPoints(int n, int b) {
 
 void Game::ScoreDeal(int n) {
     GameState& s = state;
-    s.humanTricks = NumberShown(table.Caption(el::kMH));
+    s.humanTricks = NumberShown(table.Caption(Element::m_h));
     for (int seat = 1; seat <= 4; ++seat) {
         const bool human = seat == kHumanSeat;
         const int bid = human ? s.humanBid : s.computerBid[seat];

@@ -71,7 +71,7 @@ void Game::StartTrick(int order) {
             return;
     }
     timers.Enable(timer::Play(order));
-    table.BringToFront(el::kNoclick);
+    table.BringToFront(Element::noclick);
 }
 
 void Game::PlayTimerTick(int order) {
@@ -90,25 +90,25 @@ void Game::PlayTimerTick(int order) {
     ClearTrickArea();
     s.trickDone = true;
     s.trickClosed = true;
-    timers.Enable(timer::kTavidan);
+    timers.Enable(TimerId::tavidan);
     SetHumanHandEnabled(false);
-    table.Show(el::kB);
+    table.Show(Element::b);
 }
 
 void Game::ClearTrickArea() {
     for (int seat = 1; seat <= 4; ++seat)
         table.Hide(el::CardImage(state.playedCard[seat]));
-    table.Hide(el::kKVishi);
-    table.Hide(el::kKNije);
-    table.Hide(el::kUnder);
+    table.Hide(Element::KVishi);
+    table.Hide(Element::KNije);
+    table.Hide(Element::under);
     table.Repaint();
     SetHumanHandEnabled(false);
 }
 
 void Game::SetHumanHandEnabled(bool enabled) {
-    table.Show(el::kKl, !enabled);
-    if (!enabled) table.BringToFront(el::kKl);
-    table.BringToFront(el::kNoclick);
+    table.Show(Element::kl, !enabled);
+    if (!enabled) table.BringToFront(Element::kl);
+    table.BringToFront(Element::noclick);
 }
 
 }  // namespace zavkari

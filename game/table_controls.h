@@ -73,7 +73,7 @@ struct Box {
 };
 
 // An element the rules never address: a control that only the window has.
-inline constexpr Element kWindowOnly = -1;
+inline constexpr Element kWindowOnly = static_cast<Element>(-1);
 
 struct ControlSpec {
     std::string name;
@@ -83,7 +83,7 @@ struct ControlSpec {
     std::string_view picture;  // resource name of its bitmap; empty: none
     Box design;                // in its parent; a zero size is set by the layout or by the text
     std::string_view caption;
-    std::string_view hint;  // shown while the pointer rests on the control
+    std::string_view hint;                // shown while the pointer rests on the control
     std::vector<std::string_view> items;  // the choices of a radio group
     int columns = 1;
     FontSpec font;
@@ -101,7 +101,7 @@ struct ControlSpec {
 // the pictures and labels (the first lies at the back): the control at index i starts at z = i + 1.
 const std::vector<ControlSpec>& TableControls();
 
-// The entry of an element, or nullptr for a number that names no element.
+// The entry of an element.
 const ControlSpec* ControlOf(Element e);
 
 // Whether the control lies among the windowed controls (menu bar, radio groups, buttons, memo,

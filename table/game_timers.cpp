@@ -8,8 +8,8 @@ namespace zavkari {
 
 GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObject* parent)
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        QTimer& t = timers_[static_cast<std::size_t>(id)];
+    for (TimerId id : timer::All()) {
+        QTimer& t = timers_[id];
         t.setInterval(std::max(1, turns_.scaled(kTimerTick)));
         connect(&t, &QTimer::timeout, this, [this, id] { ticked(id); });
     }
@@ -17,7 +17,7 @@ GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObj
 }
 
 void GameTimers::setEnabled(TimerId id, bool enabled) {
-    QTimer& t = timers_[static_cast<std::size_t>(id)];
+    QTimer& t = timers_[id];
     if (enabled) {
         t.start();
     } else {
@@ -27,7 +27,7 @@ void GameTimers::setEnabled(TimerId id, bool enabled) {
 }
 
 bool GameTimers::isRunning(TimerId id) const {
-    return timers_[static_cast<std::size_t>(id)].isActive();
+    return timers_[id].isActive();
 }
 
 void GameTimers::stopAll() {

@@ -38,12 +38,7 @@ Qt::CursorShape CursorOf(Pointer pointer) {
 
 }  // namespace
 
-TableCanvas::TableCanvas(const Game& game, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      byElement_(el::kCount, nullptr),
-      drawnAt_(el::kCount),
-      labels_(el::kCount) {
+TableCanvas::TableCanvas(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     const std::vector<ControlSpec>& controls = TableControls();
@@ -56,8 +51,8 @@ TableCanvas::TableCanvas(const Game& game, QWidget* parent)
     for (const Item& item : items_) {
         const Element e = item.control->element;
         if (e == kWindowOnly) continue;
-        byElement_[static_cast<std::size_t>(e)] = &item;
-        drawnAt_[static_cast<std::size_t>(e)] = extentOf(item);
+        byElement_[e] = &item;
+        drawnAt_[e] = extentOf(item);
     }
 }
 
@@ -83,21 +78,21 @@ QRect TableCanvas::rectOf(const Item& item) const {
         return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     }
     const ElementState& s = game_.table[c.element];
-    if (c.element == el::kFon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
+    if (c.element == Element::fon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     if (c.autoSize) return textRect(c, {s.left, s.top, 0, 0});
     return {s.left, s.top, s.width, s.height};
 }
 
 QRect TableCanvas::elementRect(Element e) const {
-    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    const Item* item = byElement_[e];
     return item != nullptr ? rectOf(*item) : QRect();
 }
 
 void TableCanvas::elementChanged(Element e) {
-    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    const Item* item = byElement_[e];
     if (item == nullptr) return;
-    labels_[static_cast<std::size_t>(e)].valid = false;
-    QRect& drawn = drawnAt_[static_cast<std::size_t>(e)];
+    labels_[e].valid = false;
+    QRect& drawn = drawnAt_[e];
     const QRect now = extentOf(*item);
     update(drawn.united(now));
     drawn = now;
@@ -133,7 +128,7 @@ const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
 }
 
 const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) const {
-    ShownLabel& label = labels_[static_cast<std::size_t>(c.element)];
+    ShownLabel& label = labels_[c.element];
     if (!label.valid) {
         label.font = ControlFont(c.font, game_.table[c.element].fontSize);
         label.text = ShownText(c, game_.table.Caption(c.element));
@@ -190,10 +185,10 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
     const QRect box = rectOf(item);
     if (c.kind == ControlKind::PaintBox) {
         if (!game_.state.sheetActive) return;
-        const ElementState& deck = game_.table[el::kB];
+        const ElementState& deck = game_.table[Element::b];
         painter.save();
         painter.translate(box.topLeft());
-        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.table[el::kTkma].top,
+        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.table[Element::tkma].top,
                                   QSize(deck.width, deck.height), frames_});
         painter.restore();
         return;

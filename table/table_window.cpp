@@ -22,7 +22,8 @@ namespace zavkari {
 namespace {
 
 // The widgets of the table's four choices, in the order of the groups' elements.
-constexpr std::array<Element, 4> kGroupElements = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
+constexpr std::array<Element, 4> kGroupElements = {Element::tkma, Element::koz, Element::vishi,
+                                                   Element::nije};
 
 std::size_t GroupSlot(Element e) {
     return static_cast<std::size_t>(std::find(kGroupElements.begin(), kGroupElements.end(), e) -
@@ -85,7 +86,7 @@ void TableWindow::buildControls() {
         w->setVisible(c.visible);
         w->setObjectName(QString::fromStdString(c.name));
         if (c.element != kWindowOnly) {
-            widgets_[static_cast<std::size_t>(c.element)] = w;
+            widgets_[c.element] = w;
         } else {
             windowOnly_.emplace_back(QString::fromStdString(c.name), w);
         }
@@ -96,10 +97,8 @@ QWidget* TableWindow::control(const QString& name) const {
     for (const auto& [known, widget] : windowOnly_) {
         if (known == name) return widget;
     }
-    for (Element e = 0; e < el::kCount; ++e) {
-        if (widgets_[static_cast<std::size_t>(e)] != nullptr &&
-            ElementName(e) == name.toStdString())
-            return widgets_[static_cast<std::size_t>(e)];
+    for (Element e : el::All()) {
+        if (widgets_[e] != nullptr && ElementName(e) == name.toStdString()) return widgets_[e];
     }
     return nullptr;
 }
@@ -185,11 +184,11 @@ void TableWindow::connectControls() {
     for (Element e : kGroupElements) {
         connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
-                if (e == el::kTkma) game_.tkmaClick(item);
+                if (e == Element::tkma) game_.tkmaClick(item);
                 if (item < 0) return;
-                if (e == el::kKoz) game_.kozClick(item);
-                if (e == el::kVishi) game_.vishiClick(item);
-                if (e == el::kNije) game_.nijeClick(item);
+                if (e == Element::koz) game_.kozClick(item);
+                if (e == Element::vishi) game_.vishiClick(item);
+                if (e == Element::nije) game_.nijeClick(item);
             });
         });
     }
@@ -253,18 +252,17 @@ void TableWindow::hideMenu() {
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
-    if (control == nullptr || control->element == el::kFon || control->element == el::kNoclick ||
-        control->kind == ControlKind::PaintBox) {
+    if (control == nullptr || control->element == Element::fon ||
+        control->element == Element::noclick || control->kind == ControlKind::PaintBox) {
         if (!rightButton) hideMenu();
         return;
     }
     const Element e = control->element;
-    if (e >= el::Face(1, 1) && e < el::Face(1, 1) + kDeckSize) {
-        const CardRecord card = game_.DeckRecordOfImage(e);
+    if (const ElementPlace face = Decode(e); face.family == ElementFamily::Face) {
         // A right click only means something on a wild card.
-        if (rightButton && !IsWildCard(card.suit, card.rank)) return;
+        if (rightButton && !IsWildCard(face.first, face.second)) return;
         turns_.run([this, e, rightButton] { game_.CardClick(e, rightButton); });
-    } else if (e == el::kB && !rightButton) {
+    } else if (e == Element::b && !rightButton) {
         turns_.run([this] { game_.bClick(); });
     }
 }
@@ -292,8 +290,8 @@ void TableWindow::nameEdited(const QString& latin) {
 
 void TableWindow::showNameFromModel() {
     const QString latin =
-        QString::fromUtf8(game_.table.Caption(el::kSaxeli).data(),
-                          static_cast<qsizetype>(game_.table.Caption(el::kSaxeli).size()));
+        QString::fromUtf8(game_.table.Caption(Element::saxeli).data(),
+                          static_cast<qsizetype>(game_.table.Caption(Element::saxeli).size()));
     if (nameBox_->latinText() == latin) return;
     showingName_ = true;
     const int cursor = nameBox_->cursorPosition();
@@ -323,16 +321,16 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 // --- What the table model reports ---
 
 void TableWindow::ElementChanged(Element e) {
-    if (widgets_[static_cast<std::size_t>(e)] == nullptr) {
+    if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
-        if (e == el::kB || e == el::kTkma) canvas_->surfaceChanged();
+        if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
         return;
     }
     showElement(e);
 }
 
 void TableWindow::showElement(Element e) {
-    QWidget* w = widgets_[static_cast<std::size_t>(e)];
+    QWidget* w = widgets_[e];
     const ElementState& s = game_.table[e];
     const ControlSpec& c = *ControlOf(e);
     w->setGeometry(s.left, s.top, s.width, s.height);
@@ -355,7 +353,7 @@ void TableWindow::showElement(Element e) {
         if (!visible) clip->stop();
     }
     w->setVisible(visible);
-    if (e == el::kTkma) canvas_->surfaceChanged();  // the panel ends above the bid list
+    if (e == Element::tkma) canvas_->surfaceChanged();  // the panel ends above the bid list
 }
 
 void TableWindow::GroupChanged(Element e) {

@@ -42,7 +42,7 @@ class TableWindow : public QWidget, public TableView {
     const GameTimers& timers() const { return timers_; }
     TableCanvas* canvas() const { return canvas_; }
     // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
-    QWidget* widgetOf(Element e) const { return widgets_[static_cast<std::size_t>(e)]; }
+    QWidget* widgetOf(Element e) const { return widgets_[e]; }
     // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
     QWidget* control(const QString& name) const;
     // For the options dialog: the settings the game reads, the table it shows, and the dialog's
@@ -99,7 +99,7 @@ class TableWindow : public QWidget, public TableView {
     Game game_;
     GameTimers timers_;
     TableCanvas* canvas_ = nullptr;
-    std::array<QWidget*, el::kCount> widgets_{};
+    PerElement<QWidget*> widgets_{};
     std::vector<std::pair<QString, QWidget*>> windowOnly_;
     std::array<ChoiceGroup*, 4> groups_{};
     GeorgianLineEdit* nameBox_ = nullptr;

@@ -16,7 +16,7 @@ HumanPlayer::Cards HandCards(const GameState& s) {
 }
 
 int HumanTricks(const Game& game) {
-    return NumberShown(game.table.Caption(el::kMH));
+    return NumberShown(game.table.Caption(Element::m_h));
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ bool HumanPlayer::Act(Game& game) {
 
 bool HumanPlayer::Declare(Game& game) {
     const GameState& s = game.state;
-    if (!game.table.Visible(el::kKoz) || s.trumpChosen) return false;
+    if (!game.table.Visible(Element::koz) || s.trumpChosen) return false;
     int trump = Pick(5);
     if (policy_ == HumanPolicy::Greedy) {
         // The suit held most often among the first three cards, or no trump.
@@ -76,8 +76,8 @@ int HumanPlayer::GreedyBid(const Game& game) const {
 
 bool HumanPlayer::Bid(Game& game) {
     const GameState& s = game.state;
-    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
-    const int items = static_cast<int>(game.table.Group(el::kTkma).items.size());
+    if (!game.table.Visible(Element::tkma) || game.table.Visible(Element::m_u)) return false;
+    const int items = static_cast<int>(game.table.Group(Element::tkma).items.size());
     int bid = Pick(items);
     if (policy_ != HumanPolicy::Random && s.dealer == kHumanSeat) {
         if (policy_ == HumanPolicy::Greedy) bid = GreedyBid(game);
@@ -102,15 +102,15 @@ HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
 
 bool HumanPlayer::Play(Game& game) {
     GameState& s = game.state;
-    if (game.table.Visible(el::kVishi)) {
+    if (game.table.Visible(Element::vishi)) {
         game.vishiClick(Pick(4));
         return true;
     }
-    if (game.table.Visible(el::kNije)) {
+    if (game.table.Visible(Element::nije)) {
         game.nijeClick(Pick(4));
         return true;
     }
-    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
+    if (game.table.Visible(Element::kl) || !game.AwaitingHumanCard()) return false;
     const Cards cards = PlayableCards(game);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];

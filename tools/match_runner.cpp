@@ -32,10 +32,10 @@ void MatchDriver::Open(std::string_view name) {
 
 bool MatchDriver::Step() {
     if (human.Act(game)) return true;
-    const TimerId next = table.NextTimer();
-    if (next < 0) return false;
-    table.AdvanceTo(next);
-    game.Tick(next);
+    const std::optional<TimerId> next = table.NextTimer();
+    if (!next) return false;
+    table.AdvanceTo(*next);
+    game.Tick(*next);
     return true;
 }
 

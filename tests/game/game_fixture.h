@@ -39,18 +39,18 @@ class ShowRecorder : public HeadlessTable {
 
     void Watch(const TableModel& table) {
         model_ = &table;
-        for (Element e = 0; e < el::kCount; ++e)
-            visible_[static_cast<std::size_t>(e)] = table.Visible(e);
+        for (Element e : el::All())
+            visible_[e] = table.Visible(e);
     }
     void ElementChanged(Element e) override {
         const bool visible = model_ && model_->Visible(e);
-        if (visible && !visible_[static_cast<std::size_t>(e)]) shown.push_back(e);
-        visible_[static_cast<std::size_t>(e)] = visible;
+        if (visible && !visible_[e]) shown.push_back(e);
+        visible_[e] = visible;
     }
 
   private:
     const TableModel* model_ = nullptr;
-    std::array<bool, el::kCount> visible_{};
+    PerElement<bool> visible_{};
 };
 
 class GameFixture : public ::testing::Test {

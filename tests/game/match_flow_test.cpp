@@ -27,7 +27,7 @@ class ScheduleRecorder final : public MatchObserver {
 
     void OnDealSettled() override {
         const GameState& s = game_.state;
-        const RadioGroup& list = game_.table.Group(el::kTkma);
+        const RadioGroup& list = game_.table.Group(Element::tkma);
         deals.push_back({s.dealSize, s.dealer, game_.CurrentRow(), list.items, list.columns});
         if (list.selected != -1) faults.push_back("bid list keeps a selection");
     }
@@ -35,7 +35,7 @@ class ScheduleRecorder final : public MatchObserver {
         const GameState& s = game_.state;
         // The sequencer has wound down: no trick live, every trick timer off, trick 1 next.
         if (s.trickStage != 0 || s.nextTrickToStart != 1) faults.push_back("sequencer not idle");
-        for (TimerId id = 0; id < timer::kTrickCount; ++id) {
+        for (TimerId id : IdRange<TimerId>(timer::Trick(1, 1), timer::kTrickCount)) {
             if (game_.timers.Enabled(id)) faults.push_back("trick timer left running");
         }
     }
@@ -85,9 +85,9 @@ TEST(MatchFlow, TwentyFourDealsFollowTheSchedule) {
     EXPECT_EQ(game.state.descendCount, 0);
     EXPECT_EQ(game.state.nineIndex, 0);
     game.NextDeal();
-    game.table.BringToFront(el::kB);
+    game.table.BringToFront(Element::b);
     game.bClick();
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
     for (int column = 1; column <= 4; ++column) {
         EXPECT_TRUE(game.table.Visible(el::TotalCell(column, 4)));
         EXPECT_TRUE(game.table.Visible(el::ScoreCell(column, 24)));
@@ -100,7 +100,7 @@ void PlayOneDealWith(MatchDriver& driver, const std::function<void(Game&)>& befo
     const int deal = game.CurrentRow();
     bool armed = false;
     for (int steps = 0; steps < 50'000; ++steps) {
-        if (!armed && game.state.trickStage == 0 && game.timers.Enabled(timer::kTavidan) &&
+        if (!armed && game.state.trickStage == 0 && game.timers.Enabled(TimerId::tavidan) &&
             game.CurrentRow() == deal && game.state.humanHasPlayed) {
             beforeEnd(game);
             armed = true;
@@ -126,7 +126,7 @@ TEST(MatchFlow, RenegeMessageNamesTheSuitOrTheTrumpAndCountsOncePerDeal) {
             game.state.renegeCode = 5;
             game.state.renegeCode = codeIsTrump ? game.state.trump : (game.state.trump % 4) + 1;
         });
-        while (driver.game.timers.Enabled(timer::kTavidan))
+        while (driver.game.timers.Enabled(TimerId::tavidan))
             ASSERT_TRUE(driver.Step());
         Game& game = driver.game;
         const int trump = game.state.trump;
@@ -136,8 +136,8 @@ TEST(MatchFlow, RenegeMessageNamesTheSuitOrTheTrumpAndCountsOncePerDeal) {
             codeIsTrump ? "strogi  koziris damalvisTvis, viSi wageSlebaT "
                         : "strogi  " + std::string(suits[game.state.renegeCode - 1]) +
                               " damalvisTvis, viSi wageSlebaT ";
-        EXPECT_EQ(game.table.Caption(el::kStrog), expected);
-        EXPECT_FALSE(game.table.Visible(el::kStrog));
+        EXPECT_EQ(game.table.Caption(Element::strog), expected);
+        EXPECT_FALSE(game.table.Visible(Element::strog));
         EXPECT_EQ(game.state.renegeCount, 1);
         EXPECT_FALSE(game.state.renegePending);
     }
@@ -151,16 +151,16 @@ TEST(MatchFlow, WithoutAutoDealTheNextDealWaitsForTheDeck) {
     game.options.autoDeal = false;
     driver.Open("gio");
     PlayOneDealWith(driver, [](Game&) {});
-    while (game.timers.Enabled(timer::kTavidan))
+    while (game.timers.Enabled(TimerId::tavidan))
         ASSERT_TRUE(driver.Step());
     // Deal 2 is due but not dealt: no card in any hand is shown, nothing ticks.
     EXPECT_EQ(game.CurrentRow(), 2);
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
-    EXPECT_TRUE(game.table.InFront(el::kB, el::kNoclick));
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
+    EXPECT_TRUE(game.table.InFront(Element::b, Element::noclick));
     game.NextDeal();  // the deck is what deals, not a second call while one is under way
     game.bClick();
     EXPECT_EQ(game.state.dealSize, 2);
-    EXPECT_GE(driver.table.NextTimer(), 0);
+    EXPECT_TRUE(driver.table.NextTimer().has_value());
     const CardId firstCard = game.state.humanHand[1];
     game.bClick();  // a second click while the deal is under way changes nothing
     EXPECT_EQ(game.state.humanHand[1], firstCard);
@@ -180,8 +180,8 @@ TEST(MatchFlow, AbandonedMatchLeavesNothingRunningAndANewMatchPlaysThrough) {
     ASSERT_TRUE(game.table.Visible(el::TotalCell(1, 1)));
 
     game.bbbClick();  // "Tavidan"
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
-    for (TimerId id = 0; id < timer::kCount; ++id)
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
+    for (TimerId id : timer::All())
         EXPECT_FALSE(game.timers.Enabled(id));
     for (int column = 1; column <= 4; ++column) {
         EXPECT_FALSE(game.table.Visible(el::Name(column)));
@@ -193,7 +193,7 @@ TEST(MatchFlow, AbandonedMatchLeavesNothingRunningAndANewMatchPlaysThrough) {
     }
     EXPECT_EQ(game.state.ascendCount, 1);
     EXPECT_FALSE(game.state.sheetActive);
-    EXPECT_TRUE(game.table.Visible(el::kSaxeli));
+    EXPECT_TRUE(game.table.Visible(Element::saxeli));
 
     game.saxeliClick();
     game.saxeliChange("nino");

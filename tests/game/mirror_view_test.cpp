@@ -25,21 +25,19 @@ class MirrorTable final : public HeadlessTable {
   public:
     void Watch(const TableModel& table) {
         model_ = &table;
-        for (Element e = 0; e < el::kCount; ++e)
+        for (Element e : el::All())
             ElementChanged(e);
         for (Element g : kGroups)
             GroupChanged(g);
     }
-    void ElementChanged(Element e) override {
-        elements_[static_cast<std::size_t>(e)] = {model_->Visible(e), (*model_)[e]};
-    }
+    void ElementChanged(Element e) override { elements_[e] = {model_->Visible(e), (*model_)[e]}; }
     void GroupChanged(Element e) override { groups_[GroupSlot(e)] = model_->Group(e); }
     void RaiseWindow() override { ++raises; }
 
     // The first element or group whose copy differs from the model, or an empty text.
     std::string Difference() const {
-        for (Element e = 0; e < el::kCount; ++e) {
-            const MirroredElement& m = elements_[static_cast<std::size_t>(e)];
+        for (Element e : el::All()) {
+            const MirroredElement& m = elements_[e];
             const ElementState& s = (*model_)[e];
             const bool same = m.visible == model_->Visible(e) && m.state.enabled == s.enabled &&
                               std::string_view(m.state.caption) == std::string_view(s.caption) &&
@@ -61,14 +59,15 @@ class MirrorTable final : public HeadlessTable {
     int raises = 0;
 
   private:
-    static constexpr std::array<Element, 4> kGroups = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
+    static constexpr std::array<Element, 4> kGroups = {Element::tkma, Element::koz, Element::vishi,
+                                                       Element::nije};
     static std::size_t GroupSlot(Element e) {
         return static_cast<std::size_t>(std::find(kGroups.begin(), kGroups.end(), e) -
                                         kGroups.begin());
     }
 
     const TableModel* model_ = nullptr;
-    std::array<MirroredElement, el::kCount> elements_{};
+    PerElement<MirroredElement> elements_{};
     std::array<RadioGroup, 4> groups_{};
 };
 
@@ -102,10 +101,10 @@ class DealLayoutChecker final : public MatchObserver {
             const CardId card = game_.state.humanHand[slot];
             const Element face = el::Face(card.suit, card.rank);
             if (!t.Visible(face)) Fault("human card hidden " + ElementName(face));
-            if (!t.Visible(el::kKl) || !t.InFront(el::kKl, face))
+            if (!t.Visible(Element::kl) || !t.InFront(Element::kl, face))
                 Fault("the dealt hand is not covered");
             if (t[face].left != 60 + slot * xstep ||
-                t[face].top != t.height - t[el::kTkma].height - 16)
+                t[face].top != t.height - t[Element::tkma].height - 16)
                 Fault("human card placed wrong " + ElementName(face));
         }
     }
@@ -122,29 +121,30 @@ std::string TrickClearedFault(const Game& game) {
     const TableModel& t = game.table;
     for (int seat = 1; seat <= 4; ++seat) {
         const Element face = el::CardImage(game.state.playedCard[seat]);
-        if (face != el::kNo && t.Visible(face)) return "played card left on the table";
+        if (face != Element::no && t.Visible(face)) return "played card left on the table";
     }
-    for (Element e : {el::kKVishi, el::kKNije, el::kUnder})
+    for (Element e : {Element::KVishi, Element::KNije, Element::under})
         if (t.Visible(e)) return "declaration label left: " + ElementName(e);
-    if (!t.Visible(el::kB)) return "the deck is not shown after the trick";
-    if (!t.Visible(el::kKl)) return "the hand is not covered after the trick";
-    if (!t.InFront(el::kNoclick, el::kB)) return "the deck lies in front of the table cover";
+    if (!t.Visible(Element::b)) return "the deck is not shown after the trick";
+    if (!t.Visible(Element::kl)) return "the hand is not covered after the trick";
+    if (!t.InFront(Element::noclick, Element::b))
+        return "the deck lies in front of the table cover";
     return {};
 }
 
 // What the end of a deal leaves while the next deal waits for a click on the deck.
 std::string DealEndedFault(const Game& game) {
     const TableModel& t = game.table;
-    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
+    for (Element e : el::Faces())
         if (t.Visible(e)) return "a face left showing: " + ElementName(e);
-    for (Element e = el::Back(1, 1); e < el::Back(1, 1) + 3 * kMaxHand; ++e)
+    for (Element e : el::Backs())
         if (t.Visible(e)) return "a back left showing: " + ElementName(e);
     for (int seat = 1; seat <= 4; ++seat) {
         if (t.Visible(el::BidLabel(seat)) || t.Visible(el::TrickLabel(seat)))
             return "a bid or trick label left showing";
     }
-    if (t.Visible(el::kKkk)) return "the trump name left showing";
-    if (!t.InFront(el::kB, el::kNoclick)) return "the deck cannot be clicked";
+    if (t.Visible(Element::kkk)) return "the trump name left showing";
+    if (!t.InFront(Element::b, Element::noclick)) return "the deck cannot be clicked";
     return {};
 }
 
@@ -182,24 +182,26 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
 
     int tricks = 0;
     int dealEnds = 0;
-    auto finished = [&game] { return game.state.matchOver && !game.timers.Enabled(timer::kBoloj); };
+    auto finished = [&game] {
+        return game.state.matchOver && !game.timers.Enabled(TimerId::boloj);
+    };
     for (int step = 0; step < 200'000 && !finished(); ++step) {
         if (!human.Act(game)) {
-            const TimerId next = view.NextTimer();
-            if (next < 0) {
+            const std::optional<TimerId> next = view.NextTimer();
+            if (!next) {
                 ASSERT_FALSE(game.options.autoDeal) << "the match stalled";
                 game.bClick();  // the deck deals the next deal
             } else {
-                view.AdvanceTo(next);
-                const bool playTimer = next >= timer::Play(1) && next <= timer::Play(4);
-                const bool endOfDeal = next == timer::kTavidan;
+                view.AdvanceTo(*next);
+                const bool playTimer = Decode(*next).family == TimerFamily::Play;
+                const bool endOfDeal = next == TimerId::tavidan;
                 const bool closed = game.state.trickClosed;
-                game.Tick(next);
+                game.Tick(*next);
                 if (playTimer && !closed && game.state.trickClosed) {
                     ++tricks;
                     ASSERT_EQ(TrickClearedFault(game), "") << "trick " << tricks;
                 }
-                if (endOfDeal && !game.timers.Enabled(timer::kTavidan) && !game.options.autoDeal &&
+                if (endOfDeal && !game.timers.Enabled(TimerId::tavidan) && !game.options.autoDeal &&
                     !game.state.matchOver) {
                     ++dealEnds;
                     ASSERT_EQ(DealEndedFault(game), "") << "deal " << dealEnds;

@@ -30,10 +30,10 @@ struct SequencerTest : ::testing::Test {
     void UntilHumansTurn() {
         for (int steps = 0; steps < 10'000 && !driver.game.AwaitingHumanCard(); ++steps) {
             if (driver.human.Act(driver.game)) continue;  // a bid or a declaration
-            const TimerId next = driver.table.NextTimer();
-            ASSERT_GE(next, 0);
-            driver.table.AdvanceTo(next);
-            driver.game.Tick(next);
+            const std::optional<TimerId> next = driver.table.NextTimer();
+            ASSERT_TRUE(next.has_value());
+            driver.table.AdvanceTo(*next);
+            driver.game.Tick(*next);
         }
         ASSERT_TRUE(driver.game.AwaitingHumanCard());
     }
@@ -54,7 +54,7 @@ TEST_F(SequencerTest, ComputersBeforeTheHumanPlayInsideTheStartOfTheTrick) {
             before.push_back(seat);
         EXPECT_EQ(log.seats, before) << "order " << order;
         EXPECT_TRUE(game.timers.Enabled(timer::Play(order)));
-        EXPECT_FALSE(game.table.Visible(el::kKl));
+        EXPECT_FALSE(game.table.Visible(Element::kl));
         if (order == 4) {
             // The human plays last and answers as in an undeclared trick.
             EXPECT_FALSE(game.state.viSiDeclared);
@@ -67,7 +67,7 @@ TEST_F(SequencerTest, ComputersBeforeTheHumanPlayInsideTheStartOfTheTrick) {
         }
         ASSERT_TRUE(game.state.humanHasPlayed);
         EXPECT_FALSE(game.AwaitingHumanCard());
-        EXPECT_TRUE(game.table.Visible(el::kKl));
+        EXPECT_TRUE(game.table.Visible(Element::kl));
 
         // A further click on any card still in the hand is ignored until the next trick starts.
         for (int slot = 1; slot <= game.state.dealSize; ++slot) {

@@ -13,7 +13,7 @@ namespace {
 TEST(ChoiceGroup, AClickAnywhereInARowAsksForItsItem) {
     QWidget table;
     table.resize(400, 300);
-    ChoiceGroup bids(*ControlOf(el::kTkma), &table);
+    ChoiceGroup bids(*ControlOf(Element::tkma), &table);
     bids.setGeometry(10, 10, 217, 121);
     bids.show(RadioGroup{{"pasi", "1"}, 2, 0});
     table.show();

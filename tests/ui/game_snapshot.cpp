@@ -7,14 +7,14 @@ namespace zavkari::testing {
 std::string Snapshot(const Game& game) {
     std::ostringstream out;
     const TableModel& t = game.table;
-    for (Element e = 0; e < el::kCount; ++e) {
+    for (Element e : el::All()) {
         const ElementState& s = t[e];
-        out << e << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"' << s.left << ','
-            << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
+        out << ElementName(e) << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"'
+            << s.left << ',' << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
     }
-    for (Element group : {el::kTkma, el::kKoz, el::kVishi, el::kNije})
+    for (Element group : {Element::tkma, Element::koz, Element::vishi, Element::nije})
         out << '|' << t.Group(group).selected << '/' << t.Group(group).items.size();
-    for (TimerId id = 0; id < timer::kCount; ++id)
+    for (TimerId id : timer::All())
         out << (game.timers.Enabled(id) ? 'T' : '.');
     const GameState& s = game.state;
     out << "|hand";

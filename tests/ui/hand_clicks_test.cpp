@@ -29,13 +29,13 @@ class HandClicksTest : public ::testing::Test {
             const CardId c = game().state.humanHand[slot];
             if (!c.empty() && IsWildCard(c.suit, c.rank)) return el::Face(c.suit, c.rank);
         }
-        return el::kNo;
+        return Element::no;
     }
 
     bool humanToPlay() const {
         return !window.turns().busy() && game().AwaitingHumanCard() &&
-               !game().table.Visible(el::kKl) && !game().table.Visible(el::kVishi) &&
-               !game().table.Visible(el::kNije);
+               !game().table.Visible(Element::kl) && !game().table.Visible(Element::vishi) &&
+               !game().table.Visible(Element::nije);
     }
 
     // Plays a plain card the rules allow, keeping the wild cards; false when only a wild is left.
@@ -66,14 +66,14 @@ TEST_F(HandClicksTest, ClickOnTheCoveredHandDoesNothing) {
         [&] {
             const CardId c = game().state.humanHand[1];
             return !c.empty() && game().table.Visible(el::CardImage(c)) &&
-                   game().table.Visible(el::kKl) && !window.turns().busy();
+                   game().table.Visible(Element::kl) && !window.turns().busy();
         },
         20'000));
     const Element face = el::CardImage(game().state.humanHand[1]);
     const QPoint centre = player.centreOf(face);
     const ControlSpec* hit = window.canvas()->controlAt(centre);
     ASSERT_NE(hit, nullptr);
-    EXPECT_EQ(hit->element, el::kKl);
+    EXPECT_EQ(hit->element, Element::kl);
     const std::string before = Snapshot(game());
     player.clickTable(centre);
     player.clickTable(centre, Qt::RightButton);
@@ -88,8 +88,8 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
     bool followedLow = false;
     auto lead = [&](Element wild, bool high) {
         SCOPED_TRACE(high ? "led with the left button" : "led with the right button");
-        const Element asked = high ? el::kVishi : el::kNije;
-        const Element other = high ? el::kNije : el::kVishi;
+        const Element asked = high ? Element::vishi : Element::nije;
+        const Element other = high ? Element::nije : Element::vishi;
         if (high) {
             player.clickTable(player.centreOf(wild));
         } else {
@@ -103,8 +103,8 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
         ASSERT_EQ(group.buttons().size(), 4u);
         player.clickWidget(group.buttons()[1]);  // "guli" / "gulma"
         EXPECT_TRUE(game().state.humanHasPlayed);
-        EXPECT_FALSE(window.widgetOf(el::kVishi)->isVisible());
-        EXPECT_FALSE(window.widgetOf(el::kNije)->isVisible());
+        EXPECT_FALSE(window.widgetOf(Element::vishi)->isVisible());
+        EXPECT_FALSE(window.widgetOf(Element::nije)->isVisible());
         EXPECT_EQ(game().state.ledSuit, 2);
         EXPECT_TRUE(high ? game().state.viSiDeclared : game().state.waiRosDeclared);
     };
@@ -120,8 +120,8 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
                 if (played) return;
                 played = game().state.humanHasPlayed;
                 strength = game().state.playedStrength[kHumanSeat];
-                groupShown = window.widgetOf(el::kVishi)->isVisible() ||
-                             window.widgetOf(el::kNije)->isVisible();
+                groupShown = window.widgetOf(Element::vishi)->isVisible() ||
+                             window.widgetOf(Element::nije)->isVisible();
             });
         rightClickThroughTheWindow(wild);
         QObject::disconnect(seen);
@@ -134,11 +134,11 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
     clock.start();
     while (!(ledHigh && ledLow && followedLow) && clock.elapsed() < 150'000) {
         if (player.matchFinished()) player.openMatch(QStringLiteral("gio"));
-        const Element wild = humanToPlay() ? heldWildCard() : el::kNo;
-        if (wild != el::kNo && game().HumanLeads() && !(ledHigh && ledLow)) {
+        const Element wild = humanToPlay() ? heldWildCard() : Element::no;
+        if (wild != Element::no && game().HumanLeads() && !(ledHigh && ledLow)) {
             lead(wild, !ledHigh);
             (ledHigh ? ledLow : ledHigh) = true;
-        } else if (wild != el::kNo && !game().HumanLeads() && !followedLow) {
+        } else if (wild != Element::no && !game().HumanLeads() && !followedLow) {
             follow(wild);
             followedLow = true;
         } else if (!(humanToPlay() && playPlainCard()) && !window.turns().busy()) {

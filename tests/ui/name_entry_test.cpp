@@ -17,13 +17,13 @@ class NameEntryTest : public ::testing::Test {
         window.startUp({1280, 1024, 1024});
         window.show();
         player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-        player.clickWidget(window.widgetOf(el::kBbb));
+        player.clickWidget(window.widgetOf(Element::bbb));
     }
 
     GeorgianLineEdit& box() const {
-        return *static_cast<GeorgianLineEdit*>(window.widgetOf(el::kSaxeli));
+        return *static_cast<GeorgianLineEdit*>(window.widgetOf(Element::saxeli));
     }
-    QWidget& ok() const { return *window.widgetOf(el::kBitBtn1); }
+    QWidget& ok() const { return *window.widgetOf(Element::BitBtn1); }
 
     // A click into the box, then the text typed, letter by letter (also letters outside ASCII,
     // as a Georgian keyboard layout gives them).
@@ -66,7 +66,7 @@ TEST_F(NameEntryTest, ClickEmptiesTheBoxAndBlankNamesAreRefused) {
 TEST_F(NameEntryTest, NameIsCutToSevenLetters) {
     type(QStringLiteral("abcdefghij"));
     EXPECT_EQ(box().latinText(), QStringLiteral("abcdefg"));
-    EXPECT_EQ(window.game().table.Caption(el::kSaxeli), "abcdefg");
+    EXPECT_EQ(window.game().table.Caption(Element::saxeli), "abcdefg");
     QTest::keyClick(&box(), Qt::Key_Return);
     EXPECT_FALSE(box().isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().state.sheetActive; }, 10'000));

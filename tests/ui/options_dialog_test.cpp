@@ -88,14 +88,14 @@ TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
 TEST_F(OptionsDialogTest, ChecksAndBackgroundActAtOnceWithoutOk) {
     dialog.showOptions();
     find<QCheckBox>("fon")->click();
-    EXPECT_FALSE(window.game().table.Visible(el::kFon));
+    EXPECT_FALSE(window.game().table.Visible(Element::fon));
     find<QCheckBox>("CheckBox1")->click();
     EXPECT_FALSE(window.canvas()->framesShown());
     find<QCheckBox>("darigeba")->click();
     EXPECT_FALSE(window.game().options.autoDeal);
     EXPECT_TRUE(dialog.isVisible());
     find<QCheckBox>("fon")->click();
-    EXPECT_TRUE(window.game().table.Visible(el::kFon));
+    EXPECT_TRUE(window.game().table.Visible(Element::fon));
 }
 
 TEST_F(OptionsDialogTest, PenaltySizeIsOpenOnlyUntilTheFirstDealIsOver) {
@@ -114,7 +114,7 @@ TEST_F(OptionsDialogTest, OkWithoutAChoiceOnlyHidesTheDialog) {
     dialog.showOptions();
     click("ok");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+    EXPECT_FALSE(window.game().table.Visible(Element::magida));
     EXPECT_EQ(window.canvas()->grab().toImage(), before);
 }
 
@@ -122,13 +122,13 @@ TEST_F(OptionsDialogTest, TheTableChoicesShowAndHideTheTableTop) {
     dialog.showOptions();
     click("m2");
     click("ok");
-    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
-    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
+    EXPECT_TRUE(window.game().table.Visible(Element::magida));
+    EXPECT_TRUE(window.game().table.InFront(Element::magida, Element::fon));
     dialog.showOptions();
     click("m1");
     EXPECT_EQ(dialog.chosenTable(), 1);
     click("ok");
-    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+    EXPECT_FALSE(window.game().table.Visible(Element::magida));
 }
 
 TEST_F(OptionsDialogTest, OwnTablePictureShowsAboveTheBackgroundWithoutOtherChoices) {
@@ -139,9 +139,9 @@ TEST_F(OptionsDialogTest, OwnTablePictureShowsAboveTheBackgroundWithoutOtherChoi
     EXPECT_FALSE(find("button2")->isVisible());
     click("ok");
     const TableModel& table = window.game().table;
-    EXPECT_TRUE(table.Visible(el::kMagida));
-    EXPECT_TRUE(table.InFront(el::kMagida, el::kFon));
-    EXPECT_EQ(tableColourAt(centreOf(el::kMagida)), kMagenta);
+    EXPECT_TRUE(table.Visible(Element::magida));
+    EXPECT_TRUE(table.InFront(Element::magida, Element::fon));
+    EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
 TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
@@ -152,8 +152,8 @@ TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
     click("m2");
     player.openMatch(QStringLiteral("gio"));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
-    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
+    EXPECT_TRUE(window.game().table.Visible(Element::magida));
+    EXPECT_TRUE(window.game().table.InFront(Element::magida, Element::fon));
     // The first back dealt to computer 1 shows the player's picture.
     const Element back = el::Back(1, 1);
     ASSERT_TRUE(player.playUntil([&] { return window.game().table.Visible(back); }, 10'000));

@@ -38,26 +38,26 @@ class Watch {
 
 void ClickEverything(TableWindow& window, TableClicker& player) {
     const Game& game = window.game();
-    player.clickTable(player.centreOf(el::kB));
+    player.clickTable(player.centreOf(Element::b));
     for (int slot = 1; slot <= game.state.dealSize; ++slot) {
         const CardId c = game.state.humanHand[slot];
         if (c.empty()) continue;
         player.clickTable(player.centreOf(el::CardImage(c)));
         player.clickTable(player.centreOf(el::CardImage(c)), Qt::RightButton);
     }
-    for (Element group : {el::kTkma, el::kKoz, el::kVishi, el::kNije}) {
+    for (Element group : {Element::tkma, Element::koz, Element::vishi, Element::nije}) {
         for (QRadioButton* b : static_cast<ChoiceGroup*>(window.widgetOf(group))->buttons())
             player.clickWidget(b);
     }
-    player.clickWidget(window.widgetOf(el::kOK));
-    player.clickWidget(window.widgetOf(el::kSaxeli));
-    player.clickWidget(window.widgetOf(el::kBitBtn1));
+    player.clickWidget(window.widgetOf(Element::OK));
+    player.clickWidget(window.widgetOf(Element::saxeli));
+    player.clickWidget(window.widgetOf(Element::BitBtn1));
 }
 
 void ExpectNothingRunning(const TableWindow& window) {
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        EXPECT_FALSE(window.game().timers.Enabled(id)) << "timer " << id;
-        EXPECT_FALSE(window.timers().isRunning(id)) << "timer " << id;
+    for (TimerId id : timer::All()) {
+        EXPECT_FALSE(window.game().timers.Enabled(id)) << TimerName(id);
+        EXPECT_FALSE(window.timers().isRunning(id)) << TimerName(id);
     }
 }
 
@@ -72,20 +72,20 @@ void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
         for (int pool = 1; pool <= 4; ++pool)
             EXPECT_FALSE(t.Visible(el::TotalCell(column, pool)));
     }
-    EXPECT_FALSE(t.Visible(el::kCxrili));
+    EXPECT_FALSE(t.Visible(Element::cxrili));
     EXPECT_FALSE(window.game().state.sheetActive);
-    auto* box = static_cast<GeorgianLineEdit*>(window.widgetOf(el::kSaxeli));
+    auto* box = static_cast<GeorgianLineEdit*>(window.widgetOf(Element::saxeli));
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->latinText(), QStringLiteral("  saxeli"));
-    EXPECT_TRUE(window.widgetOf(el::kBitBtn1)->isVisible());
-    EXPECT_FALSE(window.widgetOf(el::kBitBtn1)->isEnabled());
+    EXPECT_TRUE(window.widgetOf(Element::BitBtn1)->isVisible());
+    EXPECT_FALSE(window.widgetOf(Element::BitBtn1)->isEnabled());
 }
 
 void ClickTavidan(TableWindow& window, TableClicker& player) {
     player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    ASSERT_EQ(toLatin(window.widgetOf(el::kBbb)->property("text").toString()),
+    ASSERT_EQ(toLatin(window.widgetOf(Element::bbb)->property("text").toString()),
               QStringLiteral("Tavidan"));
-    player.clickWidget(window.widgetOf(el::kBbb));
+    player.clickWidget(window.widgetOf(Element::bbb));
 }
 
 TEST(PausesAndRequests, ClicksAndTicksDuringAPauseReachNothing) {
@@ -101,7 +101,7 @@ TEST(PausesAndRequests, ClicksAndTicksDuringAPauseReachNothing) {
         if (!window.turns().pausing()) return;
         // In a trick some timer is enabled, and its ticks are due during the wait below.
         bool timing = false;
-        for (TimerId id = 0; id < timer::kCount; ++id)
+        for (TimerId id : timer::All())
             timing = timing || game.timers.Enabled(id);
         const bool inTrick = game.CurrentTrick() >= 1 && timing;
         if (inTrick ? checkedInTrick >= 3 : checkedInDeal >= 3) return;
@@ -127,13 +127,13 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
     ASSERT_TRUE(player.playUntil(
         [&] {
             return game.state.ascendCount >= 3 && game.AwaitingHumanCard() &&
-                   !game.table.Visible(el::kKl) && !window.turns().busy();
+                   !game.table.Visible(Element::kl) && !window.turns().busy();
         },
         30'000));
     ClickTavidan(window, player);
     ExpectNothingRunning(window);
     ExpectCleanSheetAndNameEntry(window);
-    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
+    for (Element e : el::Faces())
         EXPECT_FALSE(game.table.Visible(e)) << ElementName(e);
     const std::string after = Snapshot(game);
     QTest::qWait(10 * window.turns().scaled(kTimerTick));
@@ -154,7 +154,7 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
         if (clicked || !window.turns().pausing()) return;
         clicked = true;
         ClickTavidan(window, player);
-        deferred = !window.game().table.Visible(el::kSaxeli) && window.turns().busy();
+        deferred = !window.game().table.Visible(Element::saxeli) && window.turns().busy();
         clock.start();
     });
     player.openMatch(QStringLiteral("gio"));

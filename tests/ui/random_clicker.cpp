@@ -11,7 +11,7 @@ void RandomClicker::click() {
     if (target == window_.control(QStringLiteral("SpeedButton4")) ||
         target == window_.control(QStringLiteral("Button2")))
         return;
-    if (target == window_.widgetOf(el::kBbb) && below(300) != 0) return;
+    if (target == window_.widgetOf(Element::bbb) && below(300) != 0) return;
     const Qt::MouseButton button = below(3) == 0 ? Qt::RightButton : Qt::LeftButton;
     QTest::mouseClick(target, button, {}, target->mapFrom(&window_, at));
 }
@@ -37,19 +37,19 @@ QPoint RandomClicker::pickPoint() {
             break;
         }
         case 1: {  // an item of a choice group, shown or not
-            const Element groups[] = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
+            const Element groups[] = {Element::tkma, Element::koz, Element::vishi, Element::nije};
             auto* group = static_cast<ChoiceGroup*>(window_.widgetOf(groups[below(4)]));
             if (group->isVisible() && !group->buttons().empty()) {
                 QWidget* b = group->buttons()[static_cast<std::size_t>(
                     below(static_cast<int>(group->buttons().size())))];
                 return windowRect(b).center();
             }
-            return windowRect(window_.widgetOf(el::kOK)).center();
+            return windowRect(window_.widgetOf(Element::OK)).center();
         }
         case 2:
-            return inside(window_.canvas()->elementRect(el::kB));
+            return inside(window_.canvas()->elementRect(Element::b));
         case 3:
-            return inside(window_.canvas()->elementRect(el::kCxrili));
+            return inside(window_.canvas()->elementRect(Element::cxrili));
         case 4: {  // the menu bar and the drop-down menu
             const char* const names[] = {"SpeedButton1", "Options", "Rule", "Ab", "Qmenu"};
             QWidget* w = window_.control(QString::fromLatin1(names[below(5)]));

@@ -30,16 +30,16 @@ QPoint TableClicker::centreOf(Element e) const {
 
 void TableClicker::openMatch(const QString& name) {
     clickWidget(window_.control(QStringLiteral("SpeedButton1")));
-    clickWidget(window_.widgetOf(el::kBbb));
-    auto* box = static_cast<QLineEdit*>(window_.widgetOf(el::kSaxeli));
+    clickWidget(window_.widgetOf(Element::bbb));
+    auto* box = static_cast<QLineEdit*>(window_.widgetOf(Element::saxeli));
     clickWidget(box);
     QTest::keyClicks(box, name);
-    clickWidget(window_.widgetOf(el::kBitBtn1));
+    clickWidget(window_.widgetOf(Element::BitBtn1));
 }
 
 bool TableClicker::matchFinished() const {
     const Game& game = window_.game();
-    return game.state.matchOver && !game.timers.Enabled(timer::kBoloj);
+    return game.state.matchOver && !game.timers.Enabled(TimerId::boloj);
 }
 
 std::string TableClicker::describe() const {
@@ -47,46 +47,47 @@ std::string TableClicker::describe() const {
     const GameState& s = game.state;
     std::string text = "deal of " + std::to_string(s.dealSize) + " cards, dealer " +
                        std::to_string(s.dealer) + ", trick stage " + std::to_string(s.trickStage);
-    for (Element e : {el::kKoz, el::kTkma, el::kOK, el::kAra, el::kMU, el::kKl, el::kVishi,
-                      el::kNije, el::kB, el::kSaxeli}) {
+    for (Element e : {Element::koz, Element::tkma, Element::OK, Element::ara, Element::m_u,
+                      Element::kl, Element::vishi, Element::nije, Element::b, Element::saxeli}) {
         if (game.table.Visible(e)) text += ", " + ElementName(e) + " shown";
     }
     if (game.AwaitingHumanCard()) text += ", awaiting the human's card";
-    const RadioGroup& bids = game.table.Group(el::kTkma);
+    const RadioGroup& bids = game.table.Group(Element::tkma);
     text += ", bid list of " + std::to_string(bids.items.size()) + " with " +
             std::to_string(bids.selected) + " chosen, forbidden " + std::to_string(s.forbiddenBid);
-    const QWidget* list = window_.widgetOf(el::kTkma);
+    const QWidget* list = window_.widgetOf(Element::tkma);
     if (!list->isVisible() || !list->isEnabled()) text += ", bid list widget not usable";
     if (window_.turns().busy()) text += ", busy";
-    for (TimerId id = 0; id < timer::kCount; ++id) {
+    for (TimerId id : timer::All()) {
         if (game.timers.Enabled(id)) text += ", timer " + TimerName(id);
     }
     return text;
 }
 
 bool TableClicker::declare() {
-    if (!window_.game().table.Visible(el::kKoz) || window_.game().state.trumpChosen) return false;
-    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kKoz));
+    if (!window_.game().table.Visible(Element::koz) || window_.game().state.trumpChosen)
+        return false;
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(Element::koz));
     clickWidget(group.buttons()[static_cast<std::size_t>(pick(5))]);
     return true;
 }
 
 bool TableClicker::bid() {
     const Game& game = window_.game();
-    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
-    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kTkma));
+    if (!game.table.Visible(Element::tkma) || game.table.Visible(Element::m_u)) return false;
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(Element::tkma));
     const int items = static_cast<int>(group.buttons().size());
     // After a refusal ("ar SeiZleba!!! ") the next item up is allowed.
-    const int choice = game.table.Visible(el::kAra)
-                           ? (game.table.Group(el::kTkma).selected + 1) % items
+    const int choice = game.table.Visible(Element::ara)
+                           ? (game.table.Group(Element::tkma).selected + 1) % items
                            : pick(items);
     clickWidget(group.buttons()[static_cast<std::size_t>(choice)]);
-    clickWidget(window_.widgetOf(el::kOK));
+    clickWidget(window_.widgetOf(Element::OK));
     return true;
 }
 
 bool TableClicker::nameSuit() {
-    for (Element e : {el::kVishi, el::kNije}) {
+    for (Element e : {Element::vishi, Element::nije}) {
         if (!window_.game().table.Visible(e)) continue;
         auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(e));
         clickWidget(group.buttons()[static_cast<std::size_t>(pick(4))]);
@@ -97,7 +98,7 @@ bool TableClicker::nameSuit() {
 
 bool TableClicker::playCard() {
     const Game& game = window_.game();
-    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
+    if (game.table.Visible(Element::kl) || !game.AwaitingHumanCard()) return false;
     std::vector<CardId> legal;
     for (int slot = 1; slot <= game.state.dealSize; ++slot) {
         const CardId c = game.state.humanHand[slot];

@@ -35,14 +35,14 @@ bool Shoot(const QDir& folder, int width, int height) {
     bool ok = true;
 
     player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    player.clickWidget(window.widgetOf(el::kBbb));
+    player.clickWidget(window.widgetOf(Element::bbb));
     ok &= Save(window, folder, size + QStringLiteral("1-name"));
     player.openMatch(QStringLiteral("gio"));
 
     // The human's turn to bid in a deal of a few cards.
     player.playUntil(
         [&] {
-            return table.Visible(el::kTkma) && !table.Visible(el::kMU) &&
+            return table.Visible(Element::tkma) && !table.Visible(Element::m_u) &&
                    window.game().state.dealSize >= 4 && !window.turns().busy();
         },
         60'000);
@@ -51,7 +51,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     // A computer has led a wild card with a declaration and waits for the human's card.
     player.playUntil(
         [&] {
-            return (table.Visible(el::kKVishi) || table.Visible(el::kKNije)) &&
+            return (table.Visible(Element::KVishi) || table.Visible(Element::KNije)) &&
                    window.game().AwaitingHumanCard() && !window.turns().busy();
         },
         120'000);

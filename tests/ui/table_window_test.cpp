@@ -48,13 +48,13 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     EXPECT_FALSE(window.game().state.matchOver);
     EXPECT_FALSE(window.game().table.Visible(el::ScoreCell(1, el::kRows)));
     RandomClicker storm{window, 31};
-    auto* nameBox = window.widgetOf(el::kSaxeli);
+    auto* nameBox = window.widgetOf(Element::saxeli);
     // After a stray "Tavidan" the name entry waits: the player gives his name again.
     auto enterNameIfAsked = [&] {
         if (!nameBox->isVisible()) return;
         player.clickWidget(nameBox);
         QTest::keyClicks(nameBox, QStringLiteral("nino"));
-        player.clickWidget(window.widgetOf(el::kBitBtn1));
+        player.clickWidget(window.widgetOf(Element::BitBtn1));
     };
     for (int i = 0; i < 2000; ++i) {
         storm.click();

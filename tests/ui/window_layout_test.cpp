@@ -27,8 +27,9 @@ class WindowLayoutTest : public ::testing::TestWithParam<TableSize> {
 
 TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
     const TableModel& t = window.game().table;
-    for (Element e : {el::kTkma, el::kOK, el::kKoz, el::kVishi, el::kNije, el::kBox1, el::kKkk,
-                      el::kSaxeli, el::kBitBtn1, el::kReklama}) {
+    for (Element e :
+         {Element::tkma, Element::OK, Element::koz, Element::vishi, Element::nije, Element::Box1,
+          Element::kkk, Element::saxeli, Element::BitBtn1, Element::reklama}) {
         SCOPED_TRACE(ElementName(e));
         ASSERT_NE(window.widgetOf(e), nullptr);
         EXPECT_EQ(window.widgetOf(e)->geometry(), ModelRect(t, e));
@@ -39,9 +40,9 @@ TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
 TEST_P(WindowLayoutTest, TableDrawsEveryPictureAndLabelAtTheModelsPlace) {
     const TableModel& t = window.game().table;
     int checked = 0;
-    for (Element e = 0; e < el::kCount; ++e) {
+    for (Element e : el::All()) {
         const ControlSpec* c = ControlOf(e);
-        if (c == nullptr || !TableCanvas::draws(*c) || e == el::kFon) continue;
+        if (c == nullptr || !TableCanvas::draws(*c) || e == Element::fon) continue;
         SCOPED_TRACE(ElementName(e));
         const QRect drawn = window.canvas()->elementRect(e);
         // A label that sizes itself to its text starts where the model puts it.
@@ -86,11 +87,11 @@ INSTANTIATE_TEST_SUITE_P(Screens, WindowLayoutTest,
 TEST(WindowLayout, SmallScreenPutsTheBidListAndTrumpBoxInTheirPlaces) {
     TableWindow window{0.002};
     window.startUp({1024, 768, 768});
-    EXPECT_EQ(window.widgetOf(el::kTkma)->pos(), QPoint(629, 652));
-    EXPECT_EQ(window.widgetOf(el::kOK)->pos(), QPoint(815, 660));
-    EXPECT_EQ(window.widgetOf(el::kKoz)->pos(), QPoint(858, 652));
-    EXPECT_EQ(window.widgetOf(el::kBox1)->geometry(), QRect(742, 551, 275, 40));
-    EXPECT_EQ(window.canvas()->elementRect(el::kB), QRect(492, 478, 79, 100));
+    EXPECT_EQ(window.widgetOf(Element::tkma)->pos(), QPoint(629, 652));
+    EXPECT_EQ(window.widgetOf(Element::OK)->pos(), QPoint(815, 660));
+    EXPECT_EQ(window.widgetOf(Element::koz)->pos(), QPoint(858, 652));
+    EXPECT_EQ(window.widgetOf(Element::Box1)->geometry(), QRect(742, 551, 275, 40));
+    EXPECT_EQ(window.canvas()->elementRect(Element::b), QRect(492, 478, 79, 100));
 }
 
 // A dealt card of the human's hand is drawn with its picture at its place.
@@ -104,11 +105,11 @@ TEST(WindowLayout, HandCardIsDrawnWithItsPicture) {
     // The hand uncovered, the human to play.
     ASSERT_TRUE(player.playUntil(
         [&] {
-            return game.AwaitingHumanCard() && !game.table.Visible(el::kKl) &&
+            return game.AwaitingHumanCard() && !game.table.Visible(Element::kl) &&
                    !window.turns().busy();
         },
         20'000));
-    Element face = el::kNo;
+    Element face = Element::no;
     for (int slot = game.state.dealSize; slot >= 1; --slot) {
         if (!game.state.humanHand[slot].empty()) face = el::CardImage(game.state.humanHand[slot]);
     }
