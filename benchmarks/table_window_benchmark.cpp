@@ -55,13 +55,13 @@ double CpuMs() {
 
 bool HumanMayPlayCard(const TableWindow& window) {
     const Game& game = window.game();
-    return !window.turns().busy() && game.AwaitingHumanCard() && !game.table.Visible(Element::kl);
+    return !window.turns().busy() && game.HumanAsked() == Asked::Card;
 }
 
 // The human is asked for something: a trump, a bid or a card.
 bool HumanIsAsked(const TableWindow& window) {
-    const TableModel& t = window.game().table;
-    const bool trump = t.Visible(Element::koz) && !window.game().state.trumpChosen;
+    const TableModel& t = window.game().Table();
+    const bool trump = t.Visible(Element::koz) && !window.game().State().trumpChosen;
     const bool bid = t.Visible(Element::tkma) && !t.Visible(Element::m_u);
     return !window.turns().busy() && (trump || bid || HumanMayPlayCard(window));
 }
@@ -76,7 +76,7 @@ class CardPaintClock : public QObject {
     }
 
     void arm() {
-        const GameState& s = window_.game().state;
+        const GameState& s = window_.game().State();
         hand_.clear();
         for (int slot = 1; slot <= s.dealSize; ++slot) {
             const CardId c = s.humanHand[slot];
@@ -95,7 +95,7 @@ class CardPaintClock : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (hand_.empty() || event->type() != QEvent::Paint) return false;
         const QRect dirty = static_cast<QPaintEvent*>(event)->rect();
-        const ElementState& spot = window_.game().table[el::Spot(kHumanSeat)];
+        const ElementState& spot = window_.game().Table()[el::Spot(kHumanSeat)];
         const bool showsPlayedCard = std::any_of(hand_.begin(), hand_.end(), [&](const auto& card) {
             const QRect now = window_.canvas()->elementRect(card.first);
             return now != card.second && now.topLeft() == QPoint(spot.left, spot.top) &&
@@ -128,7 +128,7 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
             if (player.act()) {
                 QElapsedTimer wait;
                 wait.start();
-                const TableModel& t = window.game().table;
+                const TableModel& t = window.game().Table();
                 while (card && !clock.done() && !t.Visible(Element::vishi) &&
                        !t.Visible(Element::nije) && wait.elapsed() < 1000)
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -147,17 +147,17 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
 // which other programs on a busy machine do not inflate.
 // Where a match that did not get through stands, for finding the cause.
 void PrintWhereStuck(const TableWindow& window) {
-    const GameState& s = window.game().state;
-    const TableModel& t = window.game().table;
+    const GameState& s = window.game().State();
+    const TableModel& t = window.game().Table();
     std::fprintf(stderr,
-                 "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, awaiting a card "
+                 "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, asked "
                  "%d; shown: kl %d tkma %d MU %d ara %d koz %d vishi %d nije %d; timers on:",
                  s.ascendCount, s.descendCount, s.nineIndex, s.dealSize, window.turns().busy(),
-                 window.game().AwaitingHumanCard(), t.Visible(Element::kl),
+                 static_cast<int>(window.game().HumanAsked()), t.Visible(Element::kl),
                  t.Visible(Element::tkma), t.Visible(Element::m_u), t.Visible(Element::ara),
                  t.Visible(Element::koz), t.Visible(Element::vishi), t.Visible(Element::nije));
     for (TimerId id : timer::All())
-        if (window.game().timers.Enabled(id)) std::fprintf(stderr, " %s", TimerName(id).c_str());
+        if (window.game().TimerEnabled(id)) std::fprintf(stderr, " %s", TimerName(id).c_str());
     std::fprintf(stderr, "\n");
 }
 
@@ -202,7 +202,7 @@ bool QuickMatch() {
     std::vector<double> clickToPaintMs;
     player.openMatch(QStringLiteral("gio"));
 
-    const GameState& s = window.game().state;
+    const GameState& s = window.game().State();
     const bool lastDeal = PlayTimingCards(window, player, clock, clickToPaintMs, [&] {
         return s.descendCount == 9 && s.nineIndex == 4 && HumanMayPlayCard(window);
     });

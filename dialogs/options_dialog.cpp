@@ -115,17 +115,16 @@ QString ChooseBitmap(QWidget* parent) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(TableWindow& table)
+OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
     // A window of its own that stays above the table, which goes on while it is open.
-    : QDialog(&table, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      table_(table),
       chooseFile_(&ChooseBitmap) {
     setObjectName(QStringLiteral("TOption"));
     setWindowTitle(QStringLiteral("Option"));
     setFixedSize(426, 397);
     setFont(programFont(QStringLiteral("MS Sans Serif"), 11));
-    buildChoices();
+    buildChoices(settings);
     buildPictures();
     auto* ok = Place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
     QFont italic = ok->font();
@@ -146,37 +145,34 @@ OptionsDialog::OptionsDialog(TableWindow& table)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-OptionsDialog::~OptionsDialog() {
-    table_.setApplyOptions({});
-}
-
-void OptionsDialog::buildChoices() {
+void OptionsDialog::buildChoices(const Options& settings) {
     Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
-    TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
+    autoDeal_ = TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
+    autoDeal_->setChecked(settings.autoDeal);
     Place(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20, 61, 17});
-    QCheckBox* frames = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this,
-                                  "CheckBox1", {16, 42, 97, 17});
-    QCheckBox* background =
+    frames_ = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this, "CheckBox1",
+                        {16, 42, 97, 17});
+    background_ =
         TickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
-    for (QCheckBox* box : {frames, background})
+    for (QCheckBox* box : {frames_, background_})
         box->setFont(programFont(kGeorgian, 13));
 
     auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
     Place(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99, 101, 17});
     penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
     penalty_->setRange(4, 49);
-    penalty_->setValue(table_.options().penaltySlider);
+    penalty_->setValue(settings.penaltySlider);
     penalty_->setTickPosition(QSlider::TicksBelow);
     penalty_->setTickInterval(1);
     penaltyText_ =
-        ValueText(QString::number(table_.options().PenaltyValue()), this, "xxx", {155, 96, 30, 22});
+        ValueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96, 30, 22});
 
     auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
     Place(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
           {11, 14, 135, 17});
     speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
     speed_->setRange(0, 999);
-    speed_->setValue(table_.options().speed);
+    speed_->setValue(settings.speed);
     speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12, 25, 22});
 }
 
@@ -213,19 +209,16 @@ void OptionsDialog::buildPictures() {
 }
 
 void OptionsDialog::connectControls() {
-    connect(findChild<QCheckBox*>(QStringLiteral("darigeba")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.options().autoDeal = ticked; });
-    connect(findChild<QCheckBox*>(QStringLiteral("CheckBox1")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.canvas()->setFramesShown(ticked); });
-    connect(findChild<QCheckBox*>(QStringLiteral("fon")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.tableModel().Show(Element::fon, ticked); });
+    connect(autoDeal_, &QCheckBox::toggled, this, &OptionsDialog::autoDealChanged);
+    connect(frames_, &QCheckBox::toggled, this, &OptionsDialog::framesChanged);
+    connect(background_, &QCheckBox::toggled, this, &OptionsDialog::backgroundChanged);
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
-        table_.options().penaltySlider = position;
-        penaltyText_->setText(QString::number(table_.options().PenaltyValue()));
+        penaltyText_->setText(QString::number(PenaltyOfSlider(position)));
+        emit penaltyChanged(position);
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        table_.options().speed = position;
         speedText_->setText(QString::number(position + 1));
+        emit speedChanged(position);
     });
     for (int i = 0; i < 5; ++i)
         connect(backs_[i], &PictureBox::clicked, this, [this, i] { chooseBack(i + 1); });
@@ -235,13 +228,10 @@ void OptionsDialog::connectControls() {
         connect(tables_[i], &PictureBox::clicked, this, [this, i] { chooseTable(i + 1); });
     connect(ownTableCover_, &QAbstractButton::clicked, this, &OptionsDialog::pickOwnTable);
     connect(tables_[2], &PictureBox::clicked, this, &OptionsDialog::pickOwnTable);
-    connect(&table_, &TableWindow::optionsRequested, this, &OptionsDialog::showOptions);
-    table_.setApplyOptions([this] { okClick(); });
 }
 
-void OptionsDialog::showOptions() {
-    const GameState& state = table_.game().state;
-    penalty_->setEnabled(state.ascendCount == 1 && state.descendCount == 0);
+void OptionsDialog::showOptions(bool penaltyMayChange) {
+    penalty_->setEnabled(penaltyMayChange);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -256,8 +246,7 @@ void OptionsDialog::chooseBack(int number) {
 void OptionsDialog::chooseTable(int number) {
     chosenTable_ = number;
     marks_->update();
-    // The background goes behind everything, so that a table picture can lie above it.
-    table_.tableModel().SendToBack(Element::fon);
+    emit tableTopChosen();
 }
 
 void OptionsDialog::pickOwnBack() {
@@ -299,16 +288,14 @@ bool OptionsDialog::loadOwnPicture(PictureBox* box) {
 }
 
 void OptionsDialog::okClick() {
-    TableCanvas* canvas = table_.canvas();
-    if (chosenBack_ > 0)
-        canvas->setPictureOverride(QStringLiteral("BACK"), backs_[chosenBack_ - 1]->picture());
-    TableModel& model = table_.tableModel();
-    if (chosenTable_ == 1) model.Hide(Element::magida);
+    ChosenPictures chosen;
+    if (chosenBack_ > 0) chosen.back = backs_[chosenBack_ - 1]->picture();
+    if (chosenTable_ == 1) chosen.tableTop = ChosenPictures::TableTop::None;
     if (chosenTable_ >= 2) {
-        canvas->setPictureOverride(QStringLiteral("MAGIDA"), tables_[chosenTable_ - 1]->picture());
-        // The table top lies at the back, and the choice put the background behind it.
-        model.Show(Element::magida);
+        chosen.tableTop = ChosenPictures::TableTop::Picture;
+        chosen.tableTopPicture = tables_[chosenTable_ - 1]->picture();
     }
+    emit picturesConfirmed(chosen);
     hide();
 }
 

@@ -19,7 +19,7 @@ constexpr std::array<FontColour, 5> kTrumpColours = {
 void Game::InitDeck() {
     for (int suit = 1; suit <= 4; ++suit) {
         for (int rank = 1; rank <= 9; ++rank) {
-            CardRecord& card = state.Card(suit, rank);
+            CardRecord& card = state_.Card(suit, rank);
             card.image = CardIndex(suit, rank);  // the faces are numbered like the deck
             card.suit = suit;
             card.rank = rank;
@@ -28,12 +28,12 @@ void Game::InitDeck() {
 }
 
 void Game::ResetDeck() {
-    for (CardRecord& card : state.deck) {
+    for (CardRecord& card : state_.deck) {
         card.dealt = false;
         card.strength = card.rank;
     }
-    state.Card(kJvari, kSix).strength = kWildStrength;
-    state.Card(kYvavi, kSix).strength = kWildStrength;
+    state_.Card(kJvari, kSix).strength = kWildStrength;
+    state_.Card(kYvavi, kSix).strength = kWildStrength;
     SetHumanHandEnabled(false);
 }
 
@@ -45,26 +45,26 @@ CardId Game::DrawCard() {
     CardId card;
     for (int candidates = 1;; ++candidates) {
         card = random_.RandomCard();
-        if (!state.Card(card.suit, card.rank).dealt) break;
-        if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state)) return kEmptySlot;
+        if (!state_.Card(card.suit, card.rank).dealt) break;
+        if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state_)) return kEmptySlot;
     }
-    state.Card(card.suit, card.rank).dealt = true;
-    state.drawnCard = card;
+    state_.Card(card.suit, card.rank).dealt = true;
+    state_.drawnCard = card;
     return card;
 }
 
 void Game::DealHumanHand(int n) {
     // The faces line up with computer 2's backs along the bottom edge; they stay hidden until the
     // deal animation turns them up.
-    const int xstep = (table.width - 500) / (n + 1);
-    const int top = table.height - table[Element::tkma].height - 16;
+    const int xstep = (table_.width - 500) / (n + 1);
+    const int top = table_.height - table_[Element::tkma].height - 16;
     for (int i = 1; i <= n; ++i) {
         const CardId card = DrawCard();
-        state.humanHand[i] = card;
+        state_.humanHand[i] = card;
         if (card.empty()) continue;
         const Element face = el::Face(card.suit, card.rank);
-        table.Move(face, 60 + i * xstep, top);
-        table.BringToFront(face);
+        table_.Move(face, 60 + i * xstep, top);
+        table_.BringToFront(face);
     }
 }
 
@@ -78,17 +78,17 @@ void Game::DealComputerHands(int n) {
             CardRecord* taken = nullptr;
             for (int tries = 1; tries <= kMaxTries && taken == nullptr; ++tries) {
                 const CardId candidate = random_.RandomCard();
-                CardRecord& card = state.Card(candidate.suit, candidate.rank);
+                CardRecord& card = state_.Card(candidate.suit, candidate.rank);
                 if (!card.dealt) taken = &card;
             }
             if (taken == nullptr) {
-                auto undealt = std::find_if(state.deck.begin(), state.deck.end(),
+                auto undealt = std::find_if(state_.deck.begin(), state_.deck.end(),
                                             [](const CardRecord& c) { return !c.dealt; });
-                if (undealt == state.deck.end()) return;
+                if (undealt == state_.deck.end()) return;
                 taken = &*undealt;
             }
             taken->dealt = true;
-            CardRecord& held = state.computerHand[seat][slot];
+            CardRecord& held = state_.computerHand[seat][slot];
             held.suit = taken->suit;
             held.rank = taken->rank;
             held.strength = taken->strength;
@@ -97,61 +97,61 @@ void Game::DealComputerHands(int n) {
 }
 
 void Game::SettleTrump() {
-    if (state.dealSize != 9) {
+    if (state_.dealSize != 9) {
         const CardId turned = DrawCard();
         if (!turned.empty()) {
             const Element face = el::Face(turned.suit, turned.rank);
-            table.Move(face, table[Element::b].left + 5, table[Element::b].top - 3);
-            table.BringToFront(face);
-            table.view().Pause(kTurnedTrumpPause);
-            table.Show(face);
-            state.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
+            table_.Move(face, table_[Element::b].left + 5, table_[Element::b].top - 3);
+            table_.BringToFront(face);
+            table_.view().Pause(kTurnedTrumpPause);
+            table_.Show(face);
+            state_.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
         }
     }
-    if (state.trump != kNoTrump) {
+    if (state_.trump != kNoTrump) {
         for (int rank = 1; rank <= 9; ++rank)
-            state.Card(state.trump, rank).strength += 10;
+            state_.Card(state_.trump, rank).strength += 10;
     }
-    state.Card(kJvari, kSix).strength = kWildStrength;
-    state.Card(kYvavi, kSix).strength = kWildStrength;
+    state_.Card(kJvari, kSix).strength = kWildStrength;
+    state_.Card(kYvavi, kSix).strength = kWildStrength;
     ShowTrumpCaption();
-    table.Show(Element::kkk);
-    table.BringToFront(Element::noclick);
+    table_.Show(Element::kkk);
+    table_.BringToFront(Element::noclick);
 }
 
 void Game::ShowTrumpCaption() {
-    table.SetCaption(Element::kkk, kSuitWords[static_cast<std::size_t>(state.trump)]);
-    table.SetColour(Element::kkk, kTrumpColours[static_cast<std::size_t>(state.trump)]);
+    table_.SetCaption(Element::kkk, kSuitWords[static_cast<std::size_t>(state_.trump)]);
+    table_.SetColour(Element::kkk, kTrumpColours[static_cast<std::size_t>(state_.trump)]);
 }
 
 void Game::ChooseComputerTrump() {
     random_.Reseed();
-    state.trump = random_.Random(5);
+    state_.trump = random_.Random(5);
     ShowTrumpCaption();
 }
 
 void Game::kozClick(int item) {
     // Only a click that picks one of the five items while a declaration is awaited declares.
-    if (item < 0 || item > 4 || !timers.Enabled(TimerId::vacxado) || state.trumpChosen) return;
-    table.Select(Element::koz, item);
-    state.trump = item;
-    state.trumpChosen = true;
-    table.Hide(Element::koz);
+    if (item < 0 || item > 4 || !timers_.Enabled(TimerId::vacxado) || state_.trumpChosen) return;
+    table_.Select(Element::koz, item);
+    state_.trump = item;
+    state_.trumpChosen = true;
+    table_.Hide(Element::koz);
     SettleTrump();
-    table.Show(Element::kkk);
+    table_.Show(Element::kkk);
 }
 
 void Game::vacxadoTimer() {
-    if (!state.trumpChosen) return;
-    timers.Disable(TimerId::vacxado);
+    if (!state_.trumpChosen) return;
+    timers_.Disable(TimerId::vacxado);
     DealCircuits(4, 9, 9, 3);
-    state.trumpChosen = false;
-    table.Hide(Element::koz);
+    state_.trumpChosen = false;
+    table_.Hide(Element::koz);
     // The computer hands are drawn only now, after the declaration, so that they carry the
     // declared trump's strengths and the computer bids read the trump of this deal.
     DealComputerHands(9);
     BeginBidding(9);
-    table.Show(Element::tkma);
+    table_.Show(Element::tkma);
     SetHumanHandEnabled(false);
 }
 

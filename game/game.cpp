@@ -2,10 +2,10 @@
 
 namespace zavkari {
 
-Game::Game(TableView& view, RandomSource& random) : table(view), timers(view), random_(random) {}
+Game::Game(TableView& view, RandomSource& random) : table_(view), timers_(view), random_(random) {}
 
 void Game::Tick(TimerId id) {
-    if (!timers.Enabled(id)) return;
+    if (!timers_.Enabled(id)) return;
     const TimerPlace place = Decode(id);
     switch (place.family) {
         case TimerFamily::Trick:
@@ -20,6 +20,19 @@ void Game::Tick(TimerId id) {
     if (id == TimerId::tavidan) return EndOfDeal();
     if (id == TimerId::boloj) return bolojTimer();
     vacxadoTimer();
+}
+
+void Game::ShowBackground(bool shown) {
+    table_.Show(Element::fon, shown);
+}
+
+void Game::PutBackgroundBehind() {
+    table_.SendToBack(Element::fon);
+}
+
+void Game::ShowTableTop(bool shown) {
+    // The table top lies at the back, and the choice put the background behind it.
+    table_.Show(Element::magida, shown);
 }
 
 }  // namespace zavkari

@@ -10,7 +10,7 @@ GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObj
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
     for (TimerId id : timer::All()) {
         QTimer& t = timers_[id];
-        t.setInterval(std::max(1, turns_.scaled(kTimerTick)));
+        t.setInterval(turns_.scaled(kTimerTick));
         connect(&t, &QTimer::timeout, this, [this, id] { ticked(id); });
     }
     connect(&turns_, &GameTurns::stepEnded, this, &GameTimers::handOverHeldTicks);

@@ -4,6 +4,7 @@
 
 #include "about_window.h"
 #include "options_dialog.h"
+#include "options_wiring.h"
 #include "rules_window.h"
 #include "table_window.h"
 
@@ -31,7 +32,8 @@ void ProgramWindows::start() {
     rules_ = std::make_unique<RulesWindow>();
     connect(table_.get(), &TableWindow::rulesRequested, rules_.get(), &QWidget::show);
 
-    options_ = std::make_unique<OptionsDialog>(*table_);
+    options_ = std::make_unique<OptionsDialog>(table_->game().options, table_.get());
+    ConnectOptionsDialog(*options_, *table_);
 }
 
 void ProgramWindows::showTable() {

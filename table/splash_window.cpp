@@ -5,12 +5,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
-#include <algorithm>
-#include <cmath>
-
 #include "animation_player.h"
 #include "pictures.h"
 #include "screen_check.h"
+#include "time_scale.h"
 
 namespace zavkari {
 namespace {
@@ -111,7 +109,7 @@ void SplashWindow::closeEvent(QCloseEvent* event) {
 }
 
 int SplashWindow::scaled(int ms) const {
-    return std::max(1, static_cast<int>(std::lround(ms * timeScale_)));
+    return ScaledMs(ms, timeScale_);
 }
 
 }  // namespace zavkari

@@ -62,13 +62,13 @@ bool TableCanvas::draws(const ControlSpec& control) {
 
 int TableCanvas::zOf(const Item& item) const {
     const Element e = item.control->element;
-    return e == kWindowOnly ? item.creationZ : game_.table[e].z;
+    return e == kWindowOnly ? item.creationZ : game_.Table()[e].z;
 }
 
 bool TableCanvas::isShown(const Item& item) const {
     const Element e = item.control->element;
     if (e == kWindowOnly) return item.control->visible;
-    return game_.table.Visible(e);
+    return game_.Table().Visible(e);
 }
 
 QRect TableCanvas::rectOf(const Item& item) const {
@@ -77,7 +77,7 @@ QRect TableCanvas::rectOf(const Item& item) const {
         // The background and the table surface fill the window below the menu bar.
         return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     }
-    const ElementState& s = game_.table[c.element];
+    const ElementState& s = game_.Table()[c.element];
     if (c.element == Element::fon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     if (c.autoSize) return textRect(c, {s.left, s.top, 0, 0});
     return {s.left, s.top, s.width, s.height};
@@ -130,8 +130,8 @@ const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
 const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) const {
     ShownLabel& label = labels_[c.element];
     if (!label.valid) {
-        label.font = ControlFont(c.font, game_.table[c.element].fontSize);
-        label.text = ShownText(c, game_.table.Caption(c.element));
+        label.font = ControlFont(c.font, game_.Table()[c.element].fontSize);
+        label.text = ShownText(c, game_.Table().Caption(c.element));
         const QFontMetrics metrics(label.font);
         label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
         label.valid = true;
@@ -171,7 +171,7 @@ QRect TableCanvas::extentOf(const Item& item) const {
 }
 
 void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
-    const ElementState& s = game_.table[c.element];
+    const ElementState& s = game_.Table()[c.element];
     if (c.ground) painter.fillRect(box, ToQColor(*c.ground));
     const ShownLabel& label = shownLabel(c);
     if (label.text.isEmpty()) return;
@@ -184,11 +184,11 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
     const ControlSpec& c = *item.control;
     const QRect box = rectOf(item);
     if (c.kind == ControlKind::PaintBox) {
-        if (!game_.state.sheetActive) return;
-        const ElementState& deck = game_.table[Element::b];
+        if (!game_.State().sheetActive) return;
+        const ElementState& deck = game_.Table()[Element::b];
         painter.save();
         painter.translate(box.topLeft());
-        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.table[Element::tkma].top,
+        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.Table()[Element::tkma].top,
                                   QSize(deck.width, deck.height), frames_});
         painter.restore();
         return;

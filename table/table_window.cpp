@@ -110,7 +110,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
         case ControlKind::RadioGroup: {
             auto* group = new ChoiceGroup(c, parent);
             groups_[GroupSlot(c.element)] = group;
-            group->show(game_.table.Group(c.element));
+            group->show(game_.Table().Group(c.element));
             w = group;
             break;
         }
@@ -235,10 +235,40 @@ void TableWindow::startUp(TableSize size) {
     resize(size.width, size.height);
     canvas_->setGeometry(0, 0, size.width, size.height);
     control(QStringLiteral("menu"))->setGeometry(0, 0, size.width, kMenuBarHeight);
-    game_.table.width = size.width;
-    game_.table.height = size.height;
-    game_.table.screenHeight = size.screenHeight;
-    turns_.run([this] { game_.LoadIdle(); });
+    turns_.run([this, size] { game_.StartUp(size); });
+}
+
+void TableWindow::setAutoDeal(bool on) {
+    turns_.change([this, on] { game_.options.autoDeal = on; });
+}
+
+void TableWindow::setPenaltySlider(int position) {
+    turns_.change([this, position] { game_.options.penaltySlider = position; });
+}
+
+void TableWindow::setDealSpeed(int position) {
+    turns_.change([this, position] { game_.options.speed = position; });
+}
+
+void TableWindow::setFramesShown(bool shown) {
+    canvas_->setFramesShown(shown);
+}
+
+void TableWindow::setBackgroundShown(bool shown) {
+    turns_.change([this, shown] { game_.ShowBackground(shown); });
+}
+
+void TableWindow::putBackgroundBehind() {
+    turns_.change([this] { game_.PutBackgroundBehind(); });
+}
+
+void TableWindow::showChosenPictures(const ChosenPictures& chosen) {
+    if (!chosen.back.isNull()) canvas_->setPictureOverride(QStringLiteral("BACK"), chosen.back);
+    if (chosen.tableTop == ChosenPictures::TableTop::Picture)
+        canvas_->setPictureOverride(QStringLiteral("MAGIDA"), chosen.tableTopPicture);
+    if (chosen.tableTop == ChosenPictures::TableTop::Unchanged) return;
+    const bool shown = chosen.tableTop == ChosenPictures::TableTop::Picture;
+    turns_.change([this, shown] { game_.ShowTableTop(shown); });
 }
 
 void TableWindow::startOrRestartMatch() {
@@ -290,8 +320,8 @@ void TableWindow::nameEdited(const QString& latin) {
 
 void TableWindow::showNameFromModel() {
     const QString latin =
-        QString::fromUtf8(game_.table.Caption(Element::saxeli).data(),
-                          static_cast<qsizetype>(game_.table.Caption(Element::saxeli).size()));
+        QString::fromUtf8(game_.Table().Caption(Element::saxeli).data(),
+                          static_cast<qsizetype>(game_.Table().Caption(Element::saxeli).size()));
     if (nameBox_->latinText() == latin) return;
     showingName_ = true;
     const int cursor = nameBox_->cursorPosition();
@@ -321,6 +351,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 // --- What the table model reports ---
 
 void TableWindow::ElementChanged(Element e) {
+    Q_ASSERT_X(turns_.busy(), "ElementChanged", "the table changes only inside a step");
     if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
         if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
@@ -331,7 +362,7 @@ void TableWindow::ElementChanged(Element e) {
 
 void TableWindow::showElement(Element e) {
     QWidget* w = widgets_[e];
-    const ElementState& s = game_.table[e];
+    const ElementState& s = game_.Table()[e];
     const ControlSpec& c = *ControlOf(e);
     w->setGeometry(s.left, s.top, s.width, s.height);
     w->setEnabled(s.enabled);
@@ -347,7 +378,7 @@ void TableWindow::showElement(Element e) {
     } else if (w == nameBox_) {
         showNameFromModel();
     }
-    const bool visible = game_.table.Visible(e);
+    const bool visible = game_.Table().Visible(e);
     if (auto* clip = qobject_cast<AnimationPlayer*>(w)) {
         if (visible && !clip->isPlaying()) clip->play(AnimationPlayer::Repeat::Forever);
         if (!visible) clip->stop();
@@ -357,10 +388,12 @@ void TableWindow::showElement(Element e) {
 }
 
 void TableWindow::GroupChanged(Element e) {
-    groups_[GroupSlot(e)]->show(game_.table.Group(e));
+    Q_ASSERT_X(turns_.busy(), "GroupChanged", "the table changes only inside a step");
+    groups_[GroupSlot(e)]->show(game_.Table().Group(e));
 }
 
 void TableWindow::TimerChanged(TimerId id, bool enabled) {
+    Q_ASSERT_X(turns_.busy(), "TimerChanged", "the timers change only inside a step");
     timers_.setEnabled(id, enabled);
 }
 

@@ -7,11 +7,11 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "choice_group.h"
+#include "chosen_pictures.h"
 #include "game.h"
 #include "game_timers.h"
 #include "game_turns.h"
@@ -45,11 +45,17 @@ class TableWindow : public QWidget, public TableView {
     QWidget* widgetOf(Element e) const { return widgets_[e]; }
     // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
     QWidget* control(const QString& name) const;
-    // For the options dialog: the settings the game reads, the table it shows, and the dialog's
-    // confirm action, which the game also takes when a match opens.
-    Options& options() { return game_.options; }
-    TableModel& tableModel() { return game_.table; }
-    void setApplyOptions(std::function<void()> apply) { applyOptions_ = std::move(apply); }
+    // --- The player's settings, from the options dialog; each acts inside a step of the game ---
+    void setAutoDeal(bool on);
+    void setPenaltySlider(int position);
+    void setDealSpeed(int position);
+    void setFramesShown(bool shown);
+    void setBackgroundShown(bool shown);
+    // A table picture was chosen: the background goes behind everything, so that the table top
+    // can lie above it.
+    void putBackgroundBehind();
+    // The dialog's confirm action: the chosen card back and table top.
+    void showChosenPictures(const ChosenPictures& chosen);
 
     // The file the memo is written to: "zavkari.txt" in the player's home folder.
     static QString memoFilePath();
@@ -65,15 +71,15 @@ class TableWindow : public QWidget, public TableView {
     void MemoAppendToLastLine(std::string_view text) override;
     void MemoAddLine(std::string_view text) override;
     void RecordHumanStrength(int strength) override;
-    void ApplyOptions() override {
-        if (applyOptions_) applyOptions_();
-    }
+    void ApplyOptions() override { emit optionsConfirmDue(); }
 
   signals:
     void optionsRequested();
     void rulesRequested();
     void aboutRequested();
     void closed();
+    // A match opens: the options dialog confirms its choices as its "OK " does.
+    void optionsConfirmDue();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,7 +112,6 @@ class TableWindow : public QWidget, public TableView {
     QPlainTextEdit* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
-    std::function<void()> applyOptions_;
 };
 
 }  // namespace zavkari

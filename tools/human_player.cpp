@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "short_text.h"
-
 namespace zavkari {
 namespace {
 
@@ -13,10 +11,6 @@ HumanPlayer::Cards HandCards(const GameState& s) {
         if (!s.humanHand[slot].empty()) cards.push_back(s.humanHand[slot]);
     }
     return cards;
-}
-
-int HumanTricks(const Game& game) {
-    return NumberShown(game.table.Caption(Element::m_h));
 }
 
 }  // namespace
@@ -41,12 +35,28 @@ std::string_view PolicyName(HumanPolicy policy) {
 }
 
 bool HumanPlayer::Act(Game& game) {
-    return Declare(game) || Bid(game) || Play(game);
+    switch (game.HumanAsked()) {
+        case Asked::Trump:
+            Declare(game);
+            return true;
+        case Asked::Bid:
+            Bid(game);
+            return true;
+        case Asked::ViSiSuit:
+            game.vishiClick(Pick(4));
+            return true;
+        case Asked::WaiRosSuit:
+            game.nijeClick(Pick(4));
+            return true;
+        case Asked::Card:
+            return Play(game);
+        default:  // the name and the deck are the match runner's
+            return false;
+    }
 }
 
-bool HumanPlayer::Declare(Game& game) {
-    const GameState& s = game.state;
-    if (!game.table.Visible(Element::koz) || s.trumpChosen) return false;
+void HumanPlayer::Declare(Game& game) {
+    const GameState& s = game.State();
     int trump = Pick(5);
     if (policy_ == HumanPolicy::Greedy) {
         // The suit held most often among the first three cards, or no trump.
@@ -59,11 +69,10 @@ bool HumanPlayer::Declare(Game& game) {
         trump = static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin());
     }
     game.kozClick(trump);
-    return true;
 }
 
 int HumanPlayer::GreedyBid(const Game& game) const {
-    const GameState& s = game.state;
+    const GameState& s = game.State();
     int bid = 0;
     for (const CardId& c : HandCards(s)) {
         if (IsWildCard(c.suit, c.rank) || c.rank == kAce ||
@@ -74,10 +83,9 @@ int HumanPlayer::GreedyBid(const Game& game) const {
     return std::min(bid, s.dealSize);
 }
 
-bool HumanPlayer::Bid(Game& game) {
-    const GameState& s = game.state;
-    if (!game.table.Visible(Element::tkma) || game.table.Visible(Element::m_u)) return false;
-    const int items = static_cast<int>(game.table.Group(Element::tkma).items.size());
+void HumanPlayer::Bid(Game& game) {
+    const GameState& s = game.State();
+    const int items = static_cast<int>(game.Table().Group(Element::tkma).items.size());
     int bid = Pick(items);
     if (policy_ != HumanPolicy::Random && s.dealer == kHumanSeat) {
         if (policy_ == HumanPolicy::Greedy) bid = GreedyBid(game);
@@ -87,11 +95,10 @@ bool HumanPlayer::Bid(Game& game) {
     }
     game.tkmaClick(bid);
     game.OKClick();
-    return true;
 }
 
 HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
-    Cards cards = HandCards(game.state);
+    Cards cards = HandCards(game.State());
     if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
     Cards legal;
     for (const CardId& c : cards) {
@@ -101,23 +108,14 @@ HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
 }
 
 bool HumanPlayer::Play(Game& game) {
-    GameState& s = game.state;
-    if (game.table.Visible(Element::vishi)) {
-        game.vishiClick(Pick(4));
-        return true;
-    }
-    if (game.table.Visible(Element::nije)) {
-        game.nijeClick(Pick(4));
-        return true;
-    }
-    if (game.table.Visible(Element::kl) || !game.AwaitingHumanCard()) return false;
+    const GameState& s = game.State();
     const Cards cards = PlayableCards(game);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
     bool high = Pick(2) == 0;
     if (policy_ == HumanPolicy::Greedy) {
         // Short of the bid: the strongest card, a wild card high; otherwise the weakest, low.
-        high = HumanTricks(game) < s.humanBid;
+        high = game.TricksShown(kHumanSeat) < s.humanBid;
         const auto strength = [&](const CardId& c) { return s.Card(c.suit, c.rank).strength; };
         card = high ? *std::max_element(cards.begin(), cards.end(),
                                         [&](auto& a, auto& b) { return strength(a) < strength(b); })

@@ -37,12 +37,13 @@ class HumanPlayer {
 
     HumanPlayer(HumanPolicy policy, std::uint64_t seed) : policy_(policy), rng_(seed) {}
 
-    // Makes one move if the table offers one; false when there is nothing for the human to do.
+    // Makes the move the human is asked for, if any (not the name, nor a click on the deck); false
+    // when there is nothing for the human to do.
     bool Act(Game& game);
 
   private:
-    bool Declare(Game& game);
-    bool Bid(Game& game);
+    void Declare(Game& game);
+    void Bid(Game& game);
     bool Play(Game& game);
     // A number from 0 to count - 1 (a small, quick generator: the policy's choices need no more).
     int Pick(int count) {

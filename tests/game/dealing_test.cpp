@@ -50,7 +50,7 @@ TEST_F(Dealing, DeclaredTrumpsAddTenExceptToTheWildCards) {
 TEST(DealingScripted, TurnedCardSetsTheTrump) {
     HeadlessTable view;
     ScriptedRandom random;
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.state.dealSize = 3;
 
@@ -131,7 +131,7 @@ TEST_F(Dealing, NineCardDealUsesTheWholeDeck) {
 TEST(DealingScripted, ComputerDrawFallsBackToTheFirstUndealtCardAfterFiftyCandidates) {
     HeadlessTable view;
     ScriptedRandom random;  // every candidate is the aguri six
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     game.state.Card(kAguri, 1).dealt = true;
@@ -165,7 +165,7 @@ TEST(RandomCard, EveryCardOfTheDeckIsEquallyLikely) {
 TEST(DealingFrozenClock, TwoDrawsWithinOneMillisecondNeverRepeatACard) {
     HeadlessTable view;
     ClockSeededRandom random(42, [] { return std::int64_t{123456}; });
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     std::set<int> drawn;
@@ -180,7 +180,7 @@ TEST(DealingFrozenClock, TwoDrawsWithinOneMillisecondNeverRepeatACard) {
 TEST(DealingFrozenClock, SecondDrawContinuesTheFirstDrawsSequence) {
     HeadlessTable view;
     ClockSeededRandom random(7, [] { return std::int64_t{5}; });
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     const CardId first = game.DrawCard();

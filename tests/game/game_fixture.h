@@ -7,8 +7,8 @@
 #include <deque>
 #include <vector>
 
-#include "game.h"
 #include "headless_table.h"
+#include "test_game.h"
 
 namespace zavkari::testing {
 
@@ -83,7 +83,7 @@ class GameFixture : public ::testing::Test {
 
     ShowRecorder view;
     ClockSeededRandom random;
-    Game game;
+    TestGame game;
 };
 
 }  // namespace zavkari::testing

@@ -11,6 +11,7 @@
 #include "headless_table.h"
 #include "human_player.h"
 #include "table_layout.h"
+#include "test_game.h"
 
 namespace zavkari {
 namespace {
@@ -78,8 +79,8 @@ class DealLayoutChecker final : public MatchObserver {
     std::vector<std::string> faults;
 
     void OnDealSettled() override {
-        const TableModel& t = game_.table;
-        const int n = game_.state.dealSize;
+        const TableModel& t = game_.Table();
+        const int n = game_.State().dealSize;
         const int xstep = (t.width - 500) / (n + 1);
         const int ystep = (t.height - 324) / (n + 1);
         const int cardW = CardWidth(t.screenHeight);
@@ -98,7 +99,7 @@ class DealLayoutChecker final : public MatchObserver {
             }
         }
         for (int slot = 1; slot <= n; ++slot) {
-            const CardId card = game_.state.humanHand[slot];
+            const CardId card = game_.State().humanHand[slot];
             const Element face = el::Face(card.suit, card.rank);
             if (!t.Visible(face)) Fault("human card hidden " + ElementName(face));
             if (!t.Visible(Element::kl) || !t.InFront(Element::kl, face))
@@ -111,16 +112,16 @@ class DealLayoutChecker final : public MatchObserver {
 
   private:
     void Fault(const std::string& what) {
-        faults.push_back("deal of " + std::to_string(game_.state.dealSize) + ": " + what);
+        faults.push_back("deal of " + std::to_string(game_.State().dealSize) + ": " + what);
     }
     const Game& game_;
 };
 
 // What a finished trick leaves once it has been cleared away.
 std::string TrickClearedFault(const Game& game) {
-    const TableModel& t = game.table;
+    const TableModel& t = game.Table();
     for (int seat = 1; seat <= 4; ++seat) {
-        const Element face = el::CardImage(game.state.playedCard[seat]);
+        const Element face = el::CardImage(game.State().playedCard[seat]);
         if (face != Element::no && t.Visible(face)) return "played card left on the table";
     }
     for (Element e : {Element::KVishi, Element::KNije, Element::under})
@@ -134,7 +135,7 @@ std::string TrickClearedFault(const Game& game) {
 
 // What the end of a deal leaves while the next deal waits for a click on the deck.
 std::string DealEndedFault(const Game& game) {
-    const TableModel& t = game.table;
+    const TableModel& t = game.Table();
     for (Element e : el::Faces())
         if (t.Visible(e)) return "a face left showing: " + ElementName(e);
     for (Element e : el::Backs())
@@ -161,7 +162,7 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
     const Seat& p = GetParam();
     MirrorTable view;
     ClockSeededRandom random(p.seed, [&view] { return view.Now(); });
-    Game game(view, random);
+    TestGame game(view, random);
     HumanPlayer human(p.policy, p.seed + 17);
     DealLayoutChecker layout(game);
     game.observer = &layout;
@@ -169,7 +170,7 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
     game.table.width = p.size.width;
     game.table.height = p.size.height;
     game.table.screenHeight = p.size.screenHeight;
-    view.Watch(game.table);
+    view.Watch(game.Table());
 
     // Opening the match a click at a time, as the player does.
     const std::vector<std::function<void()>> opening = {
@@ -183,7 +184,7 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
     int tricks = 0;
     int dealEnds = 0;
     auto finished = [&game] {
-        return game.state.matchOver && !game.timers.Enabled(TimerId::boloj);
+        return game.State().matchOver && !game.timers.Enabled(TimerId::boloj);
     };
     for (int step = 0; step < 200'000 && !finished(); ++step) {
         if (!human.Act(game)) {
@@ -195,14 +196,14 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
                 view.AdvanceTo(*next);
                 const bool playTimer = Decode(*next).family == TimerFamily::Play;
                 const bool endOfDeal = next == TimerId::tavidan;
-                const bool closed = game.state.trickClosed;
+                const bool closed = game.State().trickClosed;
                 game.Tick(*next);
-                if (playTimer && !closed && game.state.trickClosed) {
+                if (playTimer && !closed && game.State().trickClosed) {
                     ++tricks;
                     ASSERT_EQ(TrickClearedFault(game), "") << "trick " << tricks;
                 }
                 if (endOfDeal && !game.timers.Enabled(TimerId::tavidan) && !game.options.autoDeal &&
-                    !game.state.matchOver) {
+                    !game.State().matchOver) {
                     ++dealEnds;
                     ASSERT_EQ(DealEndedFault(game), "") << "deal " << dealEnds;
                 }
@@ -229,8 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MirroredRenege, WindowRaisedForTheMessage) {
     MirrorTable view;
     ClockSeededRandom random(11, [&view] { return view.Now(); });
-    Game game(view, random);
-    view.Watch(game.table);
+    TestGame game(view, random);
+    view.Watch(game.Table());
     game.LoadIdle();
     game.state.renegePending = true;
     game.state.renegeCode = 2;

@@ -104,7 +104,7 @@ class LoggedGame : public ::testing::Test {
 
     LoggingTable view;
     ScriptedRandom random;
-    Game game;
+    TestGame game;
     LoggingObserver observer;
 };
 

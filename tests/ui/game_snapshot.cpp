@@ -6,7 +6,7 @@ namespace zavkari::testing {
 
 std::string Snapshot(const Game& game) {
     std::ostringstream out;
-    const TableModel& t = game.table;
+    const TableModel& t = game.Table();
     for (Element e : el::All()) {
         const ElementState& s = t[e];
         out << ElementName(e) << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"'
@@ -15,8 +15,8 @@ std::string Snapshot(const Game& game) {
     for (Element group : {Element::tkma, Element::koz, Element::vishi, Element::nije})
         out << '|' << t.Group(group).selected << '/' << t.Group(group).items.size();
     for (TimerId id : timer::All())
-        out << (game.timers.Enabled(id) ? 'T' : '.');
-    const GameState& s = game.state;
+        out << (game.TimerEnabled(id) ? 'T' : '.');
+    const GameState& s = game.State();
     out << "|hand";
     for (CardId c : s.humanHand)
         out << ' ' << c.suit << '/' << c.rank;
@@ -28,7 +28,7 @@ std::string Snapshot(const Game& game) {
     out << '|' << s.humanHasPlayed << s.trumpChosen << s.sheetActive << s.matchOver << ' '
         << s.humanBid << ' ' << s.openingOrder << ' ' << s.nextOrder << ' ' << s.trickStage << ' '
         << s.dealSize << ' ' << s.ascendCount << ' ' << s.descendCount << ' ' << s.nineIndex << ' '
-        << game.CurrentTrick() << ' ' << game.CurrentOrder() << ' ' << game.HumanName();
+        << game.CurrentTrick() << ' ' << game.HumanName();
     return out.str();
 }
 

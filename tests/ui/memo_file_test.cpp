@@ -69,13 +69,13 @@ TEST_F(MemoFileTest, EveryLineEndsWithALineBreakAndAnEmptyMemoGivesAnEmptyFile) 
 TEST_F(MemoFileTest, UnwritableHomeShowsTheErrorAndTheMatchGoesOn) {
     player.openMatch(QStringLiteral("gio"));
     const Game& game = window.game();
-    ASSERT_TRUE(player.playUntil([&] { return game.state.ascendCount >= 2; }, 30'000));
+    ASSERT_TRUE(player.playUntil([&] { return game.State().ascendCount >= 2; }, 30'000));
     qputenv("HOME", home.filePath(QStringLiteral("no/such/folder")).toLocal8Bit());
     player.clickWidget(window.control(QStringLiteral("Button2")));
     ASSERT_NE(errorBox(), nullptr);
     EXPECT_TRUE(errorBox()->isVisible());
     EXPECT_FALSE(QFile::exists(TableWindow::memoFilePath()));
-    EXPECT_TRUE(player.playUntil([&] { return game.state.ascendCount >= 4; }, 30'000));
+    EXPECT_TRUE(player.playUntil([&] { return game.State().ascendCount >= 4; }, 30'000));
 }
 
 }  // namespace

@@ -66,10 +66,10 @@ TEST_F(NameEntryTest, ClickEmptiesTheBoxAndBlankNamesAreRefused) {
 TEST_F(NameEntryTest, NameIsCutToSevenLetters) {
     type(QStringLiteral("abcdefghij"));
     EXPECT_EQ(box().latinText(), QStringLiteral("abcdefg"));
-    EXPECT_EQ(window.game().table.Caption(Element::saxeli), "abcdefg");
+    EXPECT_EQ(window.game().Table().Caption(Element::saxeli), "abcdefg");
     QTest::keyClick(&box(), Qt::Key_Return);
     EXPECT_FALSE(box().isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().state.sheetActive; }, 10'000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().State().sheetActive; }, 10'000));
     EXPECT_EQ(window.game().HumanName(), "abcdefg");
 }
 
@@ -80,12 +80,12 @@ TEST_F(NameEntryTest, GeorgianLettersAreKeptInLatinSoSeatOneBecomesBedoni) {
     ASSERT_TRUE(ok().isEnabled());
     player.clickWidget(&ok());
     const Game& game = window.game();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game.table.Visible(el::Name(1)); }, 20'000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.Table().Visible(el::Name(1)); }, 20'000));
     const char* const names[] = {"", "bedoni", "valtiko", "gorbeni", "zurala"};
     for (int seat = 1; seat <= 4; ++seat) {
-        const Element label = el::Name(game.state.sheetColumn[seat]);
-        EXPECT_TRUE(game.table.Visible(label));
-        EXPECT_EQ(game.table.Caption(label), names[seat]) << "seat " << seat;
+        const Element label = el::Name(game.State().sheetColumn[seat]);
+        EXPECT_TRUE(game.Table().Visible(label));
+        EXPECT_EQ(game.Table().Caption(label), names[seat]) << "seat " << seat;
     }
 }
 

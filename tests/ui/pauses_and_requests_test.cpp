@@ -39,8 +39,8 @@ class Watch {
 void ClickEverything(TableWindow& window, TableClicker& player) {
     const Game& game = window.game();
     player.clickTable(player.centreOf(Element::b));
-    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-        const CardId c = game.state.humanHand[slot];
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
         if (c.empty()) continue;
         player.clickTable(player.centreOf(el::CardImage(c)));
         player.clickTable(player.centreOf(el::CardImage(c)), Qt::RightButton);
@@ -56,13 +56,13 @@ void ClickEverything(TableWindow& window, TableClicker& player) {
 
 void ExpectNothingRunning(const TableWindow& window) {
     for (TimerId id : timer::All()) {
-        EXPECT_FALSE(window.game().timers.Enabled(id)) << TimerName(id);
+        EXPECT_FALSE(window.game().TimerEnabled(id)) << TimerName(id);
         EXPECT_FALSE(window.timers().isRunning(id)) << TimerName(id);
     }
 }
 
 void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
-    const TableModel& t = window.game().table;
+    const TableModel& t = window.game().Table();
     for (int column = 1; column <= 4; ++column) {
         EXPECT_FALSE(t.Visible(el::Name(column)));
         for (int row = 1; row <= el::kRows; ++row) {
@@ -73,7 +73,7 @@ void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
             EXPECT_FALSE(t.Visible(el::TotalCell(column, pool)));
     }
     EXPECT_FALSE(t.Visible(Element::cxrili));
-    EXPECT_FALSE(window.game().state.sheetActive);
+    EXPECT_FALSE(window.game().State().sheetActive);
     auto* box = static_cast<GeorgianLineEdit*>(window.widgetOf(Element::saxeli));
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->latinText(), QStringLiteral("  saxeli"));
@@ -102,7 +102,7 @@ TEST(PausesAndRequests, ClicksAndTicksDuringAPauseReachNothing) {
         // In a trick some timer is enabled, and its ticks are due during the wait below.
         bool timing = false;
         for (TimerId id : timer::All())
-            timing = timing || game.timers.Enabled(id);
+            timing = timing || game.TimerEnabled(id);
         const bool inTrick = game.CurrentTrick() >= 1 && timing;
         if (inTrick ? checkedInTrick >= 3 : checkedInDeal >= 3) return;
         ++(inTrick ? checkedInTrick : checkedInDeal);
@@ -126,15 +126,15 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
     // The human's card is awaited in the second deal, after the computers before him have played.
     ASSERT_TRUE(player.playUntil(
         [&] {
-            return game.state.ascendCount >= 3 && game.AwaitingHumanCard() &&
-                   !game.table.Visible(Element::kl) && !window.turns().busy();
+            return game.State().ascendCount >= 3 && game.HumanAsked() == Asked::Card &&
+                   !window.turns().busy();
         },
         30'000));
     ClickTavidan(window, player);
     ExpectNothingRunning(window);
     ExpectCleanSheetAndNameEntry(window);
     for (Element e : el::Faces())
-        EXPECT_FALSE(game.table.Visible(e)) << ElementName(e);
+        EXPECT_FALSE(game.Table().Visible(e)) << ElementName(e);
     const std::string after = Snapshot(game);
     QTest::qWait(10 * window.turns().scaled(kTimerTick));
     EXPECT_EQ(Snapshot(game), after);
@@ -154,7 +154,7 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
         if (clicked || !window.turns().pausing()) return;
         clicked = true;
         ClickTavidan(window, player);
-        deferred = !window.game().table.Visible(Element::saxeli) && window.turns().busy();
+        deferred = !window.game().Table().Visible(Element::saxeli) && window.turns().busy();
         clock.start();
     });
     player.openMatch(QStringLiteral("gio"));

@@ -32,7 +32,7 @@ QPoint RandomClicker::pickPoint() {
     const Game& game = window_.game();
     switch (below(6)) {
         case 0: {  // a card of the hand, or where one was
-            const CardId c = game.state.humanHand[1 + below(kMaxHand)];
+            const CardId c = game.State().humanHand[1 + below(kMaxHand)];
             if (!c.empty()) return inside(window_.canvas()->elementRect(el::CardImage(c)));
             break;
         }

@@ -107,8 +107,8 @@ TEST_F(StartUpTest, TheTableComesTwoSecondsAfterTheBarIsFull) {
     EXPECT_FALSE(windows.splash().isVisible());
     // The table is laid out for the screen and waits for a match in the idle state.
     EXPECT_EQ(windows.table()->canvas()->size(), QSize(1024, 700));
-    EXPECT_EQ(windows.table()->game().state.ascendCount, 1);
-    EXPECT_EQ(windows.table()->game().state.dealer, 1);
+    EXPECT_EQ(windows.table()->game().State().ascendCount, 1);
+    EXPECT_EQ(windows.table()->game().State().dealer, 1);
     EXPECT_EQ(ended.count(), 0);
 }
 

@@ -31,7 +31,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     window.show();
     TableClicker player(window, 11);
     const QString size = QStringLiteral("%1x%2-").arg(width).arg(height);
-    const zavkari::TableModel& table = window.game().table;
+    const zavkari::TableModel& table = window.game().Table();
     bool ok = true;
 
     player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
@@ -43,7 +43,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     player.playUntil(
         [&] {
             return table.Visible(Element::tkma) && !table.Visible(Element::m_u) &&
-                   window.game().state.dealSize >= 4 && !window.turns().busy();
+                   window.game().State().dealSize >= 4 && !window.turns().busy();
         },
         60'000);
     ok &= Save(window, folder, size + QStringLiteral("2-bidding"));
@@ -52,7 +52,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     player.playUntil(
         [&] {
             return (table.Visible(Element::KVishi) || table.Visible(Element::KNije)) &&
-                   window.game().AwaitingHumanCard() && !window.turns().busy();
+                   window.game().HumanAsked() == zavkari::Asked::Card && !window.turns().busy();
         },
         120'000);
     ok &= Save(window, folder, size + QStringLiteral("3-declaration"));

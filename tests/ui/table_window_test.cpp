@@ -41,12 +41,12 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     player.openMatch(QStringLiteral("gio"));
     ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
-    ExpectFullSheet(window.game().table);
+    ExpectFullSheet(window.game().Table());
 
     // "Tavidan" clears the sheet for the second match.
     player.openMatch(QStringLiteral("nino"));
-    EXPECT_FALSE(window.game().state.matchOver);
-    EXPECT_FALSE(window.game().table.Visible(el::ScoreCell(1, el::kRows)));
+    EXPECT_FALSE(window.game().State().matchOver);
+    EXPECT_FALSE(window.game().Table().Visible(el::ScoreCell(1, el::kRows)));
     RandomClicker storm{window, 31};
     auto* nameBox = window.widgetOf(Element::saxeli);
     // After a stray "Tavidan" the name entry waits: the player gives his name again.
@@ -66,7 +66,7 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     enterNameIfAsked();
     ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
-    ExpectFullSheet(window.game().table);
+    ExpectFullSheet(window.game().Table());
     EXPECT_EQ(window.game().HumanName(), "nino");
 }
 

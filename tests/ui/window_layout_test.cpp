@@ -26,7 +26,7 @@ class WindowLayoutTest : public ::testing::TestWithParam<TableSize> {
 };
 
 TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
-    const TableModel& t = window.game().table;
+    const TableModel& t = window.game().Table();
     for (Element e :
          {Element::tkma, Element::OK, Element::koz, Element::vishi, Element::nije, Element::Box1,
           Element::kkk, Element::saxeli, Element::BitBtn1, Element::reklama}) {
@@ -38,7 +38,7 @@ TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
 }
 
 TEST_P(WindowLayoutTest, TableDrawsEveryPictureAndLabelAtTheModelsPlace) {
-    const TableModel& t = window.game().table;
+    const TableModel& t = window.game().Table();
     int checked = 0;
     for (Element e : el::All()) {
         const ControlSpec* c = ControlOf(e);
@@ -104,16 +104,13 @@ TEST(WindowLayout, HandCardIsDrawnWithItsPicture) {
     const Game& game = window.game();
     // The hand uncovered, the human to play.
     ASSERT_TRUE(player.playUntil(
-        [&] {
-            return game.AwaitingHumanCard() && !game.table.Visible(Element::kl) &&
-                   !window.turns().busy();
-        },
-        20'000));
+        [&] { return game.HumanAsked() == Asked::Card && !window.turns().busy(); }, 20'000));
     Element face = Element::no;
-    for (int slot = game.state.dealSize; slot >= 1; --slot) {
-        if (!game.state.humanHand[slot].empty()) face = el::CardImage(game.state.humanHand[slot]);
+    for (int slot = game.State().dealSize; slot >= 1; --slot) {
+        if (!game.State().humanHand[slot].empty())
+            face = el::CardImage(game.State().humanHand[slot]);
     }
-    ASSERT_TRUE(game.table.Visible(face));
+    ASSERT_TRUE(game.Table().Visible(face));
     const QRect box = window.canvas()->elementRect(face);
     const QImage drawn = window.canvas()->grab(box).toImage();
     const QImage expected =
