@@ -1,7 +1,7 @@
 #include "about_window.h"
 
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 #include <algorithm>
 
 #include "program_fonts.h"
@@ -39,9 +39,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     QLabel* contact = findChild<QLabel*>(QStringLiteral("Label5"));
     contact->move(std::max(contact->x(), mail->geometry().right() + 1), contact->y());
 
-    QPushButton* close = addFlatButton(QStringLiteral("Close"), {200, 240, 201, 22}, font, silver);
+    QToolButton* close = addFlatButton(QStringLiteral("Close"), {200, 240, 201, 22}, font, silver);
     close->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QToolButton::clicked, this, &QWidget::close);
 }
 
 void AboutWindow::showNormalState() {

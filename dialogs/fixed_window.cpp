@@ -2,8 +2,8 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 #include "pictures.h"
 #include "program_fonts.h"
@@ -62,10 +62,12 @@ QLabel* FixedWindow::addLabel(const QString& text, const QRect& box, const QFont
     return label;
 }
 
-QPushButton* FixedWindow::addFlatButton(const QString& text, const QRect& box, const QFont& font,
+QToolButton* FixedWindow::addFlatButton(const QString& text, const QRect& box, const QFont& font,
                                         QColor colour) {
-    auto* button = new QPushButton(text, this);
-    button->setFlat(true);
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFont(font);
     button->setFocusPolicy(Qt::NoFocus);
     setTextColour(button, QPalette::ButtonText, colour);

@@ -10,7 +10,7 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
+class QToolButton;
 
 namespace zavkari {
 
@@ -28,8 +28,8 @@ class FixedWindow : public QDialog {
     QLabel* addPicture(const QString& resourceName, const QRect& box);
     // A text sized to its contents, or to `box` when it has a size.
     QLabel* addLabel(const QString& text, const QRect& box, const QFont& font, QColor colour);
-    // A flat button: only its caption shows until the mouse is over it.
-    QPushButton* addFlatButton(const QString& text, const QRect& box, const QFont& font,
+    // A flat button: only its caption shows until the mouse is over it, which raises it.
+    QToolButton* addFlatButton(const QString& text, const QRect& box, const QFont& font,
                                QColor colour);
 
     void showEvent(QShowEvent* event) override;

@@ -69,22 +69,34 @@ QLabel* GeorgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
     return label;
 }
 
-// A heading over a bevel's edge: it covers the edge behind its text.
-QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
-    QLabel* label = Place(GeorgianLabel(text, parent), name, {});
-    label->setAutoFillBackground(true);
+// A static text: it sizes itself to its text, from its corner at `at`.
+QLabel* StaticText(QLabel* label, const char* name, QPoint at) {
+    Place(label, name, {});
     label->adjustSize();
     label->move(at);
     return label;
 }
 
-QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QRect geometry) {
-    QLabel* label = Place(new QLabel(text, parent), name, geometry);
+void SetStaticText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+// A heading over a bevel's edge: it covers the edge behind its text.
+QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    QLabel* label = GeorgianLabel(text, parent);
+    label->setAutoFillBackground(true);
+    return StaticText(label, name, at);
+}
+
+// A slider's value: "-200", "800".
+QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    auto* label = new QLabel(text, parent);
     label->setFont(programFont(QStringLiteral("Sylfaen"), 13));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kValueColour);
     label->setPalette(palette);
-    return label;
+    return StaticText(label, name, at);
 }
 
 QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
@@ -149,7 +161,7 @@ void OptionsDialog::buildChoices(const Options& settings) {
     Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
     autoDeal_ = TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
     autoDeal_->setChecked(settings.autoDeal);
-    Place(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20, 61, 17});
+    StaticText(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
     frames_ = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this, "CheckBox1",
                         {16, 42, 97, 17});
     background_ =
@@ -158,22 +170,21 @@ void OptionsDialog::buildChoices(const Options& settings) {
         box->setFont(programFont(kGeorgian, 13));
 
     auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
-    Place(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99, 101, 17});
+    StaticText(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
     penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
     penalty_->setRange(4, 49);
     penalty_->setValue(settings.penaltySlider);
     penalty_->setTickPosition(QSlider::TicksBelow);
     penalty_->setTickInterval(1);
-    penaltyText_ =
-        ValueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96, 30, 22});
+    penaltyText_ = ValueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96});
 
     auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
-    Place(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
-          {11, 14, 135, 17});
+    StaticText(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
+               {11, 14});
     speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
     speed_->setRange(0, 999);
     speed_->setValue(settings.speed);
-    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12, 25, 22});
+    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
 }
 
 void OptionsDialog::buildPictures() {
@@ -213,11 +224,11 @@ void OptionsDialog::connectControls() {
     connect(frames_, &QCheckBox::toggled, this, &OptionsDialog::framesChanged);
     connect(background_, &QCheckBox::toggled, this, &OptionsDialog::backgroundChanged);
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
-        penaltyText_->setText(QString::number(PenaltyOfSlider(position)));
+        SetStaticText(penaltyText_, QString::number(PenaltyOfSlider(position)));
         emit penaltyChanged(position);
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        speedText_->setText(QString::number(position + 1));
+        SetStaticText(speedText_, QString::number(position + 1));
         emit speedChanged(position);
     });
     for (int i = 0; i < 5; ++i)

@@ -1,7 +1,7 @@
 #include "rules_window.h"
 
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 
 #include "program_fonts.h"
 
@@ -29,10 +29,10 @@ RulesWindow::RulesWindow(QWidget* parent)
 
     QFont closeFont = programFont(QStringLiteral("Sylfaen"), 16);
     closeFont.setItalic(true);
-    QPushButton* close =
+    QToolButton* close =
         addFlatButton(QStringLiteral("Close "), {24, 456, 561, 30}, closeFont, Qt::white);
     close->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(close, &QToolButton::clicked, this, &QWidget::hide);
 }
 
 }  // namespace zavkari

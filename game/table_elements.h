@@ -115,7 +115,7 @@ class IdRange {
 // An array with one entry for every element or every timer.
 template <class Id, class T, std::size_t N>
 struct PerId {
-    std::array<T, N> items{};
+    std::array<T, N> items;  // value-initialised where declared with {}
 
     constexpr T& operator[](Id id) {
         assert(Index(id) < N);

@@ -1,12 +1,18 @@
 #include "choice_group.h"
 
-#include <QGridLayout>
 #include <QMouseEvent>
 
 #include "control_look.h"
 
 namespace zavkari {
 namespace {
+
+// Inside the etched frame: room on the left before the first column, on the right and below.
+constexpr int kLeftMargin = 5;
+constexpr int kRightMargin = 3;
+constexpr int kBottomMargin = 2;
+// The items' font shrinks no further than this: below it the Georgian letters blur.
+constexpr int kSmallestPixels = 10;
 
 // A choice that takes a click anywhere in its row, not only on its circle and text.
 class ChoiceButton : public QRadioButton {
@@ -17,10 +23,22 @@ class ChoiceButton : public QRadioButton {
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// Whether every text, drawn as a radio button draws it (its line centred in the row), keeps its
+// letters inside a row `height` pixels high.
+bool FitsInRow(const QFont& font, const std::vector<QRadioButton*>& buttons, int height) {
+    const QFontMetrics metrics(font);
+    const int baseline = (height - metrics.height()) / 2 + metrics.ascent();
+    for (const QRadioButton* b : buttons) {
+        const QRect ink = metrics.tightBoundingRect(b->text()).translated(0, baseline);
+        if (ink.top() < 0 || ink.bottom() >= height) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ChoiceGroup::ChoiceGroup(const ControlSpec& control, QWidget* parent)
-    : QGroupBox(ShownText(control, control.caption), parent), control_(control) {
+    : CaptionedBox(ShownText(control, control.caption), parent), control_(control) {
     setFont(ControlFont(control.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, ToQColor(control.text));
@@ -28,10 +46,6 @@ ChoiceGroup::ChoiceGroup(const ControlSpec& control, QWidget* parent)
     if (control.ground) palette.setColor(QPalette::Window, ToQColor(*control.ground));
     setPalette(palette);
     setAutoFillBackground(control.ground.has_value());
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 2, 4, 2);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(0);
 }
 
 void ChoiceGroup::show(const RadioGroup& group) {
@@ -41,31 +55,53 @@ void ChoiceGroup::show(const RadioGroup& group) {
         buttons_.clear();
         items_ = group.items;
         columns_ = std::max(1, group.columns);
-        auto* grid = static_cast<QGridLayout*>(layout());
-        // Items fill the columns top to bottom, as a radio group lays them out.
-        const int count = static_cast<int>(items_.size());
-        const int rows = (count + columns_ - 1) / columns_;
-        for (int i = 0; i < count; ++i) {
-            auto* b =
-                new ChoiceButton(ShownText(control_, items_[static_cast<std::size_t>(i)]), this);
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            auto* b = new ChoiceButton(ShownText(control_, items_[i]), this);
             b->setAutoExclusive(false);
             b->setFocusPolicy(Qt::NoFocus);
+            // The circle white on the green, as the desktop draws it, so that it stands out.
+            QPalette look = b->palette();
+            look.setColor(QPalette::Base, Qt::white);
+            b->setPalette(look);
             connect(b, &QRadioButton::clicked, this, [this, i] {
                 // The model decides what is chosen: undo the button's own toggle first.
-                buttons_[static_cast<std::size_t>(i)]->setChecked(
-                    !buttons_[static_cast<std::size_t>(i)]->isChecked());
-                emit choiceClicked(i);
+                buttons_[i]->setChecked(!buttons_[i]->isChecked());
+                emit choiceClicked(static_cast<int>(i));
             });
-            grid->addWidget(b, i % rows, i / rows);
+            b->setVisible(true);
             buttons_.push_back(b);
         }
+        arrange();
     }
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i]->setChecked(static_cast<int>(i) == group.selected);
 }
 
+void ChoiceGroup::arrange() {
+    if (buttons_.empty()) return;
+    const int count = static_cast<int>(buttons_.size());
+    const int rows = (count + columns_ - 1) / columns_;
+    const int top = captionHeight();
+    const int rowHeight = std::max(1, (height() - top - kBottomMargin) / rows);
+    const int columnWidth = (width() - kLeftMargin - kRightMargin) / columns_;
+    QFont itemFont = font();
+    while (itemFont.pixelSize() > kSmallestPixels && !FitsInRow(itemFont, buttons_, rowHeight))
+        itemFont.setPixelSize(itemFont.pixelSize() - 1);
+    for (int i = 0; i < count; ++i) {
+        QRadioButton* b = buttons_[static_cast<std::size_t>(i)];
+        b->setFont(itemFont);
+        b->setGeometry(kLeftMargin + (i / rows) * columnWidth, top + (i % rows) * rowHeight,
+                       columnWidth, rowHeight);
+    }
+}
+
+void ChoiceGroup::resizeEvent(QResizeEvent* event) {
+    CaptionedBox::resizeEvent(event);
+    arrange();
+}
+
 void ChoiceGroup::mousePressEvent(QMouseEvent* event) {
-    QGroupBox::mousePressEvent(event);
+    CaptionedBox::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) emit choiceClicked(-1);
 }
 

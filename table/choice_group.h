@@ -2,18 +2,22 @@
 // choices). It shows the items and the chosen one as the table model holds them; a click asks for
 // a choice and leaves the showing to the model, so that a click the game does not take shows
 // nothing.
+//
+// The items fill the columns top to bottom in rows of equal height below the caption, as a radio
+// group spreads them over its box. Where the box is too low for the design font (the small cards'
+// boxes hold up to five rows), the items take the largest font whose letters fit whole in a row.
 #pragma once
 
-#include <QGroupBox>
 #include <QRadioButton>
 #include <vector>
 
+#include "captioned_box.h"
 #include "table_controls.h"
 #include "table_model.h"
 
 namespace zavkari {
 
-class ChoiceGroup : public QGroupBox {
+class ChoiceGroup : public CaptionedBox {
     Q_OBJECT
 
   public:
@@ -28,8 +32,12 @@ class ChoiceGroup : public QGroupBox {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Places the items in their rows and gives them the font that fits.
+    void arrange();
+
     const ControlSpec& control_;
     std::vector<QRadioButton*> buttons_;
     std::vector<std::string> items_;

@@ -1,6 +1,7 @@
 // The game's steps, one at a time. A click or a timer tick reaches the game only when no step is
-// running; a pause inside a step waits with the window still painting, and clicks made meanwhile
-// are dropped. A request that must not cut into a step (a new match, closing the window) waits
+// running; a pause inside a step waits with the window still painting, and a click made meanwhile
+// does not reach the game (the window keeps the last one on the table for when the step has
+// returned). A request that must not cut into a step (a new match, closing the window) waits
 // until the running step has returned, so that the game is never re-entered; so does a change of
 // the settings made during a pause. Every change of the game or its table happens inside a step.
 #pragma once
@@ -25,6 +26,8 @@ class GameTurns : public QObject {
     // True while a step of the game runs, its pauses included.
     bool busy() const { return depth_ > 0; }
     bool pausing() const { return loop_ != nullptr; }
+    // True while the running step runs out for a request: its outcome is set aside unseen.
+    bool cuttingShort() const { return cutPauses_; }
 
     // Runs `step` unless another step is running; false when it was dropped.
     bool run(const std::function<void()>& step);

@@ -134,6 +134,11 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
         label.text = ShownText(c, game_.Table().Caption(c.element));
         const QFontMetrics metrics(label.font);
         label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
+        // Italic letters lean past their advance, and some Georgian letters reach below the
+        // line; their smoothed edges take one pixel more.
+        label.inked = QRect(QPoint(0, 0), label.size)
+                          .united(metrics.boundingRect(label.text).translated(0, metrics.ascent()))
+                          .adjusted(-1, -1, 1, 1);
         label.valid = true;
     }
     return label;
@@ -166,8 +171,9 @@ QRect TableCanvas::textRect(const ControlSpec& c, const QRect& box) const {
 QRect TableCanvas::extentOf(const Item& item) const {
     const QRect box = rectOf(item);
     if (item.control->kind != ControlKind::Label) return box;
-    // A label's text is not clipped to its box: it may run past it on either side.
-    return box.united(textRect(*item.control, box));
+    // A label's text is not clipped to its box: it may run past it on every side.
+    const ControlSpec& c = *item.control;
+    return box.united(shownLabel(c).inked.translated(textRect(c, box).topLeft()));
 }
 
 void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
@@ -223,7 +229,7 @@ const ControlSpec* TableCanvas::controlAt(QPoint point) const {
 void TableCanvas::mousePressEvent(QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
     if (!right && event->button() != Qt::LeftButton) return;
-    emit controlClicked(controlAt(event->position().toPoint()), right);
+    emit clicked(event->position().toPoint(), right);
 }
 
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {

@@ -42,9 +42,8 @@ class TableCanvas : public QWidget {
     const ControlSpec* controlAt(QPoint point) const;
 
   signals:
-    // A click on the table: the picture or label clicked (nullptr for the bare table) and whether
-    // it was the right button.
-    void controlClicked(const ControlSpec* control, bool rightButton);
+    // A click on the table at `at`, with the left or the right button.
+    void clicked(QPoint at, bool rightButton);
 
   protected:
     bool event(QEvent* event) override;  // the hints of the controls that have one
@@ -61,7 +60,7 @@ class TableCanvas : public QWidget {
     int zOf(const Item& item) const;
     bool isShown(const Item& item) const;
     QRect rectOf(const Item& item) const;
-    // Where the item draws: its box, and for a label the text that may run past the box.
+    // Where the item draws: its box, and for a label the letters that may run past the box.
     QRect extentOf(const Item& item) const;
     QRect textRect(const ControlSpec& label, const QRect& box) const;
     const std::vector<const Item*>& itemsInOrder() const;
@@ -73,14 +72,15 @@ class TableCanvas : public QWidget {
         bool valid = false;
         QFont font;
         QString text;
-        QSize size;
+        QSize size;   // the text's advance and line height
+        QRect inked;  // what its letters cover, from the text's top-left corner
     };
     const ShownLabel& shownLabel(const ControlSpec& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
 
     const Game& game_;
     std::vector<Item> items_;
-    PerElement<const Item*> byElement_;      // the element's item, if it is drawn here
+    PerElement<const Item*> byElement_{};    // the element's item, if it is drawn here
     PerElement<QRect> drawnAt_;              // per element: where it was last drawn
     mutable PerElement<ShownLabel> labels_;  // per element
     mutable std::vector<const Item*> ordered_;

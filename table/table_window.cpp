@@ -7,12 +7,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextStream>
 #include <QToolButton>
 
 #include "animation_player.h"
+#include "captioned_box.h"
 #include "control_look.h"
 #include "error_box.h"
 #include "georgian_text.h"
@@ -39,15 +41,28 @@ void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
     w->setAutoFillBackground(true);
 }
 
+// The design colour of an enabled control's text; a disabled one keeps the desktop's grey, so
+// that a button shows whether it can be pressed.
 void SetTextColour(QWidget* w, const QColor& colour) {
     QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+    }
     w->setPalette(palette);
 }
 
 }  // namespace
+
+char TableWindow::decimalPointOf(const QLocale& locale) {
+    // The game writes the separator as one character of its Latin texts: a locale whose mark is
+    // anything else (an Arabic one) keeps the point.
+    const QString point = locale.decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 0x80 && point[0].isPunct())
+        return point[0].toLatin1();
+    return '.';
+}
 
 TableWindow::TableWindow(double timeScale, QWidget* parent)
     : QWidget(parent),
@@ -64,6 +79,8 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
     resize(1270, 958);
+    // The running totals are written in the player's decimals, as the desktop writes numbers.
+    game_.options.decimalPoint = decimalPointOf(QLocale());
     buildControls();
     connectControls();
 }
@@ -138,7 +155,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = strengths_;
             break;
         case ControlKind::GroupBox:
-            w = new QGroupBox(caption, parent);
+            w = new CaptionedBox(caption, parent);
             break;
         case ControlKind::EditBox:
             // No length limit here: the game cuts the name to seven letters, and a limit would cut
@@ -180,7 +197,8 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 }
 
 void TableWindow::connectControls() {
-    connect(canvas_, &TableCanvas::controlClicked, this, &TableWindow::tableClicked);
+    connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
+    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptClick);
     for (Element e : kGroupElements) {
         connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
@@ -201,6 +219,7 @@ void TableWindow::connectControls() {
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
     connect(button("bbb"), &QAbstractButton::clicked, this, [this] {
         hideMenu();
+        keptClick_.reset();  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
     connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
@@ -275,10 +294,30 @@ void TableWindow::startOrRestartMatch() {
     // "Tavidan" abandons the match under way in the core; the timers it stops stop here too.
     game_.bbbClick();
     showNameFromModel();
+    // The preset name stands selected with the caret in the box: typing replaces it.
+    nameBox_->setFocus(Qt::OtherFocusReason);
+    nameBox_->selectAll();
 }
 
 void TableWindow::hideMenu() {
     control(QStringLiteral("Qmenu"))->hide();
+}
+
+void TableWindow::canvasClicked(QPoint at, bool rightButton) {
+    if (turns_.busy()) {
+        // As input waits in the desktop's queue while a step pauses, only the last click stays.
+        keptClick_ = KeptClick{at, rightButton};
+        return;
+    }
+    tableClicked(canvas_->controlAt(at), rightButton);
+}
+
+void TableWindow::carryOutKeptClick() {
+    if (!keptClick_) return;
+    const KeptClick click = *keptClick_;
+    keptClick_.reset();
+    // Aimed at the table as it is now: a hand covered meanwhile takes nothing.
+    tableClicked(canvas_->controlAt(click.at), click.rightButton);
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
@@ -331,6 +370,7 @@ void TableWindow::showNameFromModel() {
 }
 
 void TableWindow::closeWhenIdle() {
+    keptClick_.reset();
     // Queued behind the step, so that the close itself finds no step running.
     turns_.whenIdle(
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
@@ -407,6 +447,8 @@ void TableWindow::RaiseWindow() {
 }
 
 void TableWindow::Pause(int ms) {
+    // A step that a restart or a close has cut short must not flash its frames.
+    if (turns_.cuttingShort()) return;
     repaint();
     turns_.pause(ms);
 }

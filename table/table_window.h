@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "choice_group.h"
@@ -20,6 +21,7 @@
 #include "table_layout.h"
 
 class QListWidget;
+class QLocale;
 
 namespace zavkari {
 
@@ -39,6 +41,7 @@ class TableWindow : public QWidget, public TableView {
 
     const Game& game() const { return game_; }
     const GameTurns& turns() const { return turns_; }
+    GameTurns& turns() { return turns_; }
     const GameTimers& timers() const { return timers_; }
     TableCanvas* canvas() const { return canvas_; }
     // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
@@ -59,6 +62,9 @@ class TableWindow : public QWidget, public TableView {
 
     // The file the memo is written to: "zavkari.txt" in the player's home folder.
     static QString memoFilePath();
+    // The decimal separator the running totals take in `locale`: its own, or "." where the
+    // locale's is not a single ASCII mark.
+    static char decimalPointOf(const QLocale& locale);
 
     // --- What the table model reports ---
     void ElementChanged(Element e) override;
@@ -91,6 +97,8 @@ class TableWindow : public QWidget, public TableView {
     QWidget* makeWidget(const ControlSpec& c, QWidget* parent);
     void connectControls();
     void showElement(Element e);
+    void canvasClicked(QPoint at, bool rightButton);
+    void carryOutKeptClick();
     void tableClicked(const ControlSpec* control, bool rightButton);
     void nameEdited(const QString& latin);
     void showNameFromModel();
@@ -112,6 +120,12 @@ class TableWindow : public QWidget, public TableView {
     QPlainTextEdit* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
+    // The last click on the table made while a step ran, for when the step has returned.
+    struct KeptClick {
+        QPoint at;
+        bool rightButton = false;
+    };
+    std::optional<KeptClick> keptClick_;
 };
 
 }  // namespace zavkari

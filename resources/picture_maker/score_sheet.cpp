@@ -13,11 +13,12 @@ constexpr int rowLines[] = {0,   30,  31,  172, 173, 194, 265, 286,
                             287, 428, 429, 450, 526, 527, 548, 599};
 const QColor ruling(128, 128, 128);
 
-// The torn-off corner, bottom right: a ragged edge from the foot to the right-hand rule.
+// The torn-off corner, bottom right: a ragged edge across the foot to the right-hand rule, below
+// the last totals band, whose running totals stay whole.
 QPolygon tornEdge() {
     QRandomGenerator random(5);
     QPolygon edge;
-    const QPoint from(318, sheetH), to(sheetW, 532);
+    const QPoint from(318, sheetH), to(sheetW, 556);
     constexpr int steps = 26;
     for (int i = 0; i <= steps; ++i) {
         const QPoint along = from + (to - from) * i / steps;

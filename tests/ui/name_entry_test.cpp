@@ -63,6 +63,16 @@ TEST_F(NameEntryTest, ClickEmptiesTheBoxAndBlankNamesAreRefused) {
     EXPECT_FALSE(ok().isEnabled());
 }
 
+TEST_F(NameEntryTest, PresetNameStandsSelectedSoTypingReplacesIt) {
+    EXPECT_EQ(window.focusWidget(), &box());  // the caret in the box
+    EXPECT_EQ(box().selectedText(), box().text());
+    const QImage disabled = ok().grab().toImage();
+    QTest::keyClicks(&box(), QStringLiteral("ab"));
+    EXPECT_EQ(box().latinText(), QStringLiteral("ab"));
+    ASSERT_TRUE(ok().isEnabled());
+    EXPECT_NE(ok().grab().toImage(), disabled);  // "ok" shows that it can be pressed now
+}
+
 TEST_F(NameEntryTest, NameIsCutToSevenLetters) {
     type(QStringLiteral("abcdefghij"));
     EXPECT_EQ(box().latinText(), QStringLiteral("abcdefg"));

@@ -65,7 +65,17 @@ class OptionsDialogTest : public ::testing::Test {
     QString nextFile;
 };
 
+// A static text sizes itself to its text and lies inside its box.
+void ExpectShownWhole(const QLabel* text) {
+    SCOPED_TRACE(text->text().toStdString());
+    EXPECT_LE(QFontMetrics(text->font()).horizontalAdvance(text->text()),
+              text->contentsRect().width());
+    EXPECT_TRUE(text->parentWidget()->rect().contains(text->geometry()));
+}
+
 TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
+    for (const char* name : {"StaticText1", "StaticText2", "StaticText3"})
+        ExpectShownWhole(find<QLabel>(name));
     auto* penalty = find<QSlider>("sss");
     auto* penaltyText = find<QLabel>("xxx");
     EXPECT_EQ(penaltyText->text(), QStringLiteral("-200"));
@@ -74,6 +84,7 @@ TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
     EXPECT_EQ(window.game().options.PenaltyValue(), -50);
     penalty->setValue(49);
     EXPECT_EQ(penaltyText->text(), QStringLiteral("-500"));
+    ExpectShownWhole(penaltyText);
     EXPECT_EQ(window.game().options.PenaltyValue(), -500);
 
     auto* speed = find<QSlider>("speed");
@@ -84,6 +95,7 @@ TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
     EXPECT_EQ(window.game().options.DealPause(), 999);
     speed->setValue(999);
     EXPECT_EQ(speedText->text(), QStringLiteral("1000"));
+    ExpectShownWhole(speedText);
     EXPECT_EQ(window.game().options.DealPause(), 0);
 }
 

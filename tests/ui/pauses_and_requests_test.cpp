@@ -3,6 +3,7 @@
 // the step has returned.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
@@ -140,29 +141,121 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
     EXPECT_EQ(Snapshot(game), after);
 }
 
+// Counts what is painted anywhere in the program while `counting` holds.
+struct PaintCounter : QObject {
+    explicit PaintCounter(std::function<bool()> when) : counting(std::move(when)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted += event->type() == QEvent::Paint && counting() ? 1 : 0;
+        return false;
+    }
+    std::function<bool()> counting;
+    int painted = 0;
+};
+
 // At the real tempo: the step of "ok" has seconds of pauses left when "Tavidan" comes in the
-// first one, and runs out without them.
+// dealer draw or in the first deal's dealing, and runs out without them and unseen: no frame of
+// the deal it sets aside is painted.
 TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
-    TableWindow window{1.0};
+    for (const bool inTheDeal : {false, true}) {
+        SCOPED_TRACE(inTheDeal ? "in the deal" : "in the dealer draw");
+        TableWindow window{1.0};
+        window.startUp({1280, 1024, 1024});
+        window.show();
+        TableClicker player{window, 19};
+        bool clicked = false;
+        bool deferred = false;
+        bool returned = false;
+        // What is painted while the step runs out, outside its pauses.
+        PaintCounter paints(
+            [&] { return clicked && window.turns().busy() && !window.turns().pausing(); });
+        QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] { returned = clicked; });
+        QElapsedTimer clock;
+        Watch watch([&] {
+            if (clicked || !window.turns().pausing()) return;
+            if (window.game().State().sheetActive != inTheDeal) return;
+            clicked = true;
+            ClickTavidan(window, player);
+            deferred = !window.game().Table().Visible(Element::saxeli) && window.turns().busy();
+            clock.start();
+        });
+        player.openMatch(QStringLiteral("gio"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return returned && !window.turns().busy(); }, 10'000));
+        EXPECT_LT(clock.elapsed(), 700);
+        EXPECT_TRUE(deferred);
+        EXPECT_EQ(paints.painted, 0);
+        ExpectNothingRunning(window);
+        ExpectCleanSheetAndNameEntry(window);
+    }
+}
+
+// The cards of the hand that lie open to a click: shown, in the hand, not wild.
+std::vector<CardId> PlainCardsInHand(const Game& game) {
+    std::vector<CardId> cards;
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
+        if (!c.empty() && !IsWildCard(c.suit, c.rank) && game.Table().Visible(el::CardImage(c)))
+            cards.push_back(c);
+    }
+    return cards;
+}
+
+// A click on the table during a pause waits, as input waits in the desktop's queue: the last one
+// of the pause is carried out once the step has returned, aimed at the table as it is then.
+TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
+    TableWindow window{0.02};  // long enough for the computer-card pause to wait at all
     window.startUp({1280, 1024, 1024});
     window.show();
-    TableClicker player{window, 19};
-    bool clicked = false;
-    bool deferred = false;
-    QElapsedTimer clock;
+    TableClicker player{window, 29};
+    const Game& game = window.game();
+    int bursts = 0;        // clicks on an open hand while the computers before the human play
+    bool covered = false;  // a click on the covered hand
+    std::function<void()> onceReturned;
+    QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] {
+        if (!onceReturned) return;
+        const std::function<void()> check = std::move(onceReturned);
+        onceReturned = nullptr;
+        check();
+    });
     Watch watch([&] {
-        if (clicked || !window.turns().pausing()) return;
-        clicked = true;
-        ClickTavidan(window, player);
-        deferred = !window.game().Table().Visible(Element::saxeli) && window.turns().busy();
-        clock.start();
+        if (!window.turns().pausing() || onceReturned) return;
+        const std::vector<CardId> plain = PlainCardsInHand(game);
+        if (plain.empty()) return;
+        bool playTimerOn = false;
+        for (int order = 1; order <= 4; ++order)
+            playTimerOn = playTimerOn || game.TimerEnabled(timer::Play(order));
+        const bool beforeHumansTurn = !game.State().humanHasPlayed && !game.HumanLeads() &&
+                                      game.CurrentTrick() >= 1 &&
+                                      !game.Table().Visible(Element::kl) && !playTimerOn;
+        if (beforeHumansTurn && bursts < 2) {
+            // First a single click, then one on every plain card: the last one is played.
+            const std::size_t clicks = bursts == 0 ? 1 : plain.size();
+            for (std::size_t i = 0; i < clicks; ++i)
+                player.clickTable(player.centreOf(el::CardImage(plain[i])));
+            EXPECT_FALSE(game.State().humanHasPlayed);
+            onceReturned = [&game, held = plain.size(), last = plain[clicks - 1]] {
+                EXPECT_EQ(game.State().playedCard[kHumanSeat], last);
+                EXPECT_EQ(PlainCardsInHand(game).size(), held - 1);
+            };
+            ++bursts;
+            return;
+        }
+        // The rest of the trick is played after the human's card, with the hand covered.
+        const QPoint at = player.centreOf(el::CardImage(plain.front()));
+        const ControlSpec* hit = window.canvas()->controlAt(at);
+        if (!covered && game.State().humanHasPlayed && hit != nullptr &&
+            hit->element == Element::kl) {
+            player.clickTable(at);
+            onceReturned = [&game, hand = game.State().humanHand] {
+                EXPECT_EQ(game.State().humanHand, hand);
+            };
+            covered = true;
+        }
     });
     player.openMatch(QStringLiteral("gio"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return clicked && !window.turns().busy(); }, 10'000));
-    EXPECT_LT(clock.elapsed(), 700);
-    EXPECT_TRUE(deferred);
-    ExpectNothingRunning(window);
-    ExpectCleanSheetAndNameEntry(window);
+    EXPECT_TRUE(player.playUntil([&] { return bursts == 2 && covered && !onceReturned; }, 60'000))
+        << player.describe();
 }
 
 TEST(PausesAndRequests, WindowClosedDuringAPauseClosesOnceTheStepHasReturned) {

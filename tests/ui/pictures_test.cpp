@@ -114,11 +114,18 @@ TEST_F(ScoreSheet, EverythingBetweenTheRulesIsWhite) {
     }
 }
 
-TEST_F(ScoreSheet, TheLowerRightCornerIsTornAway) {
+TEST_F(ScoreSheet, TheLowerRightCornerIsTornAwayBelowTheLastTotals) {
     EXPECT_TRUE(isWhite(378, 598));
     EXPECT_TRUE(isWhite(370, 599));
     EXPECT_TRUE(isGrey(378, 500));
     EXPECT_TRUE(isGrey(200, 599));
+    // The totals band of the last pool is whole, so that column 4's running total stays clear.
+    for (int x = 282; x < 378; ++x)
+        EXPECT_TRUE(isGrey(x, 548)) << x;
+    for (int y = 527; y <= 548; ++y) {
+        EXPECT_TRUE(isGrey(378, y)) << y;
+        EXPECT_TRUE(isWhite(377, y) || y == 527 || y == 548) << y;
+    }
 }
 
 }  // namespace

@@ -1,28 +1,54 @@
 // Pictures of the table window at the usual screen sizes and at the moments a player looks at most:
-// the name entry, the bidding, a trick with a declaration and the end of a match. Written as PNG
-// files into the folder given on the command line.
+// the name entry, the bidding, the trump asked of the player in a nine-card deal, a wild card led
+// with its named-suit choice, a renege message and the end of a match. Written as PNG files into
+// the folder given on the command line.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 #include "table_clicker.h"
 
 namespace {
 
-using zavkari::Element;
+using zavkari::CardId;
+using zavkari::Game;
 using zavkari::TableWindow;
 using zavkari::testing::TableClicker;
 namespace el = zavkari::el;
 
-bool Save(TableWindow& window, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
+class Photographer {
+  public:
+    Photographer(TableWindow& window, const QDir& folder, int width, int height)
+        : window_(window),
+          folder_(folder),
+          prefix_(QStringLiteral("%1x%2-").arg(width).arg(height)) {}
+
+    bool save(const QString& name) {
+        const QString path = folder_.filePath(prefix_ + name + QStringLiteral(".png"));
+        if (!window_.grab().save(path)) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        return true;
     }
-    std::printf("%s\n", qPrintable(path));
-    return true;
+
+  private:
+    TableWindow& window_;
+    QDir folder_;
+    QString prefix_;
+};
+
+// The first card of the hand that meets `wanted`, or an empty card.
+template <typename Wanted>
+CardId HeldCard(const Game& game, Wanted wanted) {
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
+        if (!c.empty() && wanted(c)) return c;
+    }
+    return {};
 }
 
 bool Shoot(const QDir& folder, int width, int height) {
@@ -30,35 +56,67 @@ bool Shoot(const QDir& folder, int width, int height) {
     window.startUp({width, height, height});
     window.show();
     TableClicker player(window, 11);
-    const QString size = QStringLiteral("%1x%2-").arg(width).arg(height);
-    const zavkari::TableModel& table = window.game().Table();
+    Photographer camera(window, folder, width, height);
+    const Game& game = window.game();
+    const zavkari::TableModel& table = game.Table();
     bool ok = true;
 
     player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    player.clickWidget(window.widgetOf(Element::bbb));
-    ok &= Save(window, folder, size + QStringLiteral("1-name"));
+    player.clickWidget(window.widgetOf(zavkari::Element::bbb));
+    ok &= camera.save(QStringLiteral("1-name"));
     player.openMatch(QStringLiteral("gio"));
 
-    // The human's turn to bid in a deal of a few cards.
-    player.playUntil(
-        [&] {
-            return table.Visible(Element::tkma) && !table.Visible(Element::m_u) &&
-                   window.game().State().dealSize >= 4 && !window.turns().busy();
-        },
-        60'000);
-    ok &= Save(window, folder, size + QStringLiteral("2-bidding"));
+    bool bidding = false, trump = false, wildLead = false, renege = false, reneged = false;
+    // The renege message is on show only during its pause.
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (renege || !table.Visible(zavkari::Element::strog)) return;
+        renege = true;
+        ok &= camera.save(QStringLiteral("5-renege"));
+    });
+    watch.start();
 
-    // A computer has led a wild card with a declaration and waits for the human's card.
-    player.playUntil(
-        [&] {
-            return (table.Visible(Element::KVishi) || table.Visible(Element::KNije)) &&
-                   window.game().HumanAsked() == zavkari::Asked::Card && !window.turns().busy();
-        },
-        120'000);
-    ok &= Save(window, folder, size + QStringLiteral("3-declaration"));
-
-    player.playUntil([&] { return player.matchFinished(); }, 240'000);
-    ok &= Save(window, folder, size + QStringLiteral("4-match-end"));
+    for (int matches = 1; matches <= 4; ++matches) {
+        while (!player.matchFinished()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (window.turns().busy()) continue;
+            const zavkari::Asked asked = game.HumanAsked();
+            if (!bidding && asked == zavkari::Asked::Bid && game.State().dealSize >= 4) {
+                // A bid chosen, "OK" not yet pressed.
+                auto* bids =
+                    static_cast<zavkari::ChoiceGroup*>(window.widgetOf(zavkari::Element::tkma));
+                player.clickWidget(bids->buttons()[1]);
+                bidding = true;
+                ok &= camera.save(QStringLiteral("2-bidding"));
+            }
+            if (!trump && asked == zavkari::Asked::Trump) {
+                trump = true;
+                ok &= camera.save(QStringLiteral("3-trump-choice"));
+            }
+            const bool toPlay = asked == zavkari::Asked::Card;
+            const CardId wild =
+                HeldCard(game, [](CardId c) { return zavkari::IsWildCard(c.suit, c.rank); });
+            const CardId breach = HeldCard(game, [&](CardId c) { return game.WouldRenege(c); });
+            if (toPlay && game.HumanLeads() && !wildLead && !wild.empty()) {
+                player.clickTable(player.centreOf(el::CardImage(wild)));
+                wildLead = true;
+                ok &= camera.save(QStringLiteral("4-wild-card-lead"));
+            } else if (toPlay && !game.HumanLeads() && !reneged && !breach.empty()) {
+                player.clickTable(player.centreOf(el::CardImage(breach)));
+                reneged = true;
+            } else {
+                player.act();
+            }
+        }
+        if (matches == 1) ok &= camera.save(QStringLiteral("6-match-end"));
+        if (bidding && trump && wildLead && renege) break;
+        player.openMatch(QStringLiteral("gio"));
+    }
+    if (!(bidding && trump && wildLead && renege)) {
+        std::fprintf(stderr, "%dx%d: not every moment came up\n", width, height);
+        return false;
+    }
     return ok;
 }
 
@@ -74,7 +132,7 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(folder.path())) return 1;
     bool ok = true;
-    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)})
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 800), QSize(1280, 1024)})
         ok &= Shoot(folder, size.width(), size.height());
     return ok ? 0 : 1;
 }

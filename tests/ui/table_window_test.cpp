@@ -2,6 +2,7 @@
 // random clicks land all over the window.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QTest>
 
 #include "random_clicker.h"
@@ -68,6 +69,18 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
         << player.describe();
     ExpectFullSheet(window.game().Table());
     EXPECT_EQ(window.game().HumanName(), "nino");
+}
+
+// The running totals are written in the player's decimals: "12,5" in Georgia or Germany, "12.5"
+// in the C or an English locale.
+TEST(TableWindowLocale, RunningTotalsTakeTheLocalesDecimalSeparator) {
+    for (const auto& [name, point] :
+         {std::pair{"ka_GE", ','}, {"de_DE", ','}, {"C", '.'}, {"en_US", '.'}})
+        EXPECT_EQ(TableWindow::decimalPointOf(QLocale(QString::fromLatin1(name))), point) << name;
+    QLocale::setDefault(QLocale(QStringLiteral("ka_GE")));
+    TableWindow window{kQuick};
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(window.game().options.decimalPoint, ',');
 }
 
 }  // namespace

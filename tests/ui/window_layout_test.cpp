@@ -1,12 +1,15 @@
 // The table window laid out for three screens: the widgets stand where the layout put the elements
-// in the model, the table draws its pictures and labels there too, and the debug memo with its two
-// buttons keeps its design place above the table.
+// in the model, the table draws its pictures and labels there too and wipes them whole, and the
+// debug memo with its two buttons keeps its design place above the table.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include "pictures.h"
 #include "table_clicker.h"
+#include "test_game.h"
 
 namespace zavkari::testing {
 namespace {
@@ -58,6 +61,50 @@ TEST_P(WindowLayoutTest, TableDrawsEveryPictureAndLabelAtTheModelsPlace) {
     }
     // The faces, the backs, the spots, the deck, the sheet and its labels at least.
     EXPECT_GT(checked, 36 + 27 + 4 + 1 + 1 + 4 + 24 + 2 * 96 + 16);
+}
+
+// A label whose letters run past its box (the italic messages and bids, the Georgian letters that
+// reach below the line) leaves no pixel behind when it hides: looked at on screen after a repaint
+// of the whole table, not in a fresh drawing.
+TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto onScreen = [this](const QRect& area) {
+        QCoreApplication::processEvents();
+        return window.screen()
+            ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
+            .toImage();
+    };
+    // The test changes the table itself, as a step of the window's own game does.
+    auto change = [this](const std::function<void(TableModel&)>& edit) {
+        window.turns().run([&] { edit(TestGame::TableOf(const_cast<Game&>(window.game()))); });
+    };
+    int overhanging = 0;
+    for (Element e : el::All()) {
+        const ControlSpec* c = ControlOf(e);
+        if (c == nullptr || c->kind != ControlKind::Label || !TableCanvas::draws(*c)) continue;
+        // The label's own caption, and every letter the Georgian font draws.
+        for (const std::string& text :
+             {std::string(c->caption), std::string("abgdevzTiklmnopJrstufqRySCcZwWxjh")}) {
+            if (text.empty()) continue;
+            SCOPED_TRACE(ElementName(e) + " showing " + text);
+            change([&](TableModel& table) { table.SetCaption(e, text); });
+            const QRect box = window.canvas()->elementRect(e);
+            // A centred label's text may run far past its box on both sides.
+            const QRect around = box.adjusted(-500, -40, 500, 40).intersected(window.rect());
+            const QImage before = onScreen(around);
+            change([&](TableModel& table) { table.Show(e); });
+            window.canvas()->update();
+            const QImage shown = onScreen(around);
+            change([&](TableModel& table) { table.Hide(e); });
+            EXPECT_EQ(onScreen(around), before);
+            // Drawn outside its box: what is shown differs from before even with the box undone.
+            QImage blanked = shown;
+            QPainter(&blanked).drawImage(box.topLeft() - around.topLeft(),
+                                         before.copy(box.translated(-around.topLeft())));
+            overhanging += blanked != before ? 1 : 0;
+        }
+    }
+    EXPECT_GT(overhanging, 4);  // the italic messages at least
 }
 
 TEST_P(WindowLayoutTest, DebugMemoAndItsButtonsKeepTheirDesignPlaceAboveTheTable) {
