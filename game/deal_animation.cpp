@@ -24,13 +24,12 @@ void Game::PrepareHands(int n) {
     currentTrick_ = 0;
     table_.Select(Element::vishi, -1);
     table_.Select(Element::nije, -1);
-    const int xstep = (table_.width - 500) / (n + 1);
-    const int ystep = (table_.height - 324) / (n + 1);
     const int backWidth = table_[el::Back(1, 1)].width;
     for (int k = 1; k <= n; ++k) {
-        table_.Move(el::Back(1, k), 16, 115 + k * ystep);
-        table_.Move(el::Back(3, k), table_.width - backWidth - 316, 115 + k * ystep);
-        table_.Move(el::Back(2, k), 60 + k * xstep, 36);
+        for (int seat : {1, 3, 2}) {
+            const SlotPlace place = BackPlace(table_.width, table_.height, backWidth, seat, k, n);
+            table_.Move(el::Back(seat, k), place.left, place.top);
+        }
     }
 }
 

@@ -56,14 +56,14 @@ CardId Game::DrawCard() {
 void Game::DealHumanHand(int n) {
     // The faces line up with computer 2's backs along the bottom edge; they stay hidden until the
     // deal animation turns them up.
-    const int xstep = (table_.width - 500) / (n + 1);
-    const int top = table_.height - table_[Element::tkma].height - 16;
+    const int bidListHeight = table_[Element::tkma].height;
     for (int i = 1; i <= n; ++i) {
         const CardId card = DrawCard();
         state_.humanHand[i] = card;
         if (card.empty()) continue;
         const Element face = el::Face(card.suit, card.rank);
-        table_.Move(face, 60 + i * xstep, top);
+        const SlotPlace place = HumanCardPlace(table_.width, table_.height, bidListHeight, i, n);
+        table_.Move(face, place.left, place.top);
         table_.BringToFront(face);
     }
 }
@@ -144,7 +144,9 @@ void Game::kozClick(int item) {
 void Game::vacxadoTimer() {
     if (!state_.trumpChosen) return;
     timers_.Disable(TimerId::vacxado);
-    DealCircuits(4, 9, 9, 3);
+    // Only a first hand declares, and the human is the first hand when the seat before it deals.
+    constexpr int kDealerBeforeHuman = kHumanSeat - 1;
+    DealCircuits(4, 9, 9, kDealerBeforeHuman);
     state_.trumpChosen = false;
     table_.Hide(Element::koz);
     // The computer hands are drawn only now, after the declaration, so that they carry the

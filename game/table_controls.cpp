@@ -94,14 +94,13 @@ void AddCardsAndSpots(Builder& b) {
                 .pointer = Pointer::Hand;
         }
     }
-    const int xstep = (kDesignWidth - 500) / 10;
-    const int ystep = (kDesignHeight - 324) / 10;
+    // The backs lie where a nine-card deal puts them in the design area.
     for (int seat = 1; seat <= 3; ++seat) {
         for (int k = 1; k <= kMaxHand; ++k) {
-            Box box{16, 115 + k * ystep, kDesignCardW, kDesignCardH};
-            if (seat == 2) box = {60 + k * xstep, 36, kDesignCardW, kDesignCardH};
-            if (seat == 3) box.left = kDesignWidth - kDesignCardW - 316;
-            Picture(b, el::Back(seat, k), box, "BACK");
+            const SlotPlace place =
+                BackPlace(kDesignWidth, kDesignHeight, kDesignCardW, seat, k, kMaxHand);
+            Picture(b, el::Back(seat, k), {place.left, place.top, kDesignCardW, kDesignCardH},
+                    "BACK");
         }
     }
     Picture(b, Element::no, {1152, 1122, 9, 7}, "").visible = false;

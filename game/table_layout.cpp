@@ -84,7 +84,8 @@ void LayOutTable(TableModel& table, TableSize size) {
         Resize(table, el::Spot(seat), cardW, cardH);
 
     // The bid list with its button, the trump choice and the named-suit choices along the bottom.
-    Place(table, Element::tkma, W - cardW - 316, H - cardH - 16, cardH);
+    // The bid list stands in computer 3's column, level with the human's cards.
+    Place(table, Element::tkma, RightColumnLeft(W, cardW), HandRowTop(H, cardH), cardH);
     const int tkmaLeft = left(Element::tkma);
     const int tkmaTop = top(Element::tkma);
     Place(table, Element::OK, tkmaLeft + 186, tkmaTop + 8, cardH - 10);

@@ -2,6 +2,8 @@
 
 #include <QPolygon>
 
+#include "table_layout.h"
+
 namespace zavkari {
 namespace {
 
@@ -31,8 +33,9 @@ void PaintSheetPanel(QPainter& painter, const SheetPanelGeometry& g) {
     painter.drawRect(QRect(QPoint(W - 300, -M), QPoint(W, T - M - 8)));
     painter.setBrush(Qt::NoBrush);
     if (g.frames) {
-        const int KX = (W - 500) / 10;
-        const int KY = (H - 324) / 10;
+        // The steps of the rows and columns of a nine-card deal.
+        const int KX = RowStep(W, kMaxHand);
+        const int KY = ColumnStep(H, kMaxHand);
         const int right = 9 * KX + 70 + BW;
         const int bottom = 9 * KY + 100 + BH;
         Lines(painter, {{KX + 50, -M}, {KX + 50, BH + 24}, {right, BH + 24}, {right, 0}});

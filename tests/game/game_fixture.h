@@ -61,17 +61,13 @@ class GameFixture : public ::testing::Test {
         game.InitDeck();
     }
 
-    // Settles a deal of n cards the way the deal cycle does, without the bidding.
+    // Starts a deal of n cards with `dealer` dealing, as the schedule of a fresh match does.
     void DealCards(int n, int dealer) {
-        game.state.dealSize = n;
+        game.AbandonMatch();
+        game.state.ascendCount = n;
+        game.state.nineIndex = n == kMaxHand ? 1 : 0;
         game.state.dealer = dealer;
-        game.ResetDeck();
-        game.ClearTable();
-        game.DealHumanHand(n);
-        game.PrepareHands(n);
-        game.AnimateDeal(n, dealer);
-        if (n != 9) game.SettleTrump();
-        if (n != 9 || dealer != 3) game.DealComputerHands(n);
+        game.NextDeal();
     }
 
     int DealtCount() const {

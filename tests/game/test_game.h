@@ -16,6 +16,7 @@ class TestGame : public Game {
     Tch& tch = tch_;
     MatchObserver*& observer = observer_;
 
+    using Game::AbandonMatch;
     using Game::AnimateDeal;
     using Game::AssignSeatsAndNames;
     using Game::AwaitingHumanCard;

@@ -130,17 +130,6 @@ INSTANTIATE_TEST_SUITE_P(Screens, WindowLayoutTest,
                                     std::to_string(info.param.height);
                          });
 
-// The numbers the layout gives the small screen, as the player sees the widgets.
-TEST(WindowLayout, SmallScreenPutsTheBidListAndTrumpBoxInTheirPlaces) {
-    TableWindow window{0.002};
-    window.startUp({1024, 768, 768});
-    EXPECT_EQ(window.widgetOf(Element::tkma)->pos(), QPoint(629, 652));
-    EXPECT_EQ(window.widgetOf(Element::OK)->pos(), QPoint(815, 660));
-    EXPECT_EQ(window.widgetOf(Element::koz)->pos(), QPoint(858, 652));
-    EXPECT_EQ(window.widgetOf(Element::Box1)->geometry(), QRect(742, 551, 275, 40));
-    EXPECT_EQ(window.canvas()->elementRect(Element::b), QRect(492, 478, 79, 100));
-}
-
 // A dealt card of the human's hand is drawn with its picture at its place.
 TEST(WindowLayout, HandCardIsDrawnWithItsPicture) {
     TableWindow window{0.002};
