@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "little_endian.h"
+
 namespace zavkari {
 namespace {
 
@@ -13,14 +15,6 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kColourMasks = 3;
 constexpr std::uint64_t kMasksEnd = kFileHeaderSize + kInfoHeaderSize + 12;
-
-std::uint32_t Read16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8);
-}
-
-std::uint32_t Read32(std::span<const std::uint8_t> b, std::size_t at) {
-    return Read16(b, at) | Read16(b, at + 2) << 16;
-}
 
 // One colour of a 16- or 32-bit pixel, taken out by its mask and scaled to 0..255.
 struct Channel {
@@ -61,8 +55,8 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
     if (b.empty()) return Fail(error, "the file is empty");
     if (b.size() < kFileHeaderSize + 4 || b[0] != 'B' || b[1] != 'M')
         return Fail(error, "the file is not a bitmap");
-    h.pixelOffset = Read32(b, 10);
-    const std::uint32_t infoSize = Read32(b, 14);
+    h.pixelOffset = le32At(b, 10);
+    const std::uint32_t infoSize = le32At(b, 14);
     if (infoSize != kCoreHeaderSize && (infoSize < kInfoHeaderSize || infoSize > 124))
         return Fail(error, "the bitmap header has an unknown size");
     if (b.size() < kFileHeaderSize + infoSize) return Fail(error, "the bitmap header is cut short");
@@ -71,18 +65,18 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
     std::int64_t height = 0;
     std::uint32_t planes = 0;
     if (infoSize == kCoreHeaderSize) {
-        width = Read16(b, 18);
-        height = Read16(b, 20);
-        planes = Read16(b, 22);
-        h.bits = Read16(b, 24);
+        width = le16At(b, 18);
+        height = le16At(b, 20);
+        planes = le16At(b, 22);
+        h.bits = le16At(b, 24);
         h.paletteEntry = 3;
     } else {
-        width = static_cast<std::int32_t>(Read32(b, 18));
-        height = static_cast<std::int32_t>(Read32(b, 22));
-        planes = Read16(b, 26);
-        h.bits = Read16(b, 28);
-        h.compression = Read32(b, 30);
-        h.paletteSize = Read32(b, 46);
+        width = static_cast<std::int32_t>(le32At(b, 18));
+        height = static_cast<std::int32_t>(le32At(b, 22));
+        planes = le16At(b, 26);
+        h.bits = le16At(b, 28);
+        h.compression = le32At(b, 30);
+        h.paletteSize = le32At(b, 46);
     }
     if (planes != 1) return Fail(error, "the bitmap has more than one plane");
     h.topDown = height < 0;
@@ -107,7 +101,7 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
         h.paletteOffset = std::max<std::uint64_t>(h.paletteOffset, kMasksEnd);
         if (b.size() < h.paletteOffset) return Fail(error, "the colour masks are cut short");
         for (std::size_t i = 0; i < 3; ++i)
-            h.masks[i] = Read32(b, kFileHeaderSize + kInfoHeaderSize + 4 * i);
+            h.masks[i] = le32At(b, kFileHeaderSize + kInfoHeaderSize + 4 * i);
     } else if (h.bits == 16) {
         h.masks = {0x7C00, 0x03E0, 0x001F};
     } else {
@@ -156,7 +150,7 @@ std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::stri
                 out[1] = row[3 * x + 1];
                 out[2] = row[3 * x];
             } else if (h.bits == 16 || h.bits == 32) {
-                const std::uint32_t pixel = h.bits == 16 ? Read16(row, 2 * x) : Read32(row, 4 * x);
+                const std::uint32_t pixel = h.bits == 16 ? le16At(row, 2 * x) : le32At(row, 4 * x);
                 out[0] = red(pixel);
                 out[1] = green(pixel);
                 out[2] = blue(pixel);

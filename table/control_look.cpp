@@ -30,8 +30,7 @@ QFont ControlFont(const FontSpec& font, int points) {
 }
 
 QString ShownText(const ControlSpec& control, std::string_view text) {
-    return shownText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                     FaceName(control.font.face));
+    return shownText(QString::fromUtf8(text), FaceName(control.font.face));
 }
 
 QColor ToQColor(Rgb rgb) {

@@ -145,14 +145,12 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
 }
 
 const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
-    const QString key =
-        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size())) +
-        QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
-        QString::number(size.height());
+    const QString key = QString::fromUtf8(c.picture) + QLatin1Char('@') +
+                        QString::number(size.width()) + QLatin1Char('x') +
+                        QString::number(size.height());
     auto found = pictures_.find(key);
     if (found != pictures_.end()) return *found;
-    const QString name =
-        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size()));
+    const QString name = QString::fromUtf8(c.picture);
     const auto chosen = overrides_.constFind(name);
     const QPixmap source = chosen != overrides_.cend() ? *chosen : pictures::pixmap(name);
     QPixmap scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -95,9 +95,7 @@ void TableWindow::buildControls() {
     for (const ControlSpec& c : TableControls()) {
         if (TableCanvas::draws(c)) continue;
         QWidget* parent = this;
-        if (!c.parent.empty())
-            parent = control(
-                QString::fromUtf8(c.parent.data(), static_cast<qsizetype>(c.parent.size())));
+        if (!c.parent.empty()) parent = control(QString::fromUtf8(c.parent));
         QWidget* w = makeWidget(c, parent);
         w->setGeometry(c.design.left, c.design.top, c.design.width, c.design.height);
         w->setVisible(c.visible);
@@ -161,8 +159,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             // No length limit here: the game cuts the name to seven letters, and a limit would cut
             // the preset "  saxeli" too.
             nameBox_ = new GeorgianLineEdit(parent);
-            nameBox_->setLatinText(
-                QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
+            nameBox_->setLatinText(QString::fromUtf8(c.caption));
             w = nameBox_;
             break;
         case ControlKind::Animation: {
@@ -358,9 +355,7 @@ void TableWindow::nameEdited(const QString& latin) {
 }
 
 void TableWindow::showNameFromModel() {
-    const QString latin =
-        QString::fromUtf8(game_.Table().Caption(Element::saxeli).data(),
-                          static_cast<qsizetype>(game_.Table().Caption(Element::saxeli).size()));
+    const QString latin = QString::fromUtf8(game_.Table().Caption(Element::saxeli));
     if (nameBox_->latinText() == latin) return;
     showingName_ = true;
     const int cursor = nameBox_->cursorPosition();
@@ -456,11 +451,11 @@ void TableWindow::Pause(int ms) {
 void TableWindow::MemoAppendToLastLine(std::string_view text) {
     QTextCursor cursor(memo_->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    cursor.insertText(QString::fromUtf8(text));
 }
 
 void TableWindow::MemoAddLine(std::string_view text) {
-    memo_->appendPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    memo_->appendPlainText(QString::fromUtf8(text));
 }
 
 void TableWindow::RecordHumanStrength(int strength) {

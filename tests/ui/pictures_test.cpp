@@ -50,8 +50,7 @@ TEST(Pictures, EveryControlOfTheTableFindsItsPicture) {
     QStringList faces;
     for (const ControlSpec& c : TableControls()) {
         if (c.picture.empty()) continue;
-        const QString name =
-            QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size()));
+        const QString name = QString::fromUtf8(c.picture);
         EXPECT_FALSE(pictures::image(name).isNull()) << c.name;
         if (c.element != kWindowOnly && Decode(c.element).family == ElementFamily::Face)
             faces << name;

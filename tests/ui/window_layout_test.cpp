@@ -149,11 +149,9 @@ TEST(WindowLayout, HandCardIsDrawnWithItsPicture) {
     ASSERT_TRUE(game.Table().Visible(face));
     const QRect box = window.canvas()->elementRect(face);
     const QImage drawn = window.canvas()->grab(box).toImage();
-    const QImage expected =
-        pictures::pixmap(QString::fromUtf8(ControlOf(face)->picture.data(),
-                                           static_cast<qsizetype>(ControlOf(face)->picture.size())))
-            .scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .toImage();
+    const QImage expected = pictures::pixmap(QString::fromUtf8(ControlOf(face)->picture))
+                                .scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .toImage();
     // Only the part of the card no other picture covers can be compared.
     int compared = 0;
     for (int y = 0; y < box.height(); y += 7) {
