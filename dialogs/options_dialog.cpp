@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bmp_image.h"
+#include "byte_span.h"
 #include "error_box.h"
 #include "pictures.h"
 #include "program_fonts.h"
@@ -287,9 +288,7 @@ bool OptionsDialog::loadOwnPicture(PictureBox* box) {
     }
     const QByteArray bytes = file.readAll();
     std::string error;
-    const auto image = decodeBmp(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                           static_cast<std::size_t>(bytes.size())),
-                                 error);
+    const auto image = decodeBmp(bytesOf(bytes), error);
     if (!image) {
         reportError(shownName + QStringLiteral(": ") + QString::fromStdString(error));
         return false;

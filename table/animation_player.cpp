@@ -4,6 +4,7 @@
 #include <string>
 
 #include "avi_clip.h"
+#include "byte_span.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -21,8 +22,7 @@ bool AnimationPlayer::open(const QString& resourceName, QString* error) {
         if (error != nullptr) *error = QStringLiteral("no clip named ") + resourceName;
         return false;
     }
-    return load(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()),
-                error);
+    return load(bytesOf(bytes), error);
 }
 
 bool AnimationPlayer::load(std::span<const std::uint8_t> clip, QString* error) {

@@ -1,16 +1,18 @@
 #include "human_player.h"
 
 #include <algorithm>
+#include <array>
+#include <ranges>
+#include <span>
 
 namespace zavkari {
 namespace {
 
-HumanPlayer::Cards HandCards(const GameState& s) {
-    HumanPlayer::Cards cards;
-    for (int slot = 1; slot <= s.dealSize; ++slot) {
-        if (!s.humanHand[slot].empty()) cards.push_back(s.humanHand[slot]);
-    }
-    return cards;
+// The cards the human holds, in slot order.
+auto HeldCards(const GameState& s) {
+    const auto slots = static_cast<std::size_t>(std::clamp(s.dealSize, 0, kMaxHand));
+    return std::span(s.humanHand.items).first(slots) |
+           std::views::filter([](CardId c) { return !c.empty(); });
 }
 
 }  // namespace
@@ -73,14 +75,11 @@ void HumanPlayer::Declare(Game& game) {
 
 int HumanPlayer::GreedyBid(const Game& game) const {
     const GameState& s = game.State();
-    int bid = 0;
-    for (const CardId& c : HandCards(s)) {
-        if (IsWildCard(c.suit, c.rank) || c.rank == kAce ||
-            (c.suit == s.trump && c.rank >= kQueen)) {
-            ++bid;
-        }
-    }
-    return std::min(bid, s.dealSize);
+    const auto bid = std::ranges::count_if(HeldCards(s), [&s](CardId c) {
+        return IsWildCard(c.suit, c.rank) || c.rank == kAce ||
+               (c.suit == s.trump && c.rank >= kQueen);
+    });
+    return std::min(static_cast<int>(bid), s.dealSize);
 }
 
 void HumanPlayer::Bid(Game& game) {
@@ -97,31 +96,26 @@ void HumanPlayer::Bid(Game& game) {
     game.OKClick();
 }
 
-HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
-    Cards cards = HandCards(game.State());
-    if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
-    Cards legal;
-    for (const CardId& c : cards) {
-        if (!game.WouldRenege(c)) legal.push_back(c);
-    }
-    return legal.empty() ? cards : legal;
-}
-
 bool HumanPlayer::Play(Game& game) {
     const GameState& s = game.State();
-    const Cards cards = PlayableCards(game);
+    // Legal and Greedy keep to the cards that break no obligation, as long as there are any.
+    const auto legal = [&game](CardId c) { return !game.WouldRenege(c); };
+    const bool keepToLegal = policy_ != HumanPolicy::Random && !game.HumanLeads() &&
+                             std::ranges::any_of(HeldCards(s), legal);
+    std::array<CardId, kMaxHand> playable;
+    const auto end = std::ranges::copy_if(HeldCards(s), playable.begin(), [&](CardId c) {
+                         return !keepToLegal || legal(c);
+                     }).out;
+    const std::span cards(playable.begin(), end);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
     bool high = Pick(2) == 0;
     if (policy_ == HumanPolicy::Greedy) {
         // Short of the bid: the strongest card, a wild card high; otherwise the weakest, low.
         high = game.TricksShown(kHumanSeat) < s.humanBid;
-        const auto strength = [&](const CardId& c) { return s.Card(c.suit, c.rank).strength; };
-        card = high ? *std::max_element(cards.begin(), cards.end(),
-                                        [&](auto& a, auto& b) { return strength(a) < strength(b); })
-                    : *std::min_element(cards.begin(), cards.end(), [&](auto& a, auto& b) {
-                          return strength(a) < strength(b);
-                      });
+        const auto strength = [&s](CardId c) { return s.Card(c.suit, c.rank).strength; };
+        card = high ? *std::ranges::max_element(cards, {}, strength)
+                    : *std::ranges::min_element(cards, {}, strength);
     }
     game.CardClick(el::Face(card.suit, card.rank), !high);
     return true;

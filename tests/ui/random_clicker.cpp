@@ -17,7 +17,7 @@ void RandomClicker::click() {
 }
 
 int RandomClicker::below(int n) {
-    return std::uniform_int_distribution<int>(0, n - 1)(rng_);
+    return random_.Below(n);
 }
 
 QPoint RandomClicker::inside(const QRect& r) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 #include "table_window.h"
 
@@ -11,7 +10,7 @@ namespace zavkari::testing {
 
 class RandomClicker {
   public:
-    RandomClicker(TableWindow& window, std::uint32_t seed) : window_(window), rng_(seed) {}
+    RandomClicker(TableWindow& window, std::uint64_t seed) : window_(window), random_(seed) {}
 
     // One click with a random button at a random point of a random part of the window. Leaves out
     // "gaTiSva " and the memo's file button, and "dawyeba"/"Tavidan" but for one click in 300.
@@ -24,7 +23,7 @@ class RandomClicker {
     QPoint pickPoint();
 
     TableWindow& window_;
-    std::mt19937 rng_;
+    SplitMix64 random_;
 };
 
 }  // namespace zavkari::testing

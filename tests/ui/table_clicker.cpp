@@ -10,8 +10,7 @@
 namespace zavkari::testing {
 
 int TableClicker::pick(int count) {
-    rng_ = rng_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<int>((rng_ >> 33) % static_cast<std::uint64_t>(count));
+    return random_.Below(count);
 }
 
 void TableClicker::clickWidget(QWidget* widget) {

@@ -15,7 +15,7 @@ namespace zavkari::testing {
 
 class TableClicker {
   public:
-    TableClicker(TableWindow& window, std::uint64_t seed) : window_(window), rng_(seed) {}
+    TableClicker(TableWindow& window, std::uint64_t seed) : window_(window), random_(seed) {}
 
     // "TamaSi", "dawyeba" (or "Tavidan"), a click into the name box, the name, "ok".
     void openMatch(const QString& name);
@@ -42,7 +42,7 @@ class TableClicker {
     int pick(int count);
 
     TableWindow& window_;
-    std::uint64_t rng_;
+    SplitMix64 random_;
     int refusedBids_ = 0;
 };
 
