@@ -1,4 +1,4 @@
-// Figures of this process from the kernel's status file.
+// Figures of a process from the kernel's status file.
 #pragma once
 
 #include <fstream>
@@ -6,16 +6,20 @@
 
 namespace zavkari {
 
-// A "Vm..." line of /proc/self/status in kilobytes ("VmRSS" resident, "VmHWM" its peak); 0 when
-// the line is missing.
-inline long ProcessStatusKb(const std::string& field) {
-    std::ifstream status("/proc/self/status");
+// A line of /proc/<process>/status in kilobytes ("VmRSS" resident, "RssAnon" its anonymous part,
+// "VmHWM" the peak of resident memory); 0 when the line is missing.
+inline long ProcessStatusKb(const std::string& field, const std::string& process = "self") {
+    std::ifstream status("/proc/" + process + "/status");
     const std::string prefix = field + ':';
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind(prefix, 0) == 0) return std::stol(line.substr(prefix.size()));
     }
     return 0;
+}
+
+inline double ProcessStatusMb(const std::string& field, const std::string& process = "self") {
+    return static_cast<double>(ProcessStatusKb(field, process)) / 1024.0;
 }
 
 }  // namespace zavkari

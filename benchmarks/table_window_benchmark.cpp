@@ -1,14 +1,22 @@
-// How the table window keeps up at 1280 x 1024, played with the mouse: a full repaint with the
-// backs and a full score sheet on the table, the time from a click on a card to the card drawn on
-// its spot, the program's CPU while it waits for the player at the game's own tempo, and its
-// memory after a whole match. Prints the figures; nothing here passes or fails.
+// How the program keeps up at 1280 x 1024. Prints the figures; nothing here passes or fails.
 //
-//   table_window_benchmark [--idle-seconds N]   (N defaults to 10)
+// 1. The real program, started as a user starts it and watched from outside on the X screen
+//    (run under `xvfb-run -a -s "-screen 0 1280x1024x24"`), several times: exec to the splash's
+//    first frame on the screen and to the table on the screen, resident and anonymous memory at
+//    the idle table ten seconds after exec, and the peak during the splash and until then.
+// 2. The program's windows in this process, the splash included, a whole match played with the
+//    mouse at a fast tempo: a full repaint with the backs and a full score sheet on the table, the
+//    time from a click on a card to the card drawn on its spot, the memory after the match.
+// 3. The same at the game's own tempo: how late the splash's frames and the bar's ticks come, and
+//    the program's CPU while it waits for the player, the bid panel's clip looping.
+//
+// Run with --help for the options.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QPaintEvent>
+#include <QProgressBar>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -18,7 +26,10 @@
 #include <string>
 #include <vector>
 
+#include "animation_player.h"
 #include "process_status.h"
+#include "program_windows.h"
+#include "start_up_probe.h"
 #include "table_clicker.h"
 
 namespace {
@@ -30,6 +41,20 @@ constexpr TableSize kScreen{1280, 1024, 1024};
 constexpr double kQuick = 0.002;   // every pause and timer at a five-hundredth of the tempo
 constexpr int kMatchMs = 150'000;  // time allowed to reach a moment of the match
 constexpr int kRepaints = 200;
+constexpr int kIdleTableAtMs = 10'000;  // the idle table's memory is read this long after exec
+
+struct BenchmarkOptions {
+    int runs = 5;
+    int idleSeconds = 10;
+    QString program = QStringLiteral(ZAVKARI_PROGRAM);
+};
+
+constexpr const char* kUsage =
+    "usage: table_window_benchmark [--runs N] [--idle-seconds N] [--program PATH] [--help]\n"
+    "  --runs N          start the real program N times, watched from outside (default 5;\n"
+    "                    needs an X screen, e.g. xvfb-run -a -s \"-screen 0 1280x1024x24\")\n"
+    "  --idle-seconds N  measure the CPU share at the game's tempo over N seconds (default 10)\n"
+    "  --program PATH    the program to start (default: the one built with this benchmark)\n";
 
 struct Spread {
     double median = 0;
@@ -191,12 +216,64 @@ void PrintRepaints(TableWindow& window, const char* moment) {
     PrintTimes("the window and its widgets, render()", [&] { window.render(&image); });
 }
 
-// A whole match at the quick tempo: the click-to-paint times throughout, the repaint in the last
-// deal and after it, and the memory at the end. False when the match did not get through.
+// Where the program's windows stand once the table has taken over from the splash.
+bool StartWindows(ProgramWindows& windows) {
+    windows.splash().setScreenSize(QSize(kScreen.width, kScreen.height));
+    windows.start();
+    QElapsedTimer wall;
+    wall.start();
+    while (!windows.table()->isVisible() && wall.elapsed() < kMatchMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return windows.table()->isVisible();
+}
+
+// min / median / max of the figures of several runs.
+void PrintRuns(const char* what, std::vector<double> values, const char* unit) {
+    std::sort(values.begin(), values.end());
+    std::printf("  %-44s min %7.1f  median %7.1f  max %7.1f %s\n", what, values.front(),
+                values[values.size() / 2], values.back(), unit);
+}
+
+// The real program started `runs` times, watched from outside.
+void RealStartUps(const BenchmarkOptions& options) {
+    std::printf("the real program (%s), %d start-ups watched from outside:\n",
+                qPrintable(options.program), options.runs);
+    std::vector<double> frame, table, splashPeak, rss, anonymous, peak;
+    int unseenFrames = 0;
+    for (int run = 0; run < options.runs; ++run) {
+        const auto figures = ProbeStartUp(options.program, kIdleTableAtMs);
+        if (!figures) {
+            std::printf("  run %d: the table did not come\n", run + 1);
+            continue;
+        }
+        if (figures->firstFrameMs >= 0) {
+            frame.push_back(figures->firstFrameMs);
+        } else {
+            ++unseenFrames;
+        }
+        table.push_back(figures->tableMs);
+        splashPeak.push_back(figures->splashPeakMb);
+        rss.push_back(figures->idleRssMb);
+        anonymous.push_back(figures->idleAnonymousMb);
+        peak.push_back(figures->peakMb);
+    }
+    if (table.empty()) return;
+    if (!frame.empty()) PrintRuns("exec to the splash's first frame on screen", frame, "ms");
+    if (unseenFrames > 0) std::printf("  the first frame was missed in %d runs\n", unseenFrames);
+    PrintRuns("exec to the table on screen", table, "ms");
+    PrintRuns("peak resident memory during the splash", splashPeak, "MB");
+    PrintRuns("resident memory at the idle table (10 s)", rss, "MB");
+    PrintRuns("anonymous memory at the idle table (10 s)", anonymous, "MB");
+    PrintRuns("peak resident memory until then", peak, "MB");
+}
+
+// A whole match at the quick tempo, after the splash: the click-to-paint times throughout, the
+// repaint in the last deal and after it, and the memory at the end. False when the match did not
+// get through.
 bool QuickMatch() {
-    TableWindow window(kQuick);
-    window.startUp(kScreen);
-    window.show();
+    ProgramWindows windows(kQuick);
+    if (!StartWindows(windows)) return false;
+    TableWindow& window = *windows.table();
     TableClicker player(window, 7);
     CardPaintClock clock(window);
     std::vector<double> clickToPaintMs;
@@ -223,17 +300,62 @@ bool QuickMatch() {
         "click on a card to the card painted on its spot: median %.2f ms, p90 %.2f ms, "
         "max %.2f ms (%zu cards)\n",
         c.median, c.p90, c.max, clickToPaintMs.size());
-    std::printf("memory after a whole match: VmRSS %.1f MB, peak VmHWM %.1f MB\n",
-                ProcessStatusKb("VmRSS") / 1024.0, ProcessStatusKb("VmHWM") / 1024.0);
+    std::printf(
+        "memory after a whole match, this process: VmRSS %.1f MB, anonymous %.1f MB, peak VmHWM "
+        "%.1f MB\n",
+        ProcessStatusMb("VmRSS"), ProcessStatusMb("RssAnon"), ProcessStatusMb("VmHWM"));
     return true;
 }
 
-// At the game's own tempo: opens a match, waits until the player is asked for something, then
-// leaves the program alone for `seconds` and reports its CPU time as a share of one core.
-bool IdleCpu(int seconds) {
-    TableWindow window(1.0);
-    window.startUp(kScreen);
-    window.show();
+// Notes when each frame of the splash's clip is on show (painted at once, in the same turn) and
+// when each tick moves the bar.
+class SplashClock : public QObject {
+  public:
+    explicit SplashClock(SplashWindow& splash) : frameCount_(splash.animation()->frameCount()) {
+        const AnimationPlayer* clip = splash.animation();
+        connect(clip, &AnimationPlayer::frameShown, this, [this, clip] {
+            QElapsedTimer now;
+            now.start();
+            const int frame = clip->currentFrame();
+            const auto late =
+                static_cast<double>(now.msecsSinceReference() - clip->frameDueMs(frame));
+            frameLateMs_ = std::max(frameLateMs_, late);
+            ++framesShown_;
+        });
+        barStart_.start();
+        connect(splash.findChild<QProgressBar*>(), &QProgressBar::valueChanged, this,
+                [this](int value) {
+                    const auto due = static_cast<qint64>(value) * 50;
+                    tickLateMs_ = std::max(tickLateMs_, double(barStart_.elapsed() - due));
+                });
+    }
+
+    void print() const {
+        std::printf(
+            "the splash at the game's tempo: %d of its %d frames shown one by one (the others "
+            "caught up with), the latest %.0f ms after it was due; the bar's latest tick %.0f ms "
+            "after it was due\n",
+            framesShown_, frameCount_, frameLateMs_, tickLateMs_);
+    }
+
+  private:
+    const int frameCount_;
+    int framesShown_ = 0;
+    double frameLateMs_ = 0;
+    QElapsedTimer barStart_;
+    double tickLateMs_ = 0;
+};
+
+// At the game's own tempo: the splash's frames and ticks, then a match opened; once the player is
+// asked for something the program is left alone for `seconds` and its CPU time reported as a
+// share of one core.
+bool RealTempo(int seconds) {
+    ProgramWindows windows(1.0);
+    SplashClock splashClock(windows.splash());
+    if (!StartWindows(windows)) return false;
+    splashClock.print();
+
+    TableWindow& window = *windows.table();
     TableClicker player(window, 7);
     player.openMatch(QStringLiteral("gio"));
     QElapsedTimer wall;
@@ -263,23 +385,38 @@ int main(int argc, char** argv) {
         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !display)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    int idleSeconds = 10;
+    BenchmarkOptions options;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--idle-seconds") == 0 && i + 1 < argc) {
-            idleSeconds = std::max(1, std::atoi(argv[++i]));
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("%s", kUsage);
+            return 0;
+        } else if (std::strcmp(argv[i], "--runs") == 0 && hasValue) {
+            options.runs = std::max(0, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--idle-seconds") == 0 && hasValue) {
+            options.idleSeconds = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--program") == 0 && hasValue) {
+            options.program = QString::fromLocal8Bit(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: %s [--idle-seconds N]\n", argv[0]);
+            std::fprintf(stderr, "%s", kUsage);
             return 2;
         }
     }
+    QApplication app(argc, argv);
     std::printf("platform %s, window %d x %d\n", qPrintable(QGuiApplication::platformName()),
                 kScreen.width, kScreen.height);
+    if (options.runs > 0) {
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            RealStartUps(options);
+        } else {
+            std::printf("the real program is watched only on an X screen: skipped\n");
+        }
+    }
     if (!QuickMatch()) {
         std::fprintf(stderr, "the quick match did not get through\n");
         return 1;
     }
-    if (!IdleCpu(idleSeconds)) {
+    if (!RealTempo(options.idleSeconds)) {
         std::fprintf(stderr, "the player was never asked at the game's tempo\n");
         return 1;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "program_fonts.h"
+#include "shown_picture.h"
 
 namespace zavkari {
 

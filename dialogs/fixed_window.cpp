@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include "pictures.h"
 #include "program_fonts.h"
+#include "shown_picture.h"
 
 namespace zavkari {
 namespace {
@@ -41,10 +41,8 @@ QFrame* FixedWindow::addBevel(const QRect& box) {
     return bevel;
 }
 
-QLabel* FixedWindow::addPicture(const QString& resourceName, const QRect& box) {
-    auto* picture = new QLabel(this);
-    picture->setPixmap(pictures::pixmap(resourceName));
-    picture->setScaledContents(true);
+ShownPicture* FixedWindow::addPicture(const QString& resourceName, const QRect& box) {
+    auto* picture = new ShownPicture(resourceName, this);
     picture->setGeometry(box);
     return picture;
 }

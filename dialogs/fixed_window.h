@@ -14,6 +14,8 @@ class QToolButton;
 
 namespace zavkari {
 
+class ShownPicture;
+
 class FixedWindow : public QDialog {
     Q_OBJECT
 
@@ -25,7 +27,7 @@ class FixedWindow : public QDialog {
     // A sunken frame drawn under the controls placed later.
     QFrame* addBevel(const QRect& box);
     // A built-in picture stretched to the box.
-    QLabel* addPicture(const QString& resourceName, const QRect& box);
+    ShownPicture* addPicture(const QString& resourceName, const QRect& box);
     // A text sized to its contents, or to `box` when it has a size.
     QLabel* addLabel(const QString& text, const QRect& box, const QFont& font, QColor colour);
     // A flat button: only its caption shows until the mouse is over it, which raises it.

@@ -199,24 +199,21 @@ void OptionsDialog::buildPictures() {
                  {"bb3", "BB3", {344, 32, 57, 81}},  {"bb4", "BB4", {216, 120, 57, 81}},
                  {"bb5", "BB5", {280, 120, 57, 81}}, {"bb6", "", {344, 120, 57, 81}}};
     for (std::size_t i = 0; i < backs_.size(); ++i) {
-        const QPixmap picture = *backs[i].picture != '\0'
-                                    ? pictures::pixmap(QString::fromLatin1(backs[i].picture))
-                                    : QPixmap();
-        backs_[i] = Place(new PictureBox(picture, this), backs[i].name, backs[i].at);
+        backs_[i] = Place(new PictureBox(QString::fromLatin1(backs[i].picture), this),
+                          backs[i].name, backs[i].at);
     }
     ownBackCover_ = OwnPictureCover(this, "button", backs_[5]->geometry());
 
     Bevel(this, "Bevel2", {8, 224, 409, 137});
     Heading(QStringLiteral("magida "), this, "Label3", {16, 218});
-    tables_[0] = Place(new PictureBox({}, this), "m1", {16, 240, 113, 113});
+    tables_[0] = Place(new PictureBox(QString(), this), "m1", {16, 240, 113, 113});
     QLabel* nothing = GeorgianLabel(QStringLiteral("araferi"), this, 19);
     Place(nothing, "Label4", {});
     nothing->adjustSize();
     nothing->move(32, 328);
     nothing->setAttribute(Qt::WA_TransparentForMouseEvents);
-    tables_[1] = Place(new PictureBox(pictures::pixmap(QStringLiteral("M2")), this), "m2",
-                       {152, 240, 113, 113});
-    tables_[2] = Place(new PictureBox({}, this), "m3", {288, 240, 113, 113});
+    tables_[1] = Place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
+    tables_[2] = Place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
     ownTableCover_ = OwnPictureCover(this, "button2", tables_[2]->geometry());
 }
 

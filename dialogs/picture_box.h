@@ -2,29 +2,21 @@
 // stretched to its box, under a hand pointer.
 #pragma once
 
-#include <QPixmap>
-#include <QWidget>
+#include "shown_picture.h"
 
 namespace zavkari {
 
-class PictureBox : public QWidget {
+class PictureBox : public ShownPicture {
     Q_OBJECT
 
   public:
-    PictureBox(const QPixmap& picture, QWidget* parent);
-
-    const QPixmap& picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
+    PictureBox(const QString& resourceName, QWidget* parent);
 
   signals:
     void clicked();
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-
-  private:
-    QPixmap picture_;
 };
 
 }  // namespace zavkari

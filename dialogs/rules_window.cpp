@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "program_fonts.h"
+#include "shown_picture.h"
 
 namespace zavkari {
 

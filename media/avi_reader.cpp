@@ -52,15 +52,17 @@ bool isList(const Chunk& chunk, std::string_view type) {
 struct VideoFormat {
     int streamNumber = -1;
     std::uint32_t microsecondsPerFrame = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;  // positive: rows stored bottom-up
 };
+
+// The frames' encodings, as the bitmap format's compression code.
+constexpr std::string_view kDeflatedSpans = "ZDLT";
+constexpr std::string_view kPlainSpans = "RDLT";
 
 class ClipReader {
   public:
     explicit ClipReader(std::string& error) : error_(error) {}
 
-    std::optional<AviClip> read(std::span<const std::uint8_t> bytes) {
+    std::optional<AviFrames> read(std::span<const std::uint8_t> bytes) {
         if (!readFile(bytes)) return std::nullopt;
         return std::move(clip_);
     }
@@ -126,20 +128,17 @@ class ClipReader {
 
     bool readBitmapFormat(std::span<const std::uint8_t> data) {
         if (data.size() < 20) return reject("the frame format is too short");
-        const auto width = static_cast<std::int32_t>(le32At(data, 4));
-        const auto height = static_cast<std::int32_t>(le32At(data, 8));
-        const std::uint16_t bitsPerPixel = le16At(data, 14);
-        const std::uint32_t compression = le32At(data, 16);
-        if (bitsPerPixel != 24 || compression != 0)
-            return reject("frames are not uncompressed 24-bit bitmaps");
-        const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
-        if (width <= 0 || width > static_cast<std::int32_t>(maxSide) || rows == 0 || rows > maxSide)
+        const std::uint32_t width = le32At(data, 4);
+        const std::uint32_t height = le32At(data, 8);
+        const std::string_view codec = fourccAt(data, 16);
+        if (le16At(data, 14) != 24 || (codec != kDeflatedSpans && codec != kPlainSpans))
+            return reject("frames are not 24-bit pictures in the clips' own encoding");
+        if (width == 0 || width > maxSide || height == 0 || height > maxSide)
             return reject("the frame size is out of range");
         if (format_.microsecondsPerFrame == 0) return reject("the frame rate is missing or zero");
-        format_.width = width;
-        format_.height = height;
-        clip_.width = width;
-        clip_.height = static_cast<int>(rows);
+        clip_.width = static_cast<int>(width);
+        clip_.height = static_cast<int>(height);
+        clip_.deflated = codec == kDeflatedSpans;
         clip_.frameIntervalMs = static_cast<int>((format_.microsecondsPerFrame + 500) / 1000);
         return true;
     }
@@ -156,39 +155,19 @@ class ClipReader {
         Chunk chunk;
         while (walker.next(chunk, error_)) {
             if (isList(chunk, "rec ") && !readFrames(chunk.data.subspan(4))) return false;
-            if (isFrameChunk(chunk.id) && !decodeFrame(chunk.data)) return false;
+            if (isFrameChunk(chunk.id)) clip_.frames.push_back(chunk.data);
         }
         return error_.empty();
     }
 
-    bool decodeFrame(std::span<const std::uint8_t> data) {
-        const std::size_t width = static_cast<std::size_t>(clip_.width);
-        const std::size_t rows = static_cast<std::size_t>(clip_.height);
-        const std::size_t stride = (width * 3 + 3) / 4 * 4;
-        if (data.size() < stride * rows) return reject("a frame is shorter than its bitmap");
-        RgbImage frame{clip_.width, clip_.height, std::vector<std::uint8_t>(width * rows * 3)};
-        for (std::size_t y = 0; y < rows; ++y) {
-            const std::size_t sourceRow = format_.height > 0 ? rows - 1 - y : y;
-            const std::uint8_t* source = data.data() + sourceRow * stride;
-            std::uint8_t* target = frame.rgb.data() + y * width * 3;
-            for (std::size_t x = 0; x < width; ++x) {
-                target[3 * x] = source[3 * x + 2];
-                target[3 * x + 1] = source[3 * x + 1];
-                target[3 * x + 2] = source[3 * x];
-            }
-        }
-        clip_.frames.push_back(std::move(frame));
-        return true;
-    }
-
     std::string& error_;
     VideoFormat format_;
-    AviClip clip_;
+    AviFrames clip_;
 };
 
 }  // namespace
 
-std::optional<AviClip> readAviClip(std::span<const std::uint8_t> bytes, std::string& error) {
+std::optional<AviFrames> indexAviClip(std::span<const std::uint8_t> bytes, std::string& error) {
     error.clear();
     return ClipReader(error).read(bytes);
 }

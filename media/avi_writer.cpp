@@ -1,3 +1,6 @@
+#include <zlib.h>
+
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <utility>
@@ -46,29 +49,66 @@ class ByteWriter {
     std::vector<std::uint8_t> bytes_;
 };
 
-// Bitmap rows are stored bottom-up, blue first, each padded to a multiple of four bytes.
-void writeFrame(ByteWriter& out, const RgbImage& frame, std::size_t stride) {
-    for (int y = frame.height - 1; y >= 0; --y) {
-        const std::uint8_t* row = frame.rgb.data() + static_cast<std::size_t>(y) * frame.width * 3;
-        std::vector<std::uint8_t>& bytes = out.bytes();
-        for (int x = 0; x < frame.width; ++x) {
-            bytes.push_back(row[3 * x + 2]);
-            bytes.push_back(row[3 * x + 1]);
-            bytes.push_back(row[3 * x]);
+void putU16(std::vector<std::uint8_t>& bytes, int value) {
+    bytes.push_back(static_cast<std::uint8_t>(value));
+    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+// A frame as the spans of pixels that differ from the frame before (all of them for the first).
+// Spans a few unchanged pixels apart are joined: a span's head costs two pixels.
+std::vector<std::uint8_t> encodeFrame(const RgbImage& frame, const RgbImage* before,
+                                      FramePacking packing) {
+    constexpr int kJoinGap = 2;
+    const auto changed = [&](int x, int y) {
+        const std::size_t at = (static_cast<std::size_t>(y) * frame.width + x) * 3;
+        return before == nullptr || !std::equal(frame.rgb.begin() + at, frame.rgb.begin() + at + 3,
+                                                before->rgb.begin() + at);
+    };
+    std::vector<std::uint8_t> spans;
+    for (int y = 0; y < frame.height; ++y) {
+        int x = 0;
+        while (x < frame.width) {
+            if (!changed(x, y)) {
+                ++x;
+                continue;
+            }
+            int end = x + 1;  // one past the span's last changed pixel
+            for (int next = end; next < frame.width && next <= end + kJoinGap; ++next)
+                if (changed(next, y)) end = next + 1;
+            putU16(spans, y);
+            putU16(spans, x);
+            putU16(spans, end - x);
+            const auto row = frame.rgb.begin() + static_cast<std::ptrdiff_t>(y) * frame.width * 3;
+            spans.insert(spans.end(), row + 3 * x, row + 3 * end);
+            x = end;
         }
-        out.zeros(stride - static_cast<std::size_t>(frame.width) * 3);
     }
+    if (packing == FramePacking::Plain) return spans;
+    uLongf size = compressBound(static_cast<uLong>(spans.size()));
+    std::vector<std::uint8_t> stored(size);
+    compress2(stored.data(), &size, spans.data(), static_cast<uLong>(spans.size()),
+              Z_BEST_COMPRESSION);
+    stored.resize(size);
+    return stored;
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> writeAviClip(const AviClip& clip) {
-    const std::size_t stride = (static_cast<std::size_t>(clip.width) * 3 + 3) / 4 * 4;
-    const auto frameBytes = static_cast<std::uint32_t>(stride * clip.height);
+std::vector<std::uint8_t> writeAviClip(const AviClip& clip, FramePacking packing) {
+    std::vector<std::vector<std::uint8_t>> stored;
+    for (std::size_t f = 0; f < clip.frames.size(); ++f)
+        stored.push_back(
+            encodeFrame(clip.frames[f], f == 0 ? nullptr : &clip.frames[f - 1], packing));
+    std::size_t largest = 0;
+    for (const auto& frame : stored)
+        largest = std::max(largest, frame.size());
+    const auto frameBytes = static_cast<std::uint32_t>(largest);
+    const auto pictureBytes = static_cast<std::uint32_t>(clip.width * clip.height * 3);
     const auto frameCount = static_cast<std::uint32_t>(clip.frames.size());
     const auto microseconds = static_cast<std::uint32_t>(clip.frameIntervalMs) * 1000;
     constexpr std::uint32_t hasIndex = 0x10;
     constexpr std::uint32_t keyFrame = 0x10;
+    const std::string_view codec = packing == FramePacking::Deflated ? "ZDLT" : "RDLT";
 
     ByteWriter out;
     const std::size_t riff = out.beginList("RIFF", "AVI ");
@@ -91,7 +131,7 @@ std::vector<std::uint8_t> writeAviClip(const AviClip& clip) {
     const std::size_t strl = out.beginList("LIST", "strl");
     const std::size_t strh = out.beginChunk("strh");
     out.fourcc("vids");
-    out.fourcc("DIB ");
+    out.fourcc(codec);
     out.u32(0);             // flags
     out.u16(0);             // priority
     out.u16(0);             // language
@@ -111,11 +151,11 @@ std::vector<std::uint8_t> writeAviClip(const AviClip& clip) {
     const std::size_t strf = out.beginChunk("strf");
     out.u32(40);
     out.u32(static_cast<std::uint32_t>(clip.width));
-    out.u32(static_cast<std::uint32_t>(clip.height));  // positive: rows bottom-up
-    out.u16(1);                                        // planes
-    out.u16(24);                                       // bits per pixel
-    out.u32(0);                                        // BI_RGB
-    out.u32(frameBytes);
+    out.u32(static_cast<std::uint32_t>(clip.height));
+    out.u16(1);   // planes
+    out.u16(24);  // bits per pixel
+    out.fourcc(codec);
+    out.u32(pictureBytes);
     out.zeros(16);
     out.endChunk(strf);
     out.endChunk(strl);
@@ -124,20 +164,20 @@ std::vector<std::uint8_t> writeAviClip(const AviClip& clip) {
     const std::size_t movi = out.beginList("LIST", "movi");
     const std::size_t moviType = movi + 4;
     std::vector<std::uint32_t> frameOffsets;
-    for (const RgbImage& frame : clip.frames) {
+    for (const auto& frame : stored) {
         frameOffsets.push_back(static_cast<std::uint32_t>(out.size() - moviType));
-        const std::size_t chunk = out.beginChunk("00db");
-        writeFrame(out, frame, stride);
+        const std::size_t chunk = out.beginChunk("00dc");
+        out.bytes().insert(out.bytes().end(), frame.begin(), frame.end());
         out.endChunk(chunk);
     }
     out.endChunk(movi);
 
     const std::size_t idx1 = out.beginChunk("idx1");
-    for (std::uint32_t offset : frameOffsets) {
-        out.fourcc("00db");
-        out.u32(keyFrame);
-        out.u32(offset);
-        out.u32(frameBytes);
+    for (std::size_t f = 0; f < stored.size(); ++f) {
+        out.fourcc("00dc");
+        out.u32(f == 0 ? keyFrame : 0);
+        out.u32(frameOffsets[f]);
+        out.u32(static_cast<std::uint32_t>(stored[f].size()));
     }
     out.endChunk(idx1);
 

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <cstdint>
-#include <span>
-#include <vector>
+#include <optional>
+
+#include "avi_clip.h"
 
 namespace zavkari {
 
-// An animation element: plays an uncompressed AVI clip from the resources, once (stopping on its
-// last frame, as the splash does) or over and over (as the bid panel's clip does). The frames are
-// stretched to the element.
+// An animation element: plays a clip of the resources, once (stopping on its last frame, as the
+// splash does) or over and over (as the bid panel's clip does), stretched to the element. The clip
+// is read where the program holds it; each frame is decoded when it is due onto the one picture on
+// show, and only what it changed is repainted.
 class AnimationPlayer : public QWidget {
     Q_OBJECT
 
@@ -21,39 +24,55 @@ class AnimationPlayer : public QWidget {
 
     explicit AnimationPlayer(QWidget* parent = nullptr);
 
-    // Loads a clip; a missing, truncated or malformed one is refused with the reason in `error`
-    // and leaves the element empty.
-    bool open(const QString& resourceName, QString* error = nullptr);
-    bool load(std::span<const std::uint8_t> clip, QString* error = nullptr);
+    // Pure white becomes see-through, as in the splash. Set before a clip is opened.
+    void setWhiteSeeThrough(bool seeThrough) {
+        white_ = seeThrough ? White::SeeThrough : White::Opaque;
+    }
 
-    // Shows one picture until a clip is loaded, as the splash shows its first frame at once.
-    void showStill(const QImage& picture);
+    // Opens a clip and shows its first frame; a missing, truncated or malformed one is refused with
+    // the reason in `error` and leaves the element empty.
+    bool open(const QString& resourceName, QString* error = nullptr);
+    // The same for a clip held by the caller; the player keeps a reference to `clip`.
+    bool load(const QByteArray& clip, QString* error = nullptr);
+
     void play(Repeat repeat);
-    // Stops and lets the frames go.
-    void unload();
     void stop();
+    // Stops and lets the clip and its picture go.
+    void unload();
 
     bool isPlaying() const { return timer_.isActive(); }
-    int frameCount() const { return static_cast<int>(frames_.size()); }
+    int frameCount() const { return clip_ ? static_cast<int>(clip_->frames.size()) : 0; }
     int currentFrame() const { return current_; }
-    int frameIntervalMs() const { return timer_.interval(); }
-    // The frame on show; a null image while no clip is loaded.
-    QImage shownFrame() const { return frames_.empty() ? QImage() : frames_[current_]; }
+    int frameIntervalMs() const { return clip_ ? clip_->frameIntervalMs : 0; }
+    // When frame `frame` of the clip playing is due, on the clock of `QElapsedTimer`.
+    qint64 frameDueMs(int frame) const;
+    // The frame on show, see-through white as transparent pixels; a null image without a clip.
+    const QImage& shownFrame() const { return picture_; }
 
   signals:
     void frameShown();
+    // The see-through pixels of the frame on show are not those of the frame before.
+    void outlineChanged();
     void finished();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    bool decode(int frame, FrameChange& change, QString* error);
+    static QRect changedArea(const FrameChange& change);
+    void showChange(const QRect& changed, bool newOutline);
     void advance();
 
-    std::vector<QImage> frames_;
+    White white_ = White::Opaque;
+    QByteArray bytes_;
+    std::optional<AviFrames> clip_;
+    QImage picture_;
     int current_ = 0;
+    int shownSincePlay_ = 0;
     Repeat repeat_ = Repeat::Once;
     QTimer timer_;
+    QElapsedTimer playing_;
 };
 
 }  // namespace zavkari

@@ -10,6 +10,8 @@ GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObj
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
     for (TimerId id : timer::All()) {
         QTimer& t = timers_[id];
+        // A coarse timer may tick up to 5 % early; the game's seconds are never short.
+        t.setTimerType(Qt::PreciseTimer);
         t.setInterval(turns_.scaled(kTimerTick));
         connect(&t, &QTimer::timeout, this, [this, id] { ticked(id); });
     }

@@ -1,6 +1,8 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QImageReader>
+#include <QResource>
 #include <span>
 #include <string>
 
@@ -44,9 +46,13 @@ QString resourcePath(const QString& name) {
 }
 
 QByteArray data(const QString& name) {
-    QFile file(resourcePath(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    const QResource resource(resourcePath(name));
+    if (!resource.isValid()) return {};
+    // Stored uncompressed, the bytes are read where the program holds them, never copied.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       static_cast<qsizetype>(resource.size()));
+    return resource.uncompressedData();
 }
 
 QImage image(const QString& name) {
@@ -56,6 +62,16 @@ QImage image(const QString& name) {
 
 QPixmap pixmap(const QString& name) {
     return QPixmap::fromImage(image(name));
+}
+
+QPixmap pixmapFor(const QString& name, QSize pixels) {
+    // The size is read from the picture's header alone.
+    const QSize own = QImageReader(resourcePath(name)).size();
+    const QString fine = name + QStringLiteral("@2x");
+    if (own.isValid() && (own.width() < pixels.width() || own.height() < pixels.height()) &&
+        QFile::exists(resourcePath(fine)))
+        return pixmap(fine);
+    return pixmap(name);
 }
 
 QIcon programIcon() {

@@ -37,6 +37,7 @@ class ProgramWindows : public QObject {
     void ended();
 
   private:
+    void prepareTable();
     void showTable();
 
     double timeScale_;
@@ -45,6 +46,8 @@ class ProgramWindows : public QObject {
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<RulesWindow> rules_;
     std::unique_ptr<OptionsDialog> options_;  // lies above the table, which is its parent
+    bool tableComing_ = false;
+    bool tableDue_ = false;
 };
 
 }  // namespace zavkari

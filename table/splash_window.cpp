@@ -2,11 +2,14 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLinearGradient>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include "animation_player.h"
-#include "pictures.h"
 #include "screen_check.h"
 #include "time_scale.h"
 
@@ -18,46 +21,89 @@ constexpr QRect kBarBox{8, 320, 481, 9};
 constexpr int kBarTickMs = 50;
 constexpr int kTableDelayMs = 2000;
 constexpr int kShutDelayMs = 3000;
+constexpr int kFirstPaintWaitMs = 1000;
+
+// The bar: a one-pixel frame, a smooth fill. It covers every pixel of its box, so that no corner
+// of it shows the splash's see-through white.
+class SplashBar : public QProgressBar {
+  public:
+    using QProgressBar::QProgressBar;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0, 60, 25));
+        const QRect inside = rect().adjusted(1, 1, -1, -1);
+        painter.fillRect(inside, QColor(246, 241, 226));
+        const int span = std::max(1, maximum() - minimum());
+        QRect done = inside;
+        done.setWidth(inside.width() * (value() - minimum()) / span);
+        QLinearGradient green(done.topLeft(), done.bottomLeft());
+        green.setColorAt(0, QColor(40, 160, 80));
+        green.setColorAt(1, QColor(0, 100, 45));
+        painter.fillRect(done, green);
+    }
+};
 
 }  // namespace
 
-SplashWindow::SplashWindow(double timeScale, QWidget* parent)
+SplashWindow::SplashWindow(double timeScale, SeeThrough seeThrough, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       timeScale_(timeScale),
+      seeThrough_(seeThrough),
       animation_(new AnimationPlayer(this)),
-      bar_(new QProgressBar(this)) {
+      bar_(new SplashBar(this)) {
     setWindowTitle(QStringLiteral("Zavkari"));
     setFixedSize(kSplashSize);
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::white));
+    if (seeThrough_ == SeeThrough::Alpha) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    } else {
+        setAutoFillBackground(true);
+        setPalette(QPalette(Qt::white));
+        connect(animation_, &AnimationPlayer::outlineChanged, this, &SplashWindow::followOutline);
+    }
 
     animation_->setGeometry(QRect(QPoint(0, 0), kSplashSize));
-    connect(animation_, &AnimationPlayer::frameShown, this, &SplashWindow::showFrameShape);
-    // The clip takes a moment to read: its first frame, a small picture, is on screen meanwhile.
-    animation_->showStill(pictures::image(QStringLiteral("DATKEBA1")));
+    animation_->setWhiteSeeThrough(true);
+    animation_->installEventFilter(this);
+    animation_->open(QStringLiteral("DATKEBA"));
 
     bar_->setGeometry(kBarBox);
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    bar_->setTextVisible(false);
 
+    // Every wait of the splash is a minimum: precise timers never fire early.
+    barTimer_.setTimerType(Qt::PreciseTimer);
     barTimer_.setInterval(scaled(kBarTickMs));
     connect(&barTimer_, &QTimer::timeout, this, &SplashWindow::barTick);
+    shut_.setTimerType(Qt::PreciseTimer);
     shut_.setInterval(scaled(kShutDelayMs));
     shut_.setSingleShot(true);
     connect(&shut_, &QTimer::timeout, this, &QWidget::close);
 }
 
 void SplashWindow::start() {
+    // The clip and the bar start with the splash; the window takes a moment to reach the screen.
+    animation_->play(AnimationPlayer::Repeat::Once);
+    barClock_.start();
+    barTimer_.start();
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     show();
-    animation_->repaint();
-    barTimer_.start();
-    QTimer::singleShot(0, this, [this] {
-        animation_->open(QStringLiteral("DATKEBA"));
-        animation_->play(AnimationPlayer::Repeat::Once);
-    });
+}
+
+void SplashWindow::waitUntilPainted() {
+    const QDeadlineTimer deadline(kFirstPaintWaitMs);
+    // The bar's ticks wake the wait up at the latest.
+    while (!painted_ && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The painted frame on its way to the display.
+    QCoreApplication::processEvents();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == animation_ && event->type() == QEvent::Paint) painted_ = true;
+    return QWidget::eventFilter(watched, event);
 }
 
 QSize SplashWindow::screenSize() const {
@@ -69,8 +115,11 @@ int SplashWindow::progress() const {
     return bar_->value();
 }
 
+// The bar moves on by every tick due since it started: a tick held up by a busy moment does not
+// hold up the bar, and the bar is never ahead of its ticks.
 void SplashWindow::barTick() {
-    bar_->setValue(bar_->value() + 1);
+    const auto due = static_cast<int>(barClock_.elapsed() / barTimer_.interval());
+    bar_->setValue(std::clamp(due, bar_->value(), bar_->maximum()));
     if (bar_->value() < bar_->maximum()) return;
     barTimer_.stop();
     checkScreen();
@@ -78,11 +127,14 @@ void SplashWindow::barTick() {
 
 void SplashWindow::checkScreen() {
     if (screenIsTallEnough(screenSize())) {
-        QTimer::singleShot(scaled(kTableDelayMs), this, [this] {
+        QTimer::singleShot(scaled(kTableDelayMs), Qt::PreciseTimer, this, [this] {
             hide();
-            animation_->unload();  // the splash is not shown again: its frames can go
+            // The splash is not shown again: its clip and its window's picture can go.
+            animation_->unload();
+            destroy();
             emit tableDue();
         });
+        emit tableComing();
         return;
     }
     hide();
@@ -94,13 +146,13 @@ void SplashWindow::checkScreen() {
     box->show();
 }
 
-// White is the splash's see-through colour. A window shape rather than an alpha channel keeps it
-// see-through on desktops without a compositor too; the bar is always part of the shape.
-void SplashWindow::showFrameShape() {
-    const QImage frame = animation_->shownFrame().scaled(animation_->size());
-    QRegion shape(
-        QBitmap::fromImage(frame.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
-    setMask(shape.translated(animation_->pos()) | kBarBox);
+// Without a compositor the window's shape cuts out the frame's see-through pixels; the bar is
+// always part of it.
+void SplashWindow::followOutline() {
+    const QImage& frame = animation_->shownFrame();
+    if (frame.isNull()) return;
+    const QRegion outline(QBitmap::fromImage(frame.createAlphaMask()));
+    setMask(outline.translated(animation_->pos()) | kBarBox);
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 #include <algorithm>
 
 #include "control_look.h"
@@ -145,16 +146,22 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
 }
 
 const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
+    // Scaled to the box's device pixels, so that a screen of two pixels to the point shows the
+    // picture at its own fineness rather than enlarged from a smaller one.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
     const QString key = QString::fromUtf8(c.picture) + QLatin1Char('@') +
-                        QString::number(size.width()) + QLatin1Char('x') +
-                        QString::number(size.height());
+                        QString::number(pixels.width()) + QLatin1Char('x') +
+                        QString::number(pixels.height());
     auto found = pictures_.find(key);
     if (found != pictures_.end()) return *found;
     const QString name = QString::fromUtf8(c.picture);
     const auto chosen = overrides_.constFind(name);
-    const QPixmap source = chosen != overrides_.cend() ? *chosen : pictures::pixmap(name);
-    QPixmap scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPixmap source =
+        chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, pixels);
+    QPixmap scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (c.clearWhite) scaled = WithoutWhite(scaled);
+    scaled.setDevicePixelRatio(ratio);
     return *pictures_.insert(key, scaled);
 }
 
@@ -200,6 +207,14 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
     if (c.kind == ControlKind::Label) return drawLabel(painter, c, box);
     if (c.picture.empty() || box.isEmpty()) return;
     painter.drawPixmap(box.topLeft(), picture(c, box.size()));
+}
+
+void TableCanvas::preparePictures() const {
+    for (const Item* item : itemsInOrder()) {
+        const QRect box = rectOf(*item);
+        if (isShown(*item) && !item->control->picture.empty() && !box.isEmpty())
+            picture(*item->control, box.size());
+    }
 }
 
 void TableCanvas::paintEvent(QPaintEvent* event) {

@@ -35,6 +35,8 @@ class TableCanvas : public QWidget {
     // Shows `picture` wherever the table shows the resource `name` ("BACK", "MAGIDA"): the card
     // back and the table top the player chose.
     void setPictureOverride(const QString& name, const QPixmap& picture);
+    // Makes ready the pictures of what is shown now, so that the next paint need not wait for them.
+    void preparePictures() const;
 
     // The rectangle the element takes on the table as drawn (an autosized label's text width).
     QRect elementRect(Element e) const;

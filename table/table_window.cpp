@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +40,17 @@ void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
     palette.setColor(QPalette::Base, ToQColor(*ground));
     w->setPalette(palette);
     w->setAutoFillBackground(true);
+}
+
+// The box of a label that shows its text whole, as the table shows its own labels: a line of the
+// stand-in font can be taller than the design's box (the trump's name, bold italic, is), and then
+// the label grows about its middle, which keeps the text where it was. Two pixels above and below
+// the line hold the strokes of bold italic letters that reach past the font's ascent and descent.
+QRect WholeLineBox(QRect box, const QFont& font) {
+    const int needed = QFontMetrics(font).height() + 4;
+    if (box.height() >= needed) return box;
+    const int grow = needed - box.height();
+    return box.adjusted(0, -grow / 2, 0, grow - grow / 2);
 }
 
 // The design colour of an enabled control's text; a disabled one keeps the desktop's grey, so
@@ -242,9 +254,11 @@ void TableWindow::connectControls() {
 }
 
 void TableWindow::showOnWholeScreen() {
-    const QRect screen = this->screen()->geometry();
-    setGeometry(screen);
-    showMaximized();
+    // Full screen rather than maximised: a maximised window leaves the desktop's panels uncovered,
+    // and on Wayland the compositor alone places windows. The geometry is for an X server without a
+    // window manager, where nobody acts on the request.
+    setGeometry(screen()->geometry());
+    showFullScreen();
 }
 
 void TableWindow::startUp(TableSize size) {
@@ -405,6 +419,7 @@ void TableWindow::showElement(Element e) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(caption);
         label->setFont(ControlFont(c.font, s.fontSize));
+        label->setGeometry(WholeLineBox(w->geometry(), label->font()));
         SetTextColour(label, TextColour(c, s.colour));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);

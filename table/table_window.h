@@ -33,7 +33,8 @@ class TableWindow : public QWidget, public TableView {
     explicit TableWindow(double timeScale = 1.0, QWidget* parent = nullptr);
     ~TableWindow() override;
 
-    // Covers the whole screen without a border, also where no window manager maximises it.
+    // Covers the whole screen without a border, on X11 (with or without a window manager) and on
+    // Wayland.
     void showOnWholeScreen();
     // The start-up's initialisation: lays out the table for the window and the screen and puts
     // the game into its idle state.

@@ -142,8 +142,8 @@ void paintRings(QPainter& p, const QRectF& field) {
 
 }  // namespace
 
-QImage paintCardBack(int design) {
-    QImage back = blankPicture(cardBackSize);
+QImage paintCardBack(int design, int scale) {
+    QImage back = blankPicture(cardBackSize, Qt::transparent, scale);
     QPainter p(&back);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF card = drawBlankCard(p, cardBackSize);

@@ -131,8 +131,9 @@ void drawAce(QPainter& painter, Suit suit) {
 
 }  // namespace
 
-QImage blankPicture(QSize size, QColor fill) {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+QImage blankPicture(QSize size, QColor fill, int scale, QImage::Format format) {
+    QImage picture(size * scale, format);
+    picture.setDevicePixelRatio(scale);
     picture.fill(fill);
     return picture;
 }
@@ -152,8 +153,8 @@ QRectF drawBlankCard(QPainter& painter, QSize size) {
     return card;
 }
 
-QImage paintCardFace(Suit suit, Rank rank) {
-    QImage face = blankPicture(cardFaceSize);
+QImage paintCardFace(Suit suit, Rank rank, int scale) {
+    QImage face = blankPicture(cardFaceSize, Qt::transparent, scale);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
     drawBlankCard(painter, cardFaceSize);

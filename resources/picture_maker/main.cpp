@@ -1,5 +1,6 @@
 // Draws the named pictures into a folder: picture_maker <folder> <NAME.ext>...
 // The extension says how each is stored: .png, .jpg (the JPEG table top) or .avi (the clips).
+// A name ending in "@2x" (A6@2x.png) is the card, back or score sheet drawn at twice its size.
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,11 @@
 namespace zavkari {
 namespace {
 
-using Picture = std::variant<QImage, AviClip>;
+struct Clip {
+    AviClip frames;
+    FramePacking packing;
+};
+using Picture = std::variant<QImage, Clip>;
 
 std::optional<Rank> rankNamed(const QString& code) {
     const QStringList codes{"6", "7", "8", "9", "10", "V", "D", "K", "T"};
@@ -32,31 +37,41 @@ std::optional<Suit> suitNamed(QChar letter) {
     return static_cast<Suit>(index);
 }
 
-std::optional<Picture> paint(const QString& name) {
-    if (name == "J1" || name == "J2") return paintWildCard(name == "J2");
-    if (name == "BACK") return paintCardBack(1);
+// The pictures that come at a finer scale too.
+std::optional<QImage> paintScalable(const QString& name, int scale) {
+    if (name == "J1" || name == "J2") return paintWildCard(name == "J2", scale);
+    if (name == "BACK") return paintCardBack(1, scale);
     static const QRegularExpression back("^BB([2-5])$");
     if (const auto match = back.match(name); match.hasMatch())
-        return paintCardBack(match.captured(1).toInt());
+        return paintCardBack(match.captured(1).toInt(), scale);
+    if (name == "CXRILI") return paintScoreSheet(scale);
+    const auto suit = suitNamed(name.front());
+    const auto rank = rankNamed(name.mid(1));
+    if (suit && rank) return paintCardFace(*suit, *rank, scale);
+    return std::nullopt;
+}
+
+std::optional<Picture> paint(const QString& name) {
+    static const QRegularExpression doubled("^(.+)@2x$");
+    if (const auto match = doubled.match(name); match.hasMatch())
+        return paintScalable(match.captured(1), 2);
+    if (auto picture = paintScalable(name, 1)) return *picture;
     if (name == "M2") return paintTablePicture();
     if (name == "MAGIDA") return paintTableTop();
     if (name == "FONI") return paintBaize({1280, 1024}, QColor(10, 118, 56), 3);
-    if (name == "CXRILI") return paintScoreSheet();
     if (name == "ABOUT") return paintAboutEmblem();
     if (name == "MOUSE1" || name == "MOUSE2") return paintMouse(name == "MOUSE2");
     if (name.startsWith("ICON")) return paintProgramIcon(name.mid(4).toInt());
-    if (name == "DATKEBA") return makeSplashClip();
-    if (name == "DATKEBA1") return paintSplashFirstFrame();
-    if (name == "REKLAMA") return makeReklamaClip();
-    const auto suit = suitNamed(name.front());
-    const auto rank = rankNamed(name.mid(1));
-    if (suit && rank) return paintCardFace(*suit, *rank);
+    if (name == "DATKEBA") return Clip{makeSplashClip(), FramePacking::Deflated};
+    // The bid panel's clip loops as long as the player is asked: its frames cost nothing to
+    // inflate.
+    if (name == "REKLAMA") return Clip{makeReklamaClip(), FramePacking::Plain};
     return std::nullopt;
 }
 
 bool save(const Picture& picture, const QString& path) {
-    if (const auto* clip = std::get_if<AviClip>(&picture)) {
-        const std::vector<std::uint8_t> bytes = writeAviClip(*clip);
+    if (const auto* clip = std::get_if<Clip>(&picture)) {
+        const std::vector<std::uint8_t> bytes = writeAviClip(clip->frames, clip->packing);
         QFile file(path);
         return file.open(QIODevice::WriteOnly) &&
                file.write(reinterpret_cast<const char*>(bytes.data()),

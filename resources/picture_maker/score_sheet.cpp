@@ -32,9 +32,8 @@ QPolygon tornEdge() {
 
 // White is the sheet's transparent colour, so the picture is drawn without smoothing: every
 // pixel is either white or a line.
-QImage paintScoreSheet() {
-    QImage sheet(sheetW, sheetH, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
+QImage paintScoreSheet(int scale) {
+    QImage sheet = blankPicture({sheetW, sheetH}, Qt::white, scale, QImage::Format_RGB32);
     QPainter p(&sheet);
     p.setPen(QPen(ruling, 1));
     for (int x : columnLines)

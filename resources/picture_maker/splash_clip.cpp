@@ -91,6 +91,20 @@ void drawTitle(QPainter& p, qreal shown, qreal ruleShown) {
     }
 }
 
+// White is the splash window's see-through colour: the cards' white paper is drawn a shade off
+// it, so that the cards stay whole over whatever lies behind the splash.
+QImage onOpaquePaper(const QImage& card) {
+    const QRgb paper = qRgb(251, 249, 242);
+    QImage shown = card.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            if (row[x] == qRgb(255, 255, 255)) row[x] = paper;
+        }
+    }
+    return shown;
+}
+
 struct SplashCards {
     std::vector<QImage> faces;
     QImage back;
@@ -99,9 +113,9 @@ struct SplashCards {
 SplashCards paintSplashCards() {
     SplashCards cards;
     for (const Dealt& card : fanCards)
-        cards.faces.push_back(card.wild ? paintWildCard(card.redWild)
-                                        : paintCardFace(card.suit, card.rank));
-    cards.back = paintCardBack(1);
+        cards.faces.push_back(onOpaquePaper(card.wild ? paintWildCard(card.redWild)
+                                                      : paintCardFace(card.suit, card.rank)));
+    cards.back = onOpaquePaper(paintCardBack(1));
     return cards;
 }
 
@@ -141,10 +155,6 @@ AviClip makeSplashClip() {
     for (int frame = 0; frame < frameCount; ++frame)
         clip.frames.push_back(toRgbFrame(paintSplashFrame(cards, frame)));
     return clip;
-}
-
-QImage paintSplashFirstFrame() {
-    return paintSplashFrame(paintSplashCards(), 0);
 }
 
 }  // namespace zavkari

@@ -6,10 +6,10 @@
 namespace zavkari {
 
 // A wild card carries no rank: a large Georgian sun in a gold ring, small suns in the corners.
-QImage paintWildCard(bool red) {
+QImage paintWildCard(bool red, int scale) {
     const QColor main = red ? QColor(196, 20, 40) : QColor(22, 22, 28);
     const QColor gold(214, 160, 40);
-    QImage card = blankPicture(wildCardSize);
+    QImage card = blankPicture(wildCardSize, Qt::transparent, scale);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF outline = drawBlankCard(painter, wildCardSize);

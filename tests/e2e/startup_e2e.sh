@@ -4,6 +4,8 @@
 #       then the table over the whole screen, closed through its menu ("TamaSi", "gaTiSva ").
 #   startup_e2e.sh <zavkari binary> low     — a 1280 x 699 screen: the splash, then the message
 #       box; once it is dismissed the program ends by itself about three seconds later.
+# A third argument names a window manager to run on the screen first (openbox); without one the
+# program has the bare X server to itself.
 set -euo pipefail
 
 if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
@@ -20,6 +22,18 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 unset QT_QPA_PLATFORM
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [[ -n "${3:-}" ]]; then
+    "$3" &
+    manager=$!
+    trap 'kill "$manager" 2>/dev/null || true' EXIT
+    # A window manager announces itself on the root window.
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "$3 did not start"
+fi
 
 # Waits up to $1 seconds for a visible window of size $2 ("WxH"); prints its id.
 wait_for_window() {
@@ -46,7 +60,7 @@ wait_for_end() {
 
 "$binary" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" ${manager:-} 2>/dev/null || true' EXIT
 
 wait_for_window 10 500x339 >/dev/null || fail "no 500 x 339 splash"
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "avi_clip.h"
@@ -118,7 +120,7 @@ TEST(AviClip, MalformedHeadersAreRefused) {
     const std::size_t strf = find(good, "strf") + 8;
     const std::size_t avih = find(good, "avih") + 8;
     const std::size_t movi = find(good, "movi");
-    const std::size_t frame = find(good, "00db");
+    const std::size_t frame = find(good, "00dc");
 
     struct Damage {
         const char* what;
@@ -129,14 +131,14 @@ TEST(AviClip, MalformedHeadersAreRefused) {
         {"not RIFF", 0, 0x46464952 + 1},
         {"RIFF size beyond the file", 4, 0xFFFFFFF0},
         {"8-bit frames", strf + 14, 8},
-        {"compressed frames", strf + 16, 1},
+        {"frames in another encoding", strf + 16, 0},
         {"zero width", strf + 4, 0},
         {"huge width", strf + 4, 1u << 30},
         {"zero height", strf + 8, 0},
         {"no frame time", avih, 0},
         {"a list longer than the file", movi - 4, 0x7FFFFFFF},
         {"a frame chunk longer than its list", frame + 4, 0x1000},
-        {"a frame shorter than its bitmap", frame + 4, 8},
+        {"a frame cut short", frame + 4, 8},
     };
     for (const Damage& damage : damages) {
         std::vector<std::uint8_t> bad = good;
@@ -151,7 +153,7 @@ TEST(AviClip, ClipsWithoutVideoOrFramesAreRefused) {
     std::vector<std::uint8_t> noVideo = writeAviClip(patternClip(2, 2, 1));
     std::memcpy(noVideo.data() + find(noVideo, "vids"), "auds", 4);
     std::vector<std::uint8_t> otherStream = writeAviClip(patternClip(2, 2, 1));
-    std::memcpy(otherStream.data() + find(otherStream, "00db"), "01db", 4);
+    std::memcpy(otherStream.data() + find(otherStream, "00dc"), "01dc", 4);
     for (const auto& bad : {noVideo, otherStream}) {
         std::string error;
         EXPECT_FALSE(readAviClip(bad, error));
@@ -159,16 +161,48 @@ TEST(AviClip, ClipsWithoutVideoOrFramesAreRefused) {
     }
 }
 
-TEST(AviClip, TopDownFramesAreReadTheRightWayUp) {
-    const AviClip written = patternClip(2, 3, 1);
-    std::vector<std::uint8_t> bytes = writeAviClip(written);
-    const std::size_t strf = find(bytes, "strf") + 8;
-    putU32(bytes, strf + 8, static_cast<std::uint32_t>(-3));
+// Decoded onto the frame before, a frame reports the area it changed and whether a pixel became
+// see-through white or stopped being it; white is a transparent pixel when it is see-through.
+TEST(AviClip, AFrameChangesOnlyWhatMoved) {
+    AviClip written = patternClip(6, 5, 1);
+    written.frames.push_back(written.frames[0]);
+    written.frames[1].rgb[3 * (2 * 6 + 1) + 1] ^= 0x40;                    // (1, 2) changes colour
+    std::fill_n(written.frames[1].rgb.begin() + 3 * (3 * 6 + 4), 3, 255);  // (4, 3) turns white
+    written.frames.push_back(written.frames[1]);
+    written.frames[2].rgb[0] ^= 1;  // (0, 0) changes colour only
+    const std::vector<std::uint8_t> bytes = writeAviClip(written);
     std::string error;
-    const auto read = readAviClip(bytes, error);
-    ASSERT_TRUE(read) << error;
-    // Stored bottom-up but declared top-down: the rows come out reversed.
-    EXPECT_EQ(read->frames[0].rgb[1], written.frames[0].rgb[2 * 2 * 3 + 1]);
+    const auto clip = indexAviClip(bytes, error);
+    ASSERT_TRUE(clip) << error;
+
+    std::vector<std::uint32_t> pixels(6 * 5, 0x12345678);
+    const PixelView picture{pixels.data(), 6, 5, 6};
+    FrameChange change;
+    ASSERT_TRUE(decodeAviFrame(*clip, 0, picture, White::SeeThrough, change, error)) << error;
+    EXPECT_EQ(pixels[6 + 2], 0xFF000000 | 20 << 16 | 10 << 8);
+    EXPECT_EQ(std::make_tuple(change.left, change.top, change.right, change.bottom),
+              std::make_tuple(0, 0, 5, 4));
+
+    ASSERT_TRUE(decodeAviFrame(*clip, 1, picture, White::SeeThrough, change, error)) << error;
+    EXPECT_EQ(std::make_tuple(change.left, change.top, change.right, change.bottom),
+              std::make_tuple(1, 2, 4, 3));
+    EXPECT_TRUE(change.outlineChanged);
+    EXPECT_EQ(pixels[3 * 6 + 4], 0u);
+
+    ASSERT_TRUE(decodeAviFrame(*clip, 2, picture, White::SeeThrough, change, error)) << error;
+    EXPECT_EQ(std::make_tuple(change.left, change.top, change.right, change.bottom),
+              std::make_tuple(0, 0, 0, 0));
+    EXPECT_FALSE(change.outlineChanged);
+    EXPECT_EQ(pixels[3 * 6 + 4], 0u);
+
+    // A frame whose deflated data is damaged is refused.
+    std::vector<std::uint8_t> damaged = bytes;
+    const auto broken = indexAviClip(damaged, error);
+    ASSERT_TRUE(broken) << error;
+    const std::span<const std::uint8_t> stored = broken->frames[2];
+    damaged[static_cast<std::size_t>(stored.data() - damaged.data()) + stored.size() / 2] ^= 0xFF;
+    EXPECT_FALSE(decodeAviFrame(*broken, 2, picture, White::Opaque, change, error));
+    EXPECT_FALSE(error.empty());
 }
 
 // Every single-byte corruption of the headers is read or refused, never read past the end.

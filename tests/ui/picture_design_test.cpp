@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "avi_clip.h"
@@ -116,6 +117,18 @@ TEST(PictureDesign, TheSplashMovesAndEndsWithTheNameOnShow) {
     }
     EXPECT_GT(inked, 2000);
     EXPECT_EQ(underBar, 0);
+    // White is the splash's see-through colour: the paper of the fanned cards is off it, so that
+    // no card shows the desktop through its face.
+    int holes = 0;
+    for (int card = 0; card < 7; ++card) {
+        const double angle = (card - 3) * 16.0 * M_PI / 180;
+        const QPoint centre(250 + static_cast<int>(std::lround(175 * std::sin(angle))),
+                            262 - static_cast<int>(std::lround(175 * std::cos(angle))));
+        for (int dy = -20; dy <= 20; ++dy)
+            for (int dx = -20; dx <= 20; ++dx)
+                holes += last.pixel(centre + QPoint(dx, dy)) == qRgb(255, 255, 255);
+    }
+    EXPECT_EQ(holes, 0);
 }
 
 TEST(PictureDesign, TheBidPanelClipLoopsWithoutAJump) {

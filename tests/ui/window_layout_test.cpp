@@ -30,13 +30,16 @@ class WindowLayoutTest : public ::testing::TestWithParam<TableSize> {
 
 TEST_P(WindowLayoutTest, WindowedControlsStandWhereTheModelPutsThem) {
     const TableModel& t = window.game().Table();
-    for (Element e :
-         {Element::tkma, Element::OK, Element::koz, Element::vishi, Element::nije, Element::Box1,
-          Element::kkk, Element::saxeli, Element::BitBtn1, Element::reklama}) {
+    for (Element e : {Element::tkma, Element::OK, Element::koz, Element::vishi, Element::nije,
+                      Element::Box1, Element::saxeli, Element::BitBtn1, Element::reklama}) {
         SCOPED_TRACE(ElementName(e));
         ASSERT_NE(window.widgetOf(e), nullptr);
         EXPECT_EQ(window.widgetOf(e)->geometry(), ModelRect(t, e));
     }
+    // The trump's label holds its box and grows about its middle where the font needs more.
+    const QRect trump = window.widgetOf(Element::kkk)->geometry();
+    EXPECT_TRUE(trump.contains(ModelRect(t, Element::kkk)));
+    EXPECT_LE(std::abs(trump.center().y() - ModelRect(t, Element::kkk).center().y()), 1);
     EXPECT_EQ(window.canvas()->geometry(), QRect(0, 0, GetParam().width, GetParam().height));
 }
 
@@ -74,6 +77,8 @@ TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
             ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
             .toImage();
     };
+    // Wayland shows no program what is on the screen.
+    if (onScreen(window.rect()).isNull()) GTEST_SKIP() << "the screen cannot be read back here";
     // The test changes the table itself, as a step of the window's own game does.
     auto change = [this](const std::function<void(TableModel&)>& edit) {
         window.turns().run([&] { edit(TestGame::TableOf(const_cast<Game&>(window.game()))); });

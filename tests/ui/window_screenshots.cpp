@@ -1,6 +1,6 @@
-// Screenshots of the splash halfway through its clip (on a plain desktop, so that its see-through
-// parts show), the options dialog, the rules window and the about window, as PNG files in the
-// folder given.
+// Screenshots of the splash halfway through its clip on a patterned desktop (so that its
+// see-through parts show), once through its window shape and once through its alpha channel, the
+// options dialog, the rules window and the about window, as PNG files in the folder given.
 #include <QApplication>
 #include <QDir>
 #include <QLinearGradient>
@@ -22,20 +22,31 @@ bool save(const QImage& image, const QDir& folder, const char* name) {
     return false;
 }
 
-QImage splashOnDesktop() {
-    zavkari::SplashWindow splash;
-    splash.start();
-    if (!QTest::qWaitFor([&] { return splash.progress() >= 50; }, 10'000))
-        std::fprintf(stderr, "the splash's bar did not move\n");
-    constexpr int margin = 40;
-    QImage desktop(splash.size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+// A desktop of blue and grey stripes, where anything see-through stands out.
+QImage patternedDesktop(QSize size) {
+    QImage desktop(size, QImage::Format_RGB32);
     QPainter painter(&desktop);
     QLinearGradient sky(0, 0, 0, desktop.height());
     sky.setColorAt(0, QColor(38, 76, 120));
     sky.setColorAt(1, QColor(22, 44, 70));
     painter.fillRect(desktop.rect(), sky);
+    painter.setPen(QPen(QColor(150, 160, 170), 6));
+    for (int x = -size.height(); x < size.width(); x += 24)
+        painter.drawLine(x, 0, x + size.height(), size.height());
+    return desktop;
+}
+
+QImage splashOnDesktop(zavkari::SplashWindow::SeeThrough seeThrough) {
+    zavkari::SplashWindow splash(1.0, seeThrough);
+    splash.start();
+    if (!QTest::qWaitFor([&] { return splash.progress() >= 50; }, 10'000))
+        std::fprintf(stderr, "the splash's bar did not move\n");
+    constexpr int margin = 40;
+    QImage desktop = patternedDesktop(splash.size() + QSize(2 * margin, 2 * margin));
+    QPainter painter(&desktop);
     painter.translate(margin, margin);
-    painter.setClipRegion(splash.mask());
+    if (seeThrough == zavkari::SplashWindow::SeeThrough::Shape)
+        painter.setClipRegion(splash.mask());
     painter.drawPixmap(0, 0, splash.grab());
     return desktop;
 }
@@ -58,7 +69,9 @@ int main(int argc, char** argv) {
     about.show();
     options.showOptions(true);
     QTest::qWait(50);
-    const bool saved = save(splashOnDesktop(), folder, "splash.png") &&
+    using SeeThrough = zavkari::SplashWindow::SeeThrough;
+    const bool saved = save(splashOnDesktop(SeeThrough::Shape), folder, "splash.png") &&
+                       save(splashOnDesktop(SeeThrough::Alpha), folder, "splash-alpha.png") &&
                        save(options.grab().toImage(), folder, "options.png") &&
                        save(rules.grab().toImage(), folder, "rules.png") &&
                        save(about.grab().toImage(), folder, "about.png");
