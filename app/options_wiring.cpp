@@ -20,6 +20,7 @@ void ConnectOptionsDialog(OptionsDialog& dialog, TableWindow& table) {
     QObject::connect(&table, &TableWindow::optionsRequested, &dialog,
                      [&dialog, &table] { dialog.showOptions(table.game().PenaltyMayChange()); });
     QObject::connect(&table, &TableWindow::optionsConfirmDue, &dialog, &OptionsDialog::okClick);
+    dialog.setTablePictureSize([&table](const QString& name) { return table.pictureSizeOf(name); });
 }
 
 }  // namespace zavkari

@@ -1,12 +1,14 @@
 // The program's windows and how they hand over to one another: the splash first, on screen at
 // once, then the table, the about and the rules windows and the options dialog, created hidden. The
 // table takes over when the splash's screen check has passed; the program ends when the splash
-// closes, and closing the table (from its menu or through the desktop) closes the splash.
+// closes, and closing the table (from its menu, through the desktop, or by its window being
+// destroyed from outside) closes the splash.
 #pragma once
 
 #include <QObject>
 #include <memory>
 
+#include "lost_window_watch.h"
 #include "splash_window.h"
 
 namespace zavkari {
@@ -41,6 +43,7 @@ class ProgramWindows : public QObject {
     void showTable();
 
     double timeScale_;
+    LostWindowWatch lostWindows_;
     SplashWindow splash_;
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<AboutWindow> about_;

@@ -1,10 +1,10 @@
 #include "options_dialog.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -12,13 +12,12 @@
 #include <QScreen>
 #include <QSlider>
 #include <QToolButton>
-#include <span>
-#include <string>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <vector>
 
-#include "bmp_image.h"
-#include "byte_span.h"
 #include "error_box.h"
+#include "own_picture.h"
 #include "pictures.h"
 #include "program_fonts.h"
 
@@ -27,8 +26,6 @@ namespace {
 
 const QString kGeorgian = QStringLiteral("AcadNusx");
 const QColor kValueColour(128, 64, 64);
-// A bitmap of the largest picture the reader accepts, at four bytes a pixel, with its header.
-constexpr qint64 kLargestFile = static_cast<qint64>(kBmpMaxDecodedBytes / 3 * 4 + 65536);
 
 // The frame that marks a chosen picture, drawn over the dialog's controls: a grey pen three
 // pixels wide along the picture's four edges.
@@ -231,12 +228,19 @@ void OptionsDialog::connectControls() {
     });
     for (int i = 0; i < 5; ++i)
         connect(backs_[i], &PictureBox::clicked, this, [this, i] { chooseBack(i + 1); });
-    connect(ownBackCover_, &QAbstractButton::clicked, this, &OptionsDialog::pickOwnBack);
-    connect(backs_[5], &PictureBox::clicked, this, &OptionsDialog::pickOwnBack);
+    const auto pickOwnBack = [this] {
+        pickOwnPicture(ownBackCover_, backs_[5], QStringLiteral("BACK"), [this] { chooseBack(6); });
+    };
+    connect(ownBackCover_, &QAbstractButton::clicked, this, pickOwnBack);
+    connect(backs_[5], &PictureBox::clicked, this, pickOwnBack);
     for (int i = 0; i < 2; ++i)
         connect(tables_[i], &PictureBox::clicked, this, [this, i] { chooseTable(i + 1); });
-    connect(ownTableCover_, &QAbstractButton::clicked, this, &OptionsDialog::pickOwnTable);
-    connect(tables_[2], &PictureBox::clicked, this, &OptionsDialog::pickOwnTable);
+    const auto pickOwnTable = [this] {
+        pickOwnPicture(ownTableCover_, tables_[2], QStringLiteral("MAGIDA"),
+                       [this] { chooseTable(3); });
+    };
+    connect(ownTableCover_, &QAbstractButton::clicked, this, pickOwnTable);
+    connect(tables_[2], &PictureBox::clicked, this, pickOwnTable);
 }
 
 void OptionsDialog::showOptions(bool penaltyMayChange) {
@@ -258,40 +262,34 @@ void OptionsDialog::chooseTable(int number) {
     emit tableTopChosen();
 }
 
-void OptionsDialog::pickOwnBack() {
-    if (!loadOwnPicture(backs_[5])) return;
-    ownBackCover_->hide();
-    chooseBack(6);
-}
-
-void OptionsDialog::pickOwnTable() {
-    if (!loadOwnPicture(tables_[2])) return;
-    ownTableCover_->hide();
-    chooseTable(3);
-}
-
-bool OptionsDialog::loadOwnPicture(PictureBox* box) {
+void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
+                                   const QString& tablePicture,
+                                   const std::function<void()>& choose) {
+    if (loading_) return;
     const QString path = chooseFile_(this);
-    if (path.isEmpty()) return false;
-    const QString shownName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(shownName + QStringLiteral(": ") + file.errorString());
-        return false;
-    }
-    if (file.size() > kLargestFile) {
-        reportError(shownName + QStringLiteral(": the file is too large for a picture"));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    std::string error;
-    const auto image = decodeBmp(bytesOf(bytes), error);
-    if (!image) {
-        reportError(shownName + QStringLiteral(": ") + QString::fromStdString(error));
-        return false;
-    }
-    box->setPicture(QPixmap::fromImage(pictures::toImage(*image)));
-    return true;
+    if (path.isEmpty()) return;
+    cover->hide();
+    // Kept at the largest size it is drawn at, on the table or here, in the screens' pixels.
+    const QSize here = (QSizeF(box->size()) * devicePixelRatioF()).toSize();
+    const QSize largest =
+        tablePictureSize_ ? tablePictureSize_(tablePicture).expandedTo(here) : here;
+    loading_ = true;
+    setCursor(Qt::BusyCursor);
+    auto* watcher = new QFutureWatcher<OwnPicture>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [=, this] {
+        const OwnPicture picture = watcher->result();
+        watcher->deleteLater();
+        loading_ = false;
+        unsetCursor();
+        if (picture.image.isNull()) {
+            reportError(QFileInfo(path).fileName() + QStringLiteral(": ") + picture.error);
+            return;
+        }
+        box->setPicture(QPixmap::fromImage(picture.image));
+        choose();
+    });
+    // The table goes on meanwhile: a huge picture takes a second or so to read and scale.
+    watcher->setFuture(QtConcurrent::run(&loadOwnPicture, path, largest));
 }
 
 void OptionsDialog::okClick() {

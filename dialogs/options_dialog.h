@@ -43,6 +43,12 @@ class OptionsDialog : public QDialog {
     // An empty name means the player cancelled.
     using FileChooser = std::function<QString(QWidget* parent)>;
     void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
+    // The largest size, in the screen's pixels, that a picture ("BACK", "MAGIDA") is drawn at on
+    // the table; the player's own picture is kept at that size. Set by the program's wiring.
+    using TablePictureSize = std::function<QSize(const QString& picture)>;
+    void setTablePictureSize(TablePictureSize size) { tablePictureSize_ = std::move(size); }
+    // A picture the player picked is being read; no other can be picked meanwhile.
+    bool loading() const { return loading_; }
 
   signals:
     void autoDealChanged(bool on);       // `darigeba`
@@ -59,10 +65,11 @@ class OptionsDialog : public QDialog {
     void connectControls();
     void chooseBack(int number);
     void chooseTable(int number);
-    void pickOwnBack();
-    void pickOwnTable();
-    // Lets the player pick a bitmap and shows it in `box`; false when cancelled or refused.
-    bool loadOwnPicture(PictureBox* box);
+    // Lets the player pick a bitmap. Once one is accepted its cover is gone; the picture is read
+    // in the background, shown in `box` and chosen by `choose`, or refused with the error box.
+    // `tablePicture` names what it stands for on the table, which sets the size it is kept at.
+    void pickOwnPicture(QAbstractButton* cover, PictureBox* box, const QString& tablePicture,
+                        const std::function<void()>& choose);
     void reportError(const QString& text);
 
     QCheckBox* autoDeal_ = nullptr;
@@ -79,7 +86,9 @@ class OptionsDialog : public QDialog {
     QWidget* marks_ = nullptr;
     int chosenBack_ = 0;
     int chosenTable_ = 0;
+    bool loading_ = false;
     FileChooser chooseFile_;
+    TablePictureSize tablePictureSize_;
 };
 
 }  // namespace zavkari

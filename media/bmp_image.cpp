@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "large_buffer.h"
 #include "little_endian.h"
 
 namespace zavkari {
@@ -13,6 +14,8 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;  // the old header: 16-bit sizes, 3-byte palette
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kRunLength8 = 1;
+constexpr std::uint32_t kRunLength4 = 2;
 constexpr std::uint32_t kColourMasks = 3;
 constexpr std::uint64_t kMasksEnd = kFileHeaderSize + kInfoHeaderSize + 12;
 
@@ -92,8 +95,11 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
     const bool masked = h.bits == 16 || h.bits == 32;
     if (!paletted && !masked && h.bits != 24)
         return Fail(error, "the bitmap has an unsupported number of bits per pixel");
-    if (h.compression != kUncompressed && !(h.compression == kColourMasks && masked))
-        return Fail(error, "compressed bitmaps are not supported");
+    const bool runLength = (h.compression == kRunLength8 && h.bits == 8) ||
+                           (h.compression == kRunLength4 && h.bits == 4);
+    if (h.compression != kUncompressed && !runLength && !(h.compression == kColourMasks && masked))
+        return Fail(error, "the bitmap's compression is not supported");
+    if (runLength && h.topDown) return Fail(error, "a run-length bitmap must be stored bottom-up");
 
     h.paletteOffset = kFileHeaderSize + infoSize;
     if (h.compression == kColourMasks) {
@@ -119,7 +125,89 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
     }
     if (h.pixelOffset < h.paletteOffset + h.paletteSize * h.paletteEntry)
         return Fail(error, "the pixels overlap the bitmap header");
+    if (h.pixelOffset > b.size()) return Fail(error, "the bitmap's pixels are cut short");
     return true;
+}
+
+// Puts palette colour `index` at `out` (R, G, B); false when the palette has no such colour.
+bool PutColour(std::uint8_t* out, std::span<const std::uint8_t> palette, const Header& h,
+               std::uint64_t index) {
+    if (index >= h.paletteSize) return false;
+    const auto colour = palette.subspan(index * h.paletteEntry, 3);
+    out[0] = colour[2];
+    out[1] = colour[1];
+    out[2] = colour[0];
+    return true;
+}
+
+// Reads the runs of an 8- or 4-bit run-length bitmap, rows from the bottom up. Without `out` it
+// only checks that every run and jump stays inside the picture, names a colour of the palette and
+// lies inside the file; with `out` (filled with colour 0, which the pixels no run sets keep) it
+// also writes the pixels.
+bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
+              std::span<const std::uint8_t> palette, std::uint8_t* out, std::string& error) {
+    const auto runs = b.subspan(h.pixelOffset);
+    std::size_t at = 0;
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    // Paints `count` pixels from x on; `colourAt(i)` is the palette index of the i-th.
+    auto paint = [&](std::uint64_t count, auto colourAt) {
+        if (y >= h.height || x + count > h.width)
+            return Fail(error, "a run of the bitmap goes past the edge of the picture");
+        for (std::uint64_t i = 0; i < count; ++i, ++x) {
+            std::uint8_t scratch[3];
+            std::uint8_t* pixel = out ? out + ((h.height - 1 - y) * h.width + x) * 3 : scratch;
+            if (!PutColour(pixel, palette, h, colourAt(i)))
+                return Fail(error, "a pixel names a colour the palette does not have");
+        }
+        return true;
+    };
+    while (true) {
+        if (at + 2 > runs.size()) {
+            // Files that end with the last row, without the end mark, are read as they are.
+            if (y >= h.height) return true;
+            return Fail(error, "the bitmap's pixels are cut short");
+        }
+        const std::uint32_t count = runs[at];
+        const std::uint32_t value = runs[at + 1];
+        at += 2;
+        if (count > 0) {  // `count` pixels of one colour, or of two alternating in 4 bits
+            const bool painted = h.bits == 8 ? paint(count, [&](std::uint64_t) { return value; })
+                                             : paint(count, [&](std::uint64_t i) {
+                                                   return i % 2 == 0 ? value >> 4 : value & 0x0F;
+                                               });
+            if (!painted) return false;
+        } else if (value == 0) {  // end of the row
+            x = 0;
+            ++y;
+        } else if (value == 1) {  // end of the picture
+            return true;
+        } else if (value == 2) {  // a jump right and up
+            if (at + 2 > runs.size()) return Fail(error, "the bitmap's pixels are cut short");
+            x += runs[at];
+            y += runs[at + 1];
+            at += 2;
+        } else {  // `value` pixels as stored, padded to a whole number of 16-bit words
+            const std::size_t stored = h.bits == 8 ? value : (value + 1) / 2;
+            if (at + stored > runs.size()) return Fail(error, "the bitmap's pixels are cut short");
+            const auto pixels = runs.subspan(at, stored);
+            const bool painted =
+                h.bits == 8 ? paint(value, [&](std::uint64_t i) { return pixels[i]; })
+                            : paint(value, [&](std::uint64_t i) {
+                                  return i % 2 == 0 ? pixels[i / 2] >> 4 : pixels[i / 2] & 0x0F;
+                              });
+            if (!painted) return false;
+            at += (stored + 1) / 2 * 2;
+        }
+    }
+}
+
+RgbImage Allocate(const Header& h) {
+    RgbImage image;
+    image.width = static_cast<int>(h.width);
+    image.height = static_cast<int>(h.height);
+    resizeLargeBuffer(image.rgb, h.width * h.height * 3);
+    return image;
 }
 
 }  // namespace
@@ -127,6 +215,16 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
 std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
     Header h;
     if (!ReadHeader(bytes, h, error)) return std::nullopt;
+    const auto palette = bytes.subspan(h.paletteOffset, h.paletteSize * h.paletteEntry);
+
+    if (h.compression == kRunLength8 || h.compression == kRunLength4) {
+        if (!ReadRuns(bytes, h, palette, nullptr, error)) return std::nullopt;
+        RgbImage image = Allocate(h);
+        for (std::size_t i = 0; i < image.rgb.size(); i += 3)
+            PutColour(image.rgb.data() + i, palette, h, 0);
+        ReadRuns(bytes, h, palette, image.rgb.data(), error);
+        return image;
+    }
 
     const std::uint64_t stride = (h.width * h.bits + 31) / 32 * 4;
     if (h.pixelOffset + stride * h.height > bytes.size()) {
@@ -134,12 +232,8 @@ std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::stri
         return std::nullopt;
     }
 
-    const auto palette = bytes.subspan(h.paletteOffset, h.paletteSize * h.paletteEntry);
     const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
-    RgbImage image;
-    image.width = static_cast<int>(h.width);
-    image.height = static_cast<int>(h.height);
-    image.rgb.resize(h.width * h.height * 3);
+    RgbImage image = Allocate(h);
     std::uint8_t* out = image.rgb.data();
     for (std::uint64_t y = 0; y < h.height; ++y) {
         const std::uint64_t stored = h.topDown ? y : h.height - 1 - y;
@@ -158,14 +252,10 @@ std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::stri
                 const std::uint64_t bit = x * h.bits;
                 const unsigned shift = 8 - h.bits - bit % 8;
                 const std::uint64_t index = (row[bit / 8] >> shift) & ((1u << h.bits) - 1);
-                if (index >= h.paletteSize) {
+                if (!PutColour(out, palette, h, index)) {
                     error = "a pixel names a colour the palette does not have";
                     return std::nullopt;
                 }
-                const auto colour = palette.subspan(index * h.paletteEntry, 3);
-                out[0] = colour[2];
-                out[1] = colour[1];
-                out[2] = colour[0];
             }
         }
     }

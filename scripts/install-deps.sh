@@ -7,7 +7,7 @@ packages=(
     # GCC hands the link-time optimisation of release builds to make, to run it in parallel; without
     # make it warns and runs it serially.
     g++ make cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev
     fonts-bpg-georgian fonts-urw-base35

@@ -116,6 +116,16 @@ void TableCanvas::setPictureOverride(const QString& name, const QPixmap& picture
     update();
 }
 
+QSize TableCanvas::largestSizeOf(const QString& name) const {
+    QSize largest;
+    for (const Item& item : items_) {
+        const std::string_view picture = item.control->picture;
+        if (QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size())) == name)
+            largest = largest.expandedTo(rectOf(item).size());
+    }
+    return largest;
+}
+
 const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
     if (orderDirty_) {
         ordered_.clear();

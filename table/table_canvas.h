@@ -37,6 +37,8 @@ class TableCanvas : public QWidget {
     void setPictureOverride(const QString& name, const QPixmap& picture);
     // Makes ready the pictures of what is shown now, so that the next paint need not wait for them.
     void preparePictures() const;
+    // The largest width and height the table draws the resource `name` at, in this layout.
+    QSize largestSizeOf(const QString& name) const;
 
     // The rectangle the element takes on the table as drawn (an autosized label's text width).
     QRect elementRect(Element e) const;

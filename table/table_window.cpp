@@ -153,10 +153,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             break;
         }
         case ControlKind::Memo: {
-            memo_ = new QPlainTextEdit(caption, parent);
-            memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-            memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            memo_ = new DebugMemo(caption, parent);
             w = memo_;
             break;
         }
@@ -299,6 +296,10 @@ void TableWindow::showChosenPictures(const ChosenPictures& chosen) {
     if (chosen.tableTop == ChosenPictures::TableTop::Unchanged) return;
     const bool shown = chosen.tableTop == ChosenPictures::TableTop::Picture;
     turns_.change([this, shown] { game_.ShowTableTop(shown); });
+}
+
+QSize TableWindow::pictureSizeOf(const QString& name) const {
+    return (QSizeF(canvas_->largestSizeOf(name)) * devicePixelRatioF()).toSize();
 }
 
 void TableWindow::startOrRestartMatch() {
@@ -478,11 +479,19 @@ void TableWindow::RecordHumanStrength(int strength) {
 }
 
 QString TableWindow::memoFilePath() {
-    return QDir(QDir::homePath()).filePath(QStringLiteral("zavkari.txt"));
+    // Qt falls back to the root folder without HOME; the memo is not written there.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty()) return {};
+    return QDir(home).filePath(QStringLiteral("zavkari.txt"));
 }
 
 void TableWindow::writeMemoFile() {
-    QFile file(memoFilePath());
+    const QString path = memoFilePath();
+    if (path.isEmpty()) {
+        reportError(QStringLiteral("zavkari.txt: there is no home folder (HOME is not set)"));
+        return;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
         return;

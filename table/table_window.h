@@ -4,7 +4,6 @@
 // ticks to the game, one step at a time.
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -13,6 +12,7 @@
 
 #include "choice_group.h"
 #include "chosen_pictures.h"
+#include "debug_memo.h"
 #include "game.h"
 #include "game_timers.h"
 #include "game_turns.h"
@@ -60,8 +60,12 @@ class TableWindow : public QWidget, public TableView {
     void putBackgroundBehind();
     // The dialog's confirm action: the chosen card back and table top.
     void showChosenPictures(const ChosenPictures& chosen);
+    // The largest size, in the screen's pixels, that the table draws the picture `name` ("BACK",
+    // "MAGIDA") at: the size the player's own picture is worth keeping at.
+    QSize pictureSizeOf(const QString& name) const;
 
-    // The file the memo is written to: "zavkari.txt" in the player's home folder.
+    // The file the memo is written to: "zavkari.txt" in the player's home folder; empty when
+    // there is no home folder.
     static QString memoFilePath();
     // The decimal separator the running totals take in `locale`: its own, or "." where the
     // locale's is not a single ASCII mark.
@@ -118,7 +122,7 @@ class TableWindow : public QWidget, public TableView {
     std::vector<std::pair<QString, QWidget*>> windowOnly_;
     std::array<ChoiceGroup*, 4> groups_{};
     GeorgianLineEdit* nameBox_ = nullptr;
-    QPlainTextEdit* memo_ = nullptr;
+    DebugMemo* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
     // The last click on the table made while a step ran, for when the step has returned.

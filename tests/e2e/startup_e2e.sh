@@ -4,13 +4,18 @@
 #       then the table over the whole screen, closed through its menu ("TamaSi", "gaTiSva ").
 #   startup_e2e.sh <zavkari binary> low     — a 1280 x 699 screen: the splash, then the message
 #       box; once it is dismissed the program ends by itself about three seconds later.
+#   startup_e2e.sh <zavkari binary> paste   — the table; a middle click, Ctrl+V and Shift+Insert in
+#       the debug memo while nothing is on the clipboard or selected: the program lives on and the
+#       memo, written to its file, is unchanged.
+#   startup_e2e.sh <zavkari binary> destroyed — the table's window destroyed from outside: the
+#       program ends as when the table is closed.
 # A third argument names a window manager to run on the screen first (openbox); without one the
 # program has the bare X server to itself.
 set -euo pipefail
 
 if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
     case "$2" in
-        table) screen=1280x1024x24 ;;
+        table | paste | destroyed) screen=1280x1024x24 ;;
         low) screen=1280x699x24 ;;
         *) echo "unknown case $2" >&2; exit 2 ;;
     esac
@@ -19,6 +24,7 @@ fi
 
 binary=$1
 export XDG_RUNTIME_DIR=$(mktemp -d)
+export HOME=$XDG_RUNTIME_DIR
 unset QT_QPA_PLATFORM
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -58,6 +64,14 @@ wait_for_end() {
     wait "$pid" || fail "the program ended with status $?"
 }
 
+# Closes the table through its menu ("TamaSi", "gaTiSva ") and waits for the program to end.
+quit_through_menu() {
+    xdotool mousemove --window "$1" 25 9 click 1
+    sleep 0.3
+    xdotool mousemove --window "$1" 45 44 click 1
+    wait_for_end 5
+}
+
 "$binary" &
 pid=$!
 trap 'kill "$pid" ${manager:-} 2>/dev/null || true' EXIT
@@ -67,9 +81,22 @@ wait_for_window 10 500x339 >/dev/null || fail "no 500 x 339 splash"
 case "$2" in
 table)
     table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
-    xdotool mousemove --window "$table" 25 9 click 1
-    sleep 0.3
-    xdotool mousemove --window "$table" 45 44 click 1
+    quit_through_menu "$table"
+    ;;
+paste)
+    table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
+    # The memo lies at 608, 200 (257 x 177); its file button at 848, 360.
+    xdotool mousemove --window "$table" 700 280 click 1 click 2 key ctrl+v shift+Insert
+    sleep 0.5
+    kill -0 "$pid" || fail "the program ended on a paste"
+    xdotool mousemove --window "$table" 856 368 click 1
+    sleep 0.5
+    [[ "$(cat "$HOME/zavkari.txt")" == "me" ]] || fail "the memo changed: $(cat "$HOME/zavkari.txt")"
+    quit_through_menu "$table"
+    ;;
+destroyed)
+    table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
+    xdotool windowclose "$table"
     wait_for_end 5
     ;;
 low)

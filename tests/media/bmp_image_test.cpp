@@ -147,9 +147,9 @@ TEST(BmpImageTest, RefusesForeignAndLyingFiles) {
     Put16(oddBits, 28, 7);
     Refusal(oddBits);
 
-    Bytes runLength = MakeBmp(3, 1, 8, {{0, 1, 2}}, kPalette);
-    Put32(runLength, 30, 1);
-    EXPECT_EQ(Refusal(runLength), "compressed bitmaps are not supported");
+    Bytes runLength24 = SmallBmp();
+    Put32(runLength24, 30, 1);
+    EXPECT_EQ(Refusal(runLength24), "the bitmap's compression is not supported");
 
     Bytes tooManyColours = MakeBmp(3, 1, 8, {{0, 1, 2}}, kPalette);
     Put32(tooManyColours, 46, 257);
@@ -166,6 +166,64 @@ TEST(BmpImageTest, RefusesForeignAndLyingFiles) {
     // The third pixel asks for colour 3 of three.
     EXPECT_EQ(Refusal(MakeBmp(3, 1, 8, {{0, 1, 3}}, kPalette)),
               "a pixel names a colour the palette does not have");
+}
+
+// A run-length bitmap of 8 or 4 bits: the header, the palette, then the runs as given.
+Bytes MakeRunLength(int width, int height, int bits, const Bytes& runs) {
+    Bytes b = MakeBmp(width, height, bits, {}, kPalette);
+    Put32(b, 30, bits == 8 ? 1 : 2);
+    b.insert(b.end(), runs.begin(), runs.end());
+    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
+    return b;
+}
+
+// Three pixels a row, top row first, as colours of `kPalette`: 0 black, 1 white, 2 red.
+Bytes Pixels(std::initializer_list<int> colours) {
+    Bytes rgb;
+    for (int c : colours)
+        rgb.insert(rgb.end(), {kPalette[4 * c + 2], kPalette[4 * c + 1], kPalette[4 * c]});
+    return rgb;
+}
+
+// Runs of one colour (two alternating in 4 bits), pixels as stored, the end of a row, a jump and
+// the end mark; pixels no run reaches keep colour 0 of the palette.
+TEST(BmpImageTest, DecodesRunLengthBitmaps) {
+    std::string error;
+    // Bottom row: two white, the end of the row; top row: red, white, black as stored, the end.
+    const Bytes rle8 = MakeRunLength(3, 2, 8, {2, 1, 0, 0, 0, 3, 2, 1, 0, 0, 0, 1});
+    const auto eight = Decode(rle8, error);
+    ASSERT_TRUE(eight) << error;
+    EXPECT_EQ(eight->rgb, Pixels({2, 1, 0, 1, 1, 0}));
+
+    // Bottom row: white, red, black as stored (two bytes); top row: red, white, red in one run.
+    const auto four =
+        Decode(MakeRunLength(3, 2, 4, {0, 3, 0x12, 0x00, 0, 0, 3, 0x21, 0, 1}), error);
+    ASSERT_TRUE(four) << error;
+    EXPECT_EQ(four->rgb, Pixels({2, 1, 2, 1, 2, 0}));
+
+    // A jump one right and one up, one red pixel, the end of the top row and no end mark.
+    const auto jump = Decode(MakeRunLength(3, 2, 8, {0, 2, 1, 1, 1, 2, 0, 0}), error);
+    ASSERT_TRUE(jump) << error;
+    EXPECT_EQ(jump->rgb, Pixels({0, 2, 0, 0, 0, 0}));
+
+    // Every cut of the runs leaves a row unfinished.
+    const std::size_t header = 14 + 40 + kPalette.size();
+    for (std::size_t length = header; length < rle8.size() - 2; ++length)
+        Refusal(Bytes(rle8.begin(), rle8.begin() + static_cast<long>(length)));
+
+    const std::pair<Bytes, std::string> corrupt[] = {
+        {{4, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 4, 1, 1, 1, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 2, 0, 2, 1, 1, 0, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{0, 0, 0, 0, 1, 1}, "a run of the bitmap goes past the edge of the picture"},
+        {{1, 3, 0, 1}, "a pixel names a colour the palette does not have"},
+        {{0, 3, 1, 1}, "the bitmap's pixels are cut short"},
+        {{0, 2, 1}, "the bitmap's pixels are cut short"}};
+    for (const auto& [runs, why] : corrupt)
+        EXPECT_EQ(Refusal(MakeRunLength(3, 2, 8, runs)), why);
+    Bytes topDown = rle8;
+    Put32(topDown, 22, static_cast<std::uint32_t>(-2));
+    EXPECT_EQ(Refusal(topDown), "a run-length bitmap must be stored bottom-up");
 }
 
 TEST(BmpImageTest, RefusesSizesThatWouldNeedAnEnormousPicture) {

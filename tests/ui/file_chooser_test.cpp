@@ -45,6 +45,7 @@ TEST(FileChooser, ThePlayersOwnBackIsPickedThroughTheRealChooser) {
     answer.start(20);
     QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("button")), Qt::LeftButton);
 
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.loading(); }, 30'000));
     EXPECT_EQ(title, QStringLiteral("Please select picture"));
     EXPECT_EQ(filters, QStringList{QStringLiteral("Bitmaps (*.bmp)")});
     EXPECT_EQ(dialog.chosenBack(), 6);

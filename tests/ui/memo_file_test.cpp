@@ -1,10 +1,15 @@
 // The debug memo written to "zavkari.txt" in the home folder by its small button: line by line,
 // an empty file for an empty memo, and an error box that leaves the match going when the file
-// cannot be written.
+// cannot be written or there is no home folder. Pastes with nothing to paste change no text box.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +81,55 @@ TEST_F(MemoFileTest, UnwritableHomeShowsTheErrorAndTheMatchGoesOn) {
     EXPECT_TRUE(errorBox()->isVisible());
     EXPECT_FALSE(QFile::exists(TableWindow::memoFilePath()));
     EXPECT_TRUE(player.playUntil([&] { return game.State().ascendCount >= 4; }, 30'000));
+}
+
+}  // namespace
+}  // namespace zavkari::testing
+
+namespace zavkari::testing {
+namespace {
+
+TEST_F(MemoFileTest, WithoutAHomeFolderTheErrorBoxShowsAndNothingIsWritten) {
+    const bool inRoot = QFileInfo::exists(QStringLiteral("/zavkari.txt"));
+    qunsetenv("HOME");
+    EXPECT_TRUE(TableWindow::memoFilePath().isEmpty());
+    player.clickWidget(window.control(QStringLiteral("Button2")));
+    ASSERT_NE(errorBox(), nullptr);
+    EXPECT_TRUE(errorBox()->text().contains(QStringLiteral("home folder")));
+    EXPECT_EQ(QFileInfo::exists(QStringLiteral("/zavkari.txt")), inRoot);
+}
+
+// A middle click, Ctrl+V and Shift+Insert in the memo and in the name box, with clipboard data
+// that holds no format at all (what X hands over when nobody owns the clipboard): nothing changes.
+// With text on the clipboard the same keys paste it.
+TEST_F(MemoFileTest, PastesWithoutTextChangeNeitherTheMemoNorTheNameBox) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
+    player.clickWidget(window.widgetOf(Element::bbb));
+    auto* memo = static_cast<QPlainTextEdit*>(window.control(QStringLiteral("me")));
+    auto* name = static_cast<QLineEdit*>(window.widgetOf(Element::saxeli));
+    for (QWidget* box : {static_cast<QWidget*>(memo), static_cast<QWidget*>(name)}) {
+        const auto text = [&] { return box == memo ? memo->toPlainText() : name->text(); };
+        QWidget* surface = box == memo ? memo->viewport() : name;
+        player.clickWidget(surface);  // the name box clears its preset text
+        const QString before = text();
+        clipboard->setMimeData(new QMimeData);
+        if (clipboard->supportsSelection())
+            clipboard->setMimeData(new QMimeData, QClipboard::Selection);
+        QTest::mouseClick(surface, Qt::MiddleButton, {}, surface->rect().center());
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(text(), before);
+
+        clipboard->setText(QStringLiteral("gio"));
+        // A compositor without a seat (weston without a screen) keeps no clipboard at all.
+        if (clipboard->text() != QStringLiteral("gio")) continue;
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(text().endsWith(QStringLiteral("gio")) ||
+                    text().endsWith(QString::fromUtf8("გიო")))
+            << text().toStdString();
+    }
 }
 
 }  // namespace

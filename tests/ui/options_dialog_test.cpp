@@ -1,13 +1,18 @@
 // The options dialog at the table: its slider texts, the settings that act at once, the card back
 // and table picture applied by "OK " or by a match start, and the player's own pictures, good and
-// bad.
+// bad, huge, and files that are no pictures at all.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QBuffer>
+
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -38,12 +43,16 @@ class OptionsDialogTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    // Clicks the control and waits until a picture it made the dialog read has been read.
+    void click(const char* name) {
+        QTest::mouseClick(find(name), Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.loading(); }, 30'000));
+    }
 
     // The next file the player picks: a one-colour bitmap, or the given bytes.
-    void pickBitmap(const QColor& colour) {
+    void pickBitmap(const QColor& colour, QSize size = {16, 24}) {
         nextFile = dir.filePath(QStringLiteral("own.bmp"));
-        QImage image(16, 24, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
         ASSERT_TRUE(image.save(nextFile, "BMP"));
     }
@@ -176,7 +185,14 @@ TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
     EXPECT_EQ(table.pixelColor(drawn.topLeft() + QPoint(2, 2)), kMagenta);
 }
 
+// A refused file leaves the picture and the choice; the cover went when the file was accepted, so
+// the empty picture box shows and a click on it opens the file dialog again.
 TEST_F(OptionsDialogTest, RefusedOrCancelledFilesLeaveThePictureAndTheChoice) {
+    int chooserOpened = 0;
+    dialog.setFileChooser([&](QWidget*) {
+        ++chooserOpened;
+        return nextFile;
+    });
     emit window.optionsRequested();
     click("bb2");
     const QImage ownBack = find<PictureBox>("bb6")->picture().toImage();
@@ -185,6 +201,7 @@ TEST_F(OptionsDialogTest, RefusedOrCancelledFilesLeaveThePictureAndTheChoice) {
     click("button");
     EXPECT_EQ(errorBox(), nullptr);
     EXPECT_EQ(dialog.chosenBack(), 2);
+    EXPECT_TRUE(find("button")->isVisible());
 
     QByteArray bitmap;
     QBuffer buffer(&bitmap);
@@ -194,15 +211,62 @@ TEST_F(OptionsDialogTest, RefusedOrCancelledFilesLeaveThePictureAndTheChoice) {
          {QByteArray(), bitmap.left(bitmap.size() / 2), QByteArray("GIF89a and the rest of a gif"),
           QByteArray(4096, '\xff')}) {
         pickFile(bad);
-        click("button");
+        click(find("button")->isVisible() ? "button" : "bb6");
         QMessageBox* box = errorBox();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
         delete box;
         EXPECT_EQ(dialog.chosenBack(), 2);
-        EXPECT_TRUE(find("button")->isVisible());
+        EXPECT_FALSE(find("button")->isVisible());
         EXPECT_EQ(find<PictureBox>("bb6")->picture().toImage(), ownBack);
     }
+    EXPECT_EQ(chooserOpened, 5);
+}
+
+// A link to /dev/zero, a named pipe, a folder and a socket, each named like a bitmap: refused with
+// the error box as soon as it is picked, without reading (the pipe has no writer, /dev/zero no
+// end), and the table picture stays as it was.
+TEST_F(OptionsDialogTest, FilesThatAreNoPicturesAreRefusedAtOnce) {
+    const QString zero = dir.filePath(QStringLiteral("zero.bmp"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder.bmp"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    QLocalServer socket;
+    const QString socketPath = dir.filePath(QStringLiteral("socket.bmp"));
+    socket.setSocketOptions(QLocalServer::WorldAccessOption);
+    ASSERT_TRUE(socket.listen(socketPath));
+
+    emit window.optionsRequested();
+    click("m2");
+    for (const QString& path : {zero, pipe, folder, socketPath}) {
+        nextFile = path;
+        click(find("button2")->isVisible() ? "button2" : "m3");
+        QMessageBox* box = errorBox();
+        ASSERT_NE(box, nullptr) << path.toStdString();
+        EXPECT_TRUE(box->text().startsWith(QFileInfo(path).fileName()))
+            << box->text().toStdString();
+        delete box;
+        EXPECT_EQ(dialog.chosenTable(), 2);
+        EXPECT_TRUE(find<PictureBox>("m3")->picture().isNull());
+    }
+}
+
+// Pictures larger than the screen are kept at the largest size they are drawn at: the table top
+// at its place on the table, a card back at the table's card size.
+TEST_F(OptionsDialogTest, HugePicturesAreKeptAtTheSizeTheyAreShownAt) {
+    emit window.optionsRequested();
+    pickBitmap(kMagenta, {2000, 1500});
+    click("button2");
+    const QSize tableTop = window.canvas()->elementRect(Element::magida).size();
+    EXPECT_EQ(find<PictureBox>("m3")->picture().size(), tableTop);
+    pickBitmap(kMagenta, {2000, 60});
+    click("button");
+    const QSize card = window.canvas()->elementRect(Element::b).size();
+    EXPECT_EQ(find<PictureBox>("bb6")->picture().size(), QSize(card.width(), 60));
+    click("ok");
+    EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
 TEST_F(OptionsDialogTest, TheMarkStaysOnTheChosenPictureUntilAnotherIsChosen) {

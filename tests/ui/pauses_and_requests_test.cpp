@@ -182,7 +182,8 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
         });
         player.openMatch(QStringLiteral("gio"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return returned && !window.turns().busy(); }, 10'000));
-        EXPECT_LT(clock.elapsed(), 700);
+        // Well under the second and more of pauses that the step had left, even on a busy machine.
+        EXPECT_LT(clock.elapsed(), 1000);
         EXPECT_TRUE(deferred);
         EXPECT_EQ(paints.painted, 0);
         ExpectNothingRunning(window);
