@@ -49,11 +49,21 @@ class Builder {
         c.design = design;
         return c;
     }
-    ControlSpec& Add(ControlKind kind, std::string_view name, Box design) {
+    ControlSpec& Add(ControlKind kind, WindowControl control, Box design) {
         ControlSpec& c = Add(kind, kWindowOnly, design);
-        c.name = name;
+        c.windowControl = control;
+        c.name = kWindowControlNames[Index(control)];
         return c;
     }
+    // The position of the control added last, for the controls that lie in it.
+    std::size_t Last() const { return controls.size() - 1; }
+
+  private:
+    static constexpr std::array<std::string_view, kWindowControlCount> kWindowControlNames = {
+#define ZAVKARI_NAME(name) #name,
+        ZAVKARI_WINDOW_CONTROLS(ZAVKARI_NAME)
+#undef ZAVKARI_NAME
+    };
 };
 
 // A hidden label in the given font and colour on a transparent ground.
@@ -204,42 +214,47 @@ void AddMessagesAndChoices(Builder& b) {
     box.text = colour::kScrollBar;
     box.ground = colour::kBrown;
     box.visible = false;
+    const std::size_t inBox = b.Last();
     ControlSpec& kkk =
         TableLabel(b, Element::kkk, {64, 17, 121, 24}, {FontFace::AcadNusx, 20, true, true},
                    colour::kWhite, TextAlign::Centre);
-    kkk.parent = "Box1";
+    kkk.parent = inBox;
     kkk.visible = true;
 }
 
 void AddMenus(Builder& b) {
-    ControlSpec& bar = b.Add(ControlKind::ToolBar, "menu", {0, 0, kDesignWidth, kMenuBarHeight});
-    bar.ground = colour::kMenuBar;
+    b.Add(ControlKind::ToolBar, WindowControl::menu, {0, 0, kDesignWidth, kMenuBarHeight}).ground =
+        colour::kMenuBar;
+    const std::size_t inBar = b.Last();
     struct Entry {
-        std::string_view name;
+        WindowControl control;
         std::string_view caption;
         Box box;
     };
-    for (const Entry& e :
-         {Entry{"SpeedButton1", "TamaSi", {1, 0, 57, 18}},
-          Entry{"Options", "opciebi", {57, -1, 64, 18}}, Entry{"Rule", "wesebi", {121, -1, 57, 18}},
-          Entry{"Ab", "About", {177, -1, 57, 18}}}) {
-        ControlSpec& button = b.Add(ControlKind::FlatButton, e.name, e.box);
-        button.parent = "menu";
+    for (const Entry& e : {Entry{WindowControl::SpeedButton1, "TamaSi", {1, 0, 57, 18}},
+                           Entry{WindowControl::Options, "opciebi", {57, -1, 64, 18}},
+                           Entry{WindowControl::Rule, "wesebi", {121, -1, 57, 18}},
+                           Entry{WindowControl::Ab, "About", {177, -1, 57, 18}}}) {
+        ControlSpec& button = b.Add(ControlKind::FlatButton, e.control, e.box);
+        button.parent = inBar;
         button.caption = e.caption;
-        button.font = e.name == "Ab" ? FontSpec{FontFace::MonotypeCorsiva, 13, false, true}
-                                     : FontSpec{FontFace::AcadNusx, 12};
+        button.font = e.control == WindowControl::Ab
+                          ? FontSpec{FontFace::MonotypeCorsiva, 13, false, true}
+                          : FontSpec{FontFace::AcadNusx, 12};
     }
-    ControlSpec& drop = b.Add(ControlKind::Panel, "Qmenu", {5, 8, 92, 61});
+    ControlSpec& drop = b.Add(ControlKind::Panel, WindowControl::Qmenu, {5, 8, 92, 61});
     drop.ground = colour::kMenuBar;
     drop.visible = false;
+    const std::size_t inMenu = b.Last();
     ControlSpec& start = b.Add(ControlKind::FlatButton, Element::bbb, {-8, 3, 105, 22});
     start.caption = "dawyeba";
-    ControlSpec& quit = b.Add(ControlKind::FlatButton, "SpeedButton4", {-8, 25, 105, 22});
+    start.parent = inMenu;
+    start.font = {FontFace::AcadNusx, 12};
+    ControlSpec& quit =
+        b.Add(ControlKind::FlatButton, WindowControl::SpeedButton4, {-8, 25, 105, 22});
     quit.caption = "gaTiSva ";
-    for (ControlSpec* entry : {&start, &quit}) {
-        entry->parent = "Qmenu";
-        entry->font = {FontFace::AcadNusx, 12};
-    }
+    quit.parent = inMenu;
+    quit.font = {FontFace::AcadNusx, 12};
 }
 
 void AddNameEntryAndDebug(Builder& b) {
@@ -256,12 +271,12 @@ void AddNameEntryAndDebug(Builder& b) {
     clip.ground = colour::kBrown;
     clip.visible = false;
 
-    b.Add(ControlKind::Memo, "me", {608, 200, 257, 177}).caption = "me";
-    ControlSpec& clear = b.Add(ControlKind::Button, "Button1", {632, 168, 153, 25});
+    b.Add(ControlKind::Memo, WindowControl::me, {608, 200, 257, 177}).caption = "me";
+    ControlSpec& clear = b.Add(ControlKind::Button, WindowControl::Button1, {632, 168, 153, 25});
     clear.caption = "Button1";
     clear.font = {FontFace::Sylfaen, 11};
-    b.Add(ControlKind::Button, "Button2", {848, 360, 17, 17});
-    ControlSpec& strengths = b.Add(ControlKind::List, "hhh", {632, 192, 153, 177});
+    b.Add(ControlKind::Button, WindowControl::Button2, {848, 360, 17, 17});
+    ControlSpec& strengths = b.Add(ControlKind::List, WindowControl::hhh, {632, 192, 153, 177});
     strengths.ground = colour::kBrown;
     strengths.visible = false;
 }
@@ -271,7 +286,7 @@ std::vector<ControlSpec> BuildControls() {
     const Box below{0, kMenuBarHeight, kDesignWidth, kDesignHeight - kMenuBarHeight};
     ControlSpec& fon = Picture(b, Element::fon, below, "FONI");
     fon.pointer = Pointer::NoDrop;
-    b.Add(ControlKind::PaintBox, "p", below);
+    b.Add(ControlKind::PaintBox, WindowControl::p, below);
     Picture(b, Element::noclick, {104, 144, 785, 665}, "").pointer = Pointer::NoDrop;
     AddCardsAndSpots(b);
     AddBidAndTrickLabels(b);
@@ -282,7 +297,7 @@ std::vector<ControlSpec> BuildControls() {
     deck.pointer = Pointer::Hand;
     deck.visible = false;
     AddScoreSheet(b);
-    b.Add(ControlKind::FlatButton, "Game", {288, 624, 89, 57}).visible = false;
+    b.Add(ControlKind::FlatButton, WindowControl::Game, {288, 624, 89, 57}).visible = false;
     AddMessagesAndChoices(b);
     AddMenus(b);
     AddNameEntryAndDebug(b);

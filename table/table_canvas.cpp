@@ -58,7 +58,7 @@ TableCanvas::TableCanvas(const Game& game, QWidget* parent) : QWidget(parent), g
 }
 
 bool TableCanvas::draws(const ControlSpec& control) {
-    return !IsWindowed(control.kind) && control.parent.empty();
+    return !IsWindowed(control.kind) && !control.parent;
 }
 
 int TableCanvas::zOf(const Item& item) const {
@@ -120,8 +120,7 @@ QSize TableCanvas::largestSizeOf(const QString& name) const {
     QSize largest;
     for (const Item& item : items_) {
         const std::string_view picture = item.control->picture;
-        if (QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size())) == name)
-            largest = largest.expandedTo(rectOf(item).size());
+        if (QString::fromUtf8(picture) == name) largest = largest.expandedTo(rectOf(item).size());
     }
     return largest;
 }

@@ -24,15 +24,6 @@
 namespace zavkari {
 namespace {
 
-// The widgets of the table's four choices, in the order of the groups' elements.
-constexpr std::array<Element, 4> kGroupElements = {Element::tkma, Element::koz, Element::vishi,
-                                                   Element::nije};
-
-std::size_t GroupSlot(Element e) {
-    return static_cast<std::size_t>(std::find(kGroupElements.begin(), kGroupElements.end(), e) -
-                                    kGroupElements.begin());
-}
-
 void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
     if (!ground) return;
     QPalette palette = w->palette();
@@ -104,30 +95,23 @@ TableWindow::~TableWindow() {
 void TableWindow::buildControls() {
     canvas_ = new TableCanvas(game_, this);
     canvas_->setGeometry(rect());
-    for (const ControlSpec& c : TableControls()) {
+    const std::vector<ControlSpec>& controls = TableControls();
+    // The widget made for each control, by its position, for the controls that lie in it.
+    std::vector<QWidget*> made(controls.size(), nullptr);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlSpec& c = controls[i];
         if (TableCanvas::draws(c)) continue;
-        QWidget* parent = this;
-        if (!c.parent.empty()) parent = control(QString::fromUtf8(c.parent));
-        QWidget* w = makeWidget(c, parent);
+        QWidget* w = makeWidget(c, c.parent ? made[*c.parent] : this);
         w->setGeometry(c.design.left, c.design.top, c.design.width, c.design.height);
         w->setVisible(c.visible);
         w->setObjectName(QString::fromStdString(c.name));
+        made[i] = w;
         if (c.element != kWindowOnly) {
             widgets_[c.element] = w;
         } else {
-            windowOnly_.emplace_back(QString::fromStdString(c.name), w);
+            windowControls_[c.windowControl] = w;
         }
     }
-}
-
-QWidget* TableWindow::control(const QString& name) const {
-    for (const auto& [known, widget] : windowOnly_) {
-        if (known == name) return widget;
-    }
-    for (Element e : el::All()) {
-        if (widgets_[e] != nullptr && ElementName(e) == name.toStdString()) return widgets_[e];
-    }
-    return nullptr;
 }
 
 QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
@@ -136,7 +120,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::RadioGroup: {
             auto* group = new ChoiceGroup(c, parent);
-            groups_[GroupSlot(c.element)] = group;
+            groups_[el::GroupIndex(c.element)] = group;
             group->show(game_.Table().Group(c.element));
             w = group;
             break;
@@ -205,8 +189,8 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 void TableWindow::connectControls() {
     connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
     connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptClick);
-    for (Element e : kGroupElements) {
-        connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
+    for (Element e : el::kChoiceGroups) {
+        connect(groups_[el::GroupIndex(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
                 if (e == Element::tkma) game_.tkmaClick(item);
                 if (item < 0) return;
@@ -216,34 +200,33 @@ void TableWindow::connectControls() {
             });
         });
     }
-    auto button = [this](const QString& name) {
-        return qobject_cast<QAbstractButton*>(control(name));
-    };
-    connect(button("OK"), &QAbstractButton::clicked, this,
+    const auto button = [](QWidget* w) { return qobject_cast<QAbstractButton*>(w); };
+    const auto clicked = &QAbstractButton::clicked;
+    connect(button(widgetOf(Element::OK)), clicked, this,
             [this] { turns_.run([this] { game_.OKClick(); }); });
-    connect(button("BitBtn1"), &QAbstractButton::clicked, this,
+    connect(button(widgetOf(Element::BitBtn1)), clicked, this,
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
-    connect(button("bbb"), &QAbstractButton::clicked, this, [this] {
+    connect(button(widgetOf(Element::bbb)), clicked, this, [this] {
         hideMenu();
         keptClick_.reset();  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
-    connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
+    connect(button(control(WindowControl::SpeedButton4)), clicked, this, [this] {
         hideMenu();
         closeWhenIdle();
     });
-    connect(button("SpeedButton1"), &QAbstractButton::clicked, this, [this] {
-        QWidget* menu = control(QStringLiteral("Qmenu"));
+    connect(button(control(WindowControl::SpeedButton1)), clicked, this, [this] {
+        QWidget* menu = control(WindowControl::Qmenu);
         menu->setVisible(!menu->isVisible());
         menu->raise();
     });
-    connect(button("Options"), &QAbstractButton::clicked, this, &TableWindow::optionsRequested);
-    connect(button("Rule"), &QAbstractButton::clicked, this, &TableWindow::rulesRequested);
-    connect(button("Ab"), &QAbstractButton::clicked, this, &TableWindow::aboutRequested);
-    for (const char* name : {"Options", "Rule", "Ab"})
-        button(QString::fromLatin1(name))->installEventFilter(this);
-    connect(button("Button1"), &QAbstractButton::clicked, memo_, &QPlainTextEdit::clear);
-    connect(button("Button2"), &QAbstractButton::clicked, this, &TableWindow::writeMemoFile);
+    connect(button(control(WindowControl::Options)), clicked, this, &TableWindow::optionsRequested);
+    connect(button(control(WindowControl::Rule)), clicked, this, &TableWindow::rulesRequested);
+    connect(button(control(WindowControl::Ab)), clicked, this, &TableWindow::aboutRequested);
+    for (WindowControl c : {WindowControl::Options, WindowControl::Rule, WindowControl::Ab})
+        control(c)->installEventFilter(this);
+    connect(button(control(WindowControl::Button1)), clicked, memo_, &QPlainTextEdit::clear);
+    connect(button(control(WindowControl::Button2)), clicked, this, &TableWindow::writeMemoFile);
     nameBox_->installEventFilter(this);
     connect(nameBox_, &GeorgianLineEdit::latinTextChanged, this, &TableWindow::nameEdited);
     connect(nameBox_, &QLineEdit::returnPressed, this,
@@ -261,7 +244,7 @@ void TableWindow::showOnWholeScreen() {
 void TableWindow::startUp(TableSize size) {
     resize(size.width, size.height);
     canvas_->setGeometry(0, 0, size.width, size.height);
-    control(QStringLiteral("menu"))->setGeometry(0, 0, size.width, kMenuBarHeight);
+    control(WindowControl::menu)->setGeometry(0, 0, size.width, kMenuBarHeight);
     turns_.run([this, size] { game_.StartUp(size); });
 }
 
@@ -312,7 +295,7 @@ void TableWindow::startOrRestartMatch() {
 }
 
 void TableWindow::hideMenu() {
-    control(QStringLiteral("Qmenu"))->hide();
+    control(WindowControl::Qmenu)->hide();
 }
 
 void TableWindow::canvasClicked(QPoint at, bool rightButton) {
@@ -440,7 +423,7 @@ void TableWindow::showElement(Element e) {
 
 void TableWindow::GroupChanged(Element e) {
     Q_ASSERT_X(turns_.busy(), "GroupChanged", "the table changes only inside a step");
-    groups_[GroupSlot(e)]->show(game_.Table().Group(e));
+    groups_[el::GroupIndex(e)]->show(game_.Table().Group(e));
 }
 
 void TableWindow::TimerChanged(TimerId id, bool enabled) {

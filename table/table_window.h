@@ -47,8 +47,8 @@ class TableWindow : public QWidget, public TableView {
     TableCanvas* canvas() const { return canvas_; }
     // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
     QWidget* widgetOf(Element e) const { return widgets_[e]; }
-    // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
-    QWidget* control(const QString& name) const;
+    // A control that only the window has (the menu, the debug memo ...).
+    QWidget* control(WindowControl c) const { return windowControls_[c]; }
     // --- The player's settings, from the options dialog; each acts inside a step of the game ---
     void setAutoDeal(bool on);
     void setPenaltySlider(int position);
@@ -119,7 +119,7 @@ class TableWindow : public QWidget, public TableView {
     GameTimers timers_;
     TableCanvas* canvas_ = nullptr;
     PerElement<QWidget*> widgets_{};
-    std::vector<std::pair<QString, QWidget*>> windowOnly_;
+    PerWindowControl<QWidget*> windowControls_{};
     std::array<ChoiceGroup*, 4> groups_{};
     GeorgianLineEdit* nameBox_ = nullptr;
     DebugMemo* memo_ = nullptr;

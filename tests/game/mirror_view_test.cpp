@@ -28,11 +28,11 @@ class MirrorTable final : public HeadlessTable {
         model_ = &table;
         for (Element e : el::All())
             ElementChanged(e);
-        for (Element g : kGroups)
+        for (Element g : el::kChoiceGroups)
             GroupChanged(g);
     }
     void ElementChanged(Element e) override { elements_[e] = {model_->Visible(e), (*model_)[e]}; }
-    void GroupChanged(Element e) override { groups_[GroupSlot(e)] = model_->Group(e); }
+    void GroupChanged(Element e) override { groups_[el::GroupIndex(e)] = model_->Group(e); }
     void RaiseWindow() override { ++raises; }
 
     // The first element or group whose copy differs from the model, or an empty text.
@@ -48,8 +48,8 @@ class MirrorTable final : public HeadlessTable {
                               m.state.fontSize == s.fontSize;
             if (!same) return "element " + ElementName(e);
         }
-        for (Element g : kGroups) {
-            const RadioGroup& m = groups_[GroupSlot(g)];
+        for (Element g : el::kChoiceGroups) {
+            const RadioGroup& m = groups_[el::GroupIndex(g)];
             const RadioGroup& s = model_->Group(g);
             if (m.items != s.items || m.columns != s.columns || m.selected != s.selected)
                 return "group " + ElementName(g);
@@ -60,13 +60,6 @@ class MirrorTable final : public HeadlessTable {
     int raises = 0;
 
   private:
-    static constexpr std::array<Element, 4> kGroups = {Element::tkma, Element::koz, Element::vishi,
-                                                       Element::nije};
-    static std::size_t GroupSlot(Element e) {
-        return static_cast<std::size_t>(std::find(kGroups.begin(), kGroups.end(), e) -
-                                        kGroups.begin());
-    }
-
     const TableModel* model_ = nullptr;
     PerElement<MirroredElement> elements_{};
     std::array<RadioGroup, 4> groups_{};

@@ -89,8 +89,8 @@ class ChaosTest : public ::testing::Test {
     // or none at all, makes way for a new one. True when a whole match reached its end.
     bool playAMatchToItsEnd(TableClicker& player) {
         windows.options()->findChild<QCheckBox*>(QStringLiteral("darigeba"))->setChecked(true);
-        QWidget* menu = table->control(QStringLiteral("Qmenu"));
-        if (menu->isVisible()) player.clickWidget(table->control(QStringLiteral("SpeedButton1")));
+        QWidget* menu = table->control(WindowControl::Qmenu);
+        if (menu->isVisible()) player.clickWidget(table->control(WindowControl::SpeedButton1));
         const Game& game = table->game();
         if (player.matchFinished() || game.Table().Caption(Element::bbb) == "dawyeba")
             player.openMatch(QStringLiteral("nino"));

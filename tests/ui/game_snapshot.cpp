@@ -12,7 +12,7 @@ std::string Snapshot(const Game& game) {
         out << ElementName(e) << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"'
             << s.left << ',' << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
     }
-    for (Element group : {Element::tkma, Element::koz, Element::vishi, Element::nije})
+    for (Element group : el::kChoiceGroups)
         out << '|' << t.Group(group).selected << '/' << t.Group(group).items.size();
     for (TimerId id : timer::All())
         out << (game.TimerEnabled(id) ? 'T' : '.');

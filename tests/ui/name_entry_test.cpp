@@ -16,7 +16,7 @@ class NameEntryTest : public ::testing::Test {
     void SetUp() override {
         window.startUp({1280, 1024, 1024});
         window.show();
-        player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
+        player.clickWidget(window.control(WindowControl::SpeedButton1));
         player.clickWidget(window.widgetOf(Element::bbb));
     }
 

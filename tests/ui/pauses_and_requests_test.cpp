@@ -46,7 +46,7 @@ void ClickEverything(TableWindow& window, TableClicker& player) {
         player.clickTable(player.centreOf(el::CardImage(c)));
         player.clickTable(player.centreOf(el::CardImage(c)), Qt::RightButton);
     }
-    for (Element group : {Element::tkma, Element::koz, Element::vishi, Element::nije}) {
+    for (Element group : el::kChoiceGroups) {
         for (QRadioButton* b : static_cast<ChoiceGroup*>(window.widgetOf(group))->buttons())
             player.clickWidget(b);
     }
@@ -83,7 +83,7 @@ void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
 }
 
 void ClickTavidan(TableWindow& window, TableClicker& player) {
-    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
+    player.clickWidget(window.control(WindowControl::SpeedButton1));
     ASSERT_EQ(toLatin(window.widgetOf(Element::bbb)->property("text").toString()),
               QStringLiteral("Tavidan"));
     player.clickWidget(window.widgetOf(Element::bbb));

@@ -12,14 +12,14 @@ namespace zavkari::testing {
 QWidget* RandomClicker::allowedTarget(QWidget* window, QPoint at) const {
     QWidget* target = window->childAt(at);
     if (target == nullptr) target = window;
-    if (target == window_.control(QStringLiteral("SpeedButton4"))) return nullptr;
+    if (target == window_.control(WindowControl::SpeedButton4)) return nullptr;
     return target;
 }
 
 void RandomClicker::click() {
     const QPoint at = pickPoint();
     QWidget* target = allowedTarget(&window_, at);
-    if (target == nullptr || target == window_.control(QStringLiteral("Button2"))) return;
+    if (target == nullptr || target == window_.control(WindowControl::Button2)) return;
     if (target == window_.widgetOf(Element::bbb) && below(300) != 0) return;
     const Qt::MouseButton button = below(3) == 0 ? Qt::RightButton : Qt::LeftButton;
     QTest::mouseClick(target, button, {}, target->mapFrom(&window_, at));
@@ -119,8 +119,8 @@ void RandomClicker::stormKeys(QWidget* window) {
 }
 
 void RandomClicker::restart() {
-    QWidget* menu = window_.control(QStringLiteral("Qmenu"));
-    QWidget* open = window_.control(QStringLiteral("SpeedButton1"));
+    QWidget* menu = window_.control(WindowControl::Qmenu);
+    QWidget* open = window_.control(WindowControl::SpeedButton1);
     if (!menu->isVisible()) QTest::mouseClick(open, Qt::LeftButton, {}, open->rect().center());
     QWidget* start = window_.widgetOf(Element::bbb);
     QTest::mouseClick(start, Qt::LeftButton, {}, start->rect().center());
@@ -166,8 +166,8 @@ QPoint RandomClicker::pickPoint() {
             break;
         }
         case 1: {  // an item of a choice group, shown or not
-            const Element groups[] = {Element::tkma, Element::koz, Element::vishi, Element::nije};
-            auto* group = static_cast<ChoiceGroup*>(window_.widgetOf(groups[below(4)]));
+            auto* group = static_cast<ChoiceGroup*>(
+                window_.widgetOf(el::kChoiceGroups[static_cast<std::size_t>(below(4))]));
             if (group->isVisible() && !group->buttons().empty()) {
                 QWidget* b = group->buttons()[static_cast<std::size_t>(
                     below(static_cast<int>(group->buttons().size())))];
@@ -180,8 +180,10 @@ QPoint RandomClicker::pickPoint() {
         case 3:
             return inside(window_.canvas()->elementRect(Element::cxrili));
         case 4: {  // the menu bar and the drop-down menu
-            const char* const names[] = {"SpeedButton1", "Options", "Rule", "Ab", "Qmenu"};
-            QWidget* w = window_.control(QString::fromLatin1(names[below(5)]));
+            const WindowControl menu[] = {WindowControl::SpeedButton1, WindowControl::Options,
+                                          WindowControl::Rule, WindowControl::Ab,
+                                          WindowControl::Qmenu};
+            QWidget* w = window_.control(menu[below(5)]);
             if (w->isVisible()) return inside(windowRect(w));
             break;
         }

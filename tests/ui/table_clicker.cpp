@@ -28,7 +28,7 @@ QPoint TableClicker::centreOf(Element e) const {
 }
 
 void TableClicker::openMatch(const QString& name) {
-    clickWidget(window_.control(QStringLiteral("SpeedButton1")));
+    clickWidget(window_.control(WindowControl::SpeedButton1));
     clickWidget(window_.widgetOf(Element::bbb));
     auto* box = static_cast<QLineEdit*>(window_.widgetOf(Element::saxeli));
     clickWidget(box);

@@ -61,7 +61,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     const zavkari::TableModel& table = game.Table();
     bool ok = true;
 
-    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
+    player.clickWidget(window.control(zavkari::WindowControl::SpeedButton1));
     player.clickWidget(window.widgetOf(zavkari::Element::bbb));
     ok &= camera.save(QStringLiteral("1-name"));
     player.openMatch(QStringLiteral("gio"));

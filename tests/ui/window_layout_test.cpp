@@ -113,12 +113,12 @@ TEST_P(WindowLayoutTest, HiddenLabelsLeaveNoPixelBehind) {
 }
 
 TEST_P(WindowLayoutTest, DebugMemoAndItsButtonsKeepTheirDesignPlaceAboveTheTable) {
-    const std::pair<const char*, QRect> design[] = {{"me", {608, 200, 257, 177}},
-                                                    {"Button1", {632, 168, 153, 25}},
-                                                    {"Button2", {848, 360, 17, 17}}};
-    for (const auto& [name, place] : design) {
-        SCOPED_TRACE(name);
-        QWidget* w = window.control(QString::fromLatin1(name));
+    const std::pair<WindowControl, QRect> design[] = {{WindowControl::me, {608, 200, 257, 177}},
+                                                      {WindowControl::Button1, {632, 168, 153, 25}},
+                                                      {WindowControl::Button2, {848, 360, 17, 17}}};
+    for (const auto& [control, place] : design) {
+        SCOPED_TRACE(static_cast<int>(control));
+        QWidget* w = window.control(control);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), place);
         EXPECT_TRUE(w->isVisible());
