@@ -5,7 +5,7 @@
 
 namespace zavkari {
 
-void ConnectOptionsDialog(OptionsDialog& dialog, TableWindow& table) {
+void connectOptionsDialog(OptionsDialog& dialog, TableWindow& table) {
     QObject::connect(&dialog, &OptionsDialog::autoDealChanged, &table, &TableWindow::setAutoDeal);
     QObject::connect(&dialog, &OptionsDialog::framesChanged, &table, &TableWindow::setFramesShown);
     QObject::connect(&dialog, &OptionsDialog::backgroundChanged, &table,

@@ -7,6 +7,6 @@ namespace zavkari {
 class OptionsDialog;
 class TableWindow;
 
-void ConnectOptionsDialog(OptionsDialog& dialog, TableWindow& table);
+void connectOptionsDialog(OptionsDialog& dialog, TableWindow& table);
 
 }  // namespace zavkari

@@ -38,7 +38,7 @@ void ProgramWindows::start() {
     QCoreApplication::processEvents();
 
     options_ = std::make_unique<OptionsDialog>(table_->game().options, table_.get());
-    ConnectOptionsDialog(*options_, *table_);
+    connectOptionsDialog(*options_, *table_);
     // Shortened for tests, the splash's waits can be over before the last window is made.
     if (tableComing_) prepareTable();
     if (tableDue_) showTable();

@@ -161,7 +161,7 @@ void SplashWindow::closeEvent(QCloseEvent* event) {
 }
 
 int SplashWindow::scaled(int ms) const {
-    return ScaledMs(ms, timeScale_);
+    return scaledMs(ms, timeScale_);
 }
 
 }  // namespace zavkari

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     table.startUp({1280, 1024, 1024});
     table.show();
     OptionsDialog dialog(table.game().options, &table);
-    ConnectOptionsDialog(dialog, table);
+    connectOptionsDialog(dialog, table);
     dialog.setFileChooser([&](QWidget*) { return path; });
     emit table.optionsRequested();
     QWidget* cover = dialog.findChild<QWidget*>(QStringLiteral("button2"));

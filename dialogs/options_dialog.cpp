@@ -54,71 +54,71 @@ class SelectionMarks : public QWidget {
 };
 
 template <typename W>
-W* Place(W* widget, const char* name, QRect geometry) {
+W* place(W* widget, const char* name, QRect geometry) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
 }
 
 // A text in the Georgian font, `pixels` high.
-QLabel* GeorgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
+QLabel* georgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
     auto* label = new QLabel(shownText(text, kGeorgian), parent);
     label->setFont(programFont(kGeorgian, pixels));
     return label;
 }
 
 // A static text: it sizes itself to its text, from its corner at `at`.
-QLabel* StaticText(QLabel* label, const char* name, QPoint at) {
-    Place(label, name, {});
+QLabel* staticText(QLabel* label, const char* name, QPoint at) {
+    place(label, name, {});
     label->adjustSize();
     label->move(at);
     return label;
 }
 
-void SetStaticText(QLabel* label, const QString& text) {
+void setStaticText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
 }
 
 // A heading over a bevel's edge: it covers the edge behind its text.
-QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
-    QLabel* label = GeorgianLabel(text, parent);
+QLabel* heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    QLabel* label = georgianLabel(text, parent);
     label->setAutoFillBackground(true);
-    return StaticText(label, name, at);
+    return staticText(label, name, at);
 }
 
 // A slider's value: "-200", "800".
-QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
+QLabel* valueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
     auto* label = new QLabel(text, parent);
     label->setFont(programFont(QStringLiteral("Sylfaen"), 13));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kValueColour);
     label->setPalette(palette);
-    return StaticText(label, name, at);
+    return staticText(label, name, at);
 }
 
-QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
-    QFrame* bevel = Place(new QFrame(parent), name, geometry);
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return bevel;
+QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
+    QFrame* frame = place(new QFrame(parent), name, geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
 }
 
 // "Tqveni": a flat button over the box of the player's own picture until one has been loaded.
-QToolButton* OwnPictureCover(QWidget* parent, const char* name, QRect geometry) {
-    QToolButton* button = Place(new QToolButton(parent), name, geometry);
+QToolButton* ownPictureCover(QWidget* parent, const char* name, QRect geometry) {
+    QToolButton* button = place(new QToolButton(parent), name, geometry);
     button->setText(shownText(QStringLiteral("Tqveni"), kGeorgian));
     button->setFont(programFont(kGeorgian, 13));
     button->setAutoRaise(true);
     return button;
 }
 
-QCheckBox* TickedBox(const QString& text, QWidget* parent, const char* name, QRect geometry) {
-    QCheckBox* box = Place(new QCheckBox(text, parent), name, geometry);
+QCheckBox* tickedBox(const QString& text, QWidget* parent, const char* name, QRect geometry) {
+    QCheckBox* box = place(new QCheckBox(text, parent), name, geometry);
     box->setChecked(true);
     return box;
 }
 
-QString ChooseBitmap(QWidget* parent) {
+QString chooseBitmap(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Please select picture"), QString(),
                                         QStringLiteral("Bitmaps (*.bmp)"));
 }
@@ -129,14 +129,14 @@ OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
     // A window of its own that stays above the table, which goes on while it is open.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      chooseFile_(&ChooseBitmap) {
+      chooseFile_(&chooseBitmap) {
     setObjectName(QStringLiteral("TOption"));
     setWindowTitle(QStringLiteral("Option"));
     setFixedSize(426, 397);
     setFont(programFont(QStringLiteral("MS Sans Serif"), 11));
     buildChoices(settings);
     buildPictures();
-    auto* ok = Place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
+    auto* ok = place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
     QFont italic = ok->font();
     italic.setItalic(true);
     ok->setFont(italic);
@@ -156,38 +156,38 @@ OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
 }
 
 void OptionsDialog::buildChoices(const Options& settings) {
-    Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
-    autoDeal_ = TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
+    place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
+    autoDeal_ = tickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
     autoDeal_->setChecked(settings.autoDeal);
-    StaticText(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
-    frames_ = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this, "CheckBox1",
+    staticText(georgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
+    frames_ = tickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this, "CheckBox1",
                         {16, 42, 97, 17});
     background_ =
-        TickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
+        tickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
     for (QCheckBox* box : {frames_, background_})
         box->setFont(programFont(kGeorgian, 13));
 
-    auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
-    StaticText(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
-    penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
+    auto* penaltyBox = place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
+    staticText(georgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
+    penalty_ = place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
     penalty_->setRange(4, 49);
     penalty_->setValue(settings.penaltySlider);
     penalty_->setTickPosition(QSlider::TicksBelow);
     penalty_->setTickInterval(1);
-    penaltyText_ = ValueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96});
+    penaltyText_ = valueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96});
 
-    auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
-    StaticText(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
+    auto* speedBox = place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
+    staticText(georgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
                {11, 14});
-    speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
+    speed_ = place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
     speed_->setRange(0, 999);
     speed_->setValue(settings.speed);
-    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
+    speedText_ = valueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
 }
 
 void OptionsDialog::buildPictures() {
-    Bevel(this, "Bevel1", {208, 16, 209, 193});
-    Heading(QStringLiteral("kartis ukana mxare"), this, "Label2", {216, 10});
+    bevel(this, "Bevel1", {208, 16, 209, 193});
+    heading(QStringLiteral("kartis ukana mxare"), this, "Label2", {216, 10});
     const struct {
         const char* name;
         const char* picture;
@@ -196,22 +196,22 @@ void OptionsDialog::buildPictures() {
                  {"bb3", "BB3", {344, 32, 57, 81}},  {"bb4", "BB4", {216, 120, 57, 81}},
                  {"bb5", "BB5", {280, 120, 57, 81}}, {"bb6", "", {344, 120, 57, 81}}};
     for (std::size_t i = 0; i < backs_.size(); ++i) {
-        backs_[i] = Place(new PictureBox(QString::fromLatin1(backs[i].picture), this),
+        backs_[i] = place(new PictureBox(QString::fromLatin1(backs[i].picture), this),
                           backs[i].name, backs[i].at);
     }
-    ownBackCover_ = OwnPictureCover(this, "button", backs_[5]->geometry());
+    ownBackCover_ = ownPictureCover(this, "button", backs_[5]->geometry());
 
-    Bevel(this, "Bevel2", {8, 224, 409, 137});
-    Heading(QStringLiteral("magida "), this, "Label3", {16, 218});
-    tables_[0] = Place(new PictureBox(QString(), this), "m1", {16, 240, 113, 113});
-    QLabel* nothing = GeorgianLabel(QStringLiteral("araferi"), this, 19);
-    Place(nothing, "Label4", {});
+    bevel(this, "Bevel2", {8, 224, 409, 137});
+    heading(QStringLiteral("magida "), this, "Label3", {16, 218});
+    tables_[0] = place(new PictureBox(QString(), this), "m1", {16, 240, 113, 113});
+    QLabel* nothing = georgianLabel(QStringLiteral("araferi"), this, 19);
+    place(nothing, "Label4", {});
     nothing->adjustSize();
     nothing->move(32, 328);
     nothing->setAttribute(Qt::WA_TransparentForMouseEvents);
-    tables_[1] = Place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
-    tables_[2] = Place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
-    ownTableCover_ = OwnPictureCover(this, "button2", tables_[2]->geometry());
+    tables_[1] = place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
+    tables_[2] = place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
+    ownTableCover_ = ownPictureCover(this, "button2", tables_[2]->geometry());
 }
 
 void OptionsDialog::connectControls() {
@@ -219,11 +219,11 @@ void OptionsDialog::connectControls() {
     connect(frames_, &QCheckBox::toggled, this, &OptionsDialog::framesChanged);
     connect(background_, &QCheckBox::toggled, this, &OptionsDialog::backgroundChanged);
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
-        SetStaticText(penaltyText_, QString::number(PenaltyOfSlider(position)));
+        setStaticText(penaltyText_, QString::number(PenaltyOfSlider(position)));
         emit penaltyChanged(position);
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        SetStaticText(speedText_, QString::number(position + 1));
+        setStaticText(speedText_, QString::number(position + 1));
         emit speedChanged(position);
     });
     for (int i = 0; i < 5; ++i)
@@ -305,7 +305,7 @@ void OptionsDialog::okClick() {
 }
 
 void OptionsDialog::reportError(const QString& text) {
-    ShowErrorBox(this, QStringLiteral("Option"), text);
+    showErrorBox(this, QStringLiteral("Option"), text);
 }
 
 }  // namespace zavkari

@@ -49,20 +49,20 @@ struct Header {
     std::array<std::uint32_t, 3> masks{};
 };
 
-bool Fail(std::string& error, std::string why) {
+bool fail(std::string& error, std::string why) {
     error = std::move(why);
     return false;
 }
 
-bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) {
-    if (b.empty()) return Fail(error, "the file is empty");
+bool readHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) {
+    if (b.empty()) return fail(error, "the file is empty");
     if (b.size() < kFileHeaderSize + 4 || b[0] != 'B' || b[1] != 'M')
-        return Fail(error, "the file is not a bitmap");
+        return fail(error, "the file is not a bitmap");
     h.pixelOffset = le32At(b, 10);
     const std::uint32_t infoSize = le32At(b, 14);
     if (infoSize != kCoreHeaderSize && (infoSize < kInfoHeaderSize || infoSize > 124))
-        return Fail(error, "the bitmap header has an unknown size");
-    if (b.size() < kFileHeaderSize + infoSize) return Fail(error, "the bitmap header is cut short");
+        return fail(error, "the bitmap header has an unknown size");
+    if (b.size() < kFileHeaderSize + infoSize) return fail(error, "the bitmap header is cut short");
 
     std::int64_t width = 0;
     std::int64_t height = 0;
@@ -81,31 +81,31 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
         h.compression = le32At(b, 30);
         h.paletteSize = le32At(b, 46);
     }
-    if (planes != 1) return Fail(error, "the bitmap has more than one plane");
+    if (planes != 1) return fail(error, "the bitmap has more than one plane");
     h.topDown = height < 0;
     if (width <= 0 || height == 0 || width > kBmpMaxSide || height > kBmpMaxSide ||
         height < -kBmpMaxSide)
-        return Fail(error, "the bitmap's size is out of range");
+        return fail(error, "the bitmap's size is out of range");
     h.width = static_cast<std::uint64_t>(width);
     h.height = static_cast<std::uint64_t>(height < 0 ? -height : height);
     if (h.width * h.height * 3 > kBmpMaxDecodedBytes)
-        return Fail(error, "the bitmap is too large to show");
+        return fail(error, "the bitmap is too large to show");
 
     const bool paletted = h.bits == 1 || h.bits == 4 || h.bits == 8;
     const bool masked = h.bits == 16 || h.bits == 32;
     if (!paletted && !masked && h.bits != 24)
-        return Fail(error, "the bitmap has an unsupported number of bits per pixel");
+        return fail(error, "the bitmap has an unsupported number of bits per pixel");
     const bool runLength = (h.compression == kRunLength8 && h.bits == 8) ||
                            (h.compression == kRunLength4 && h.bits == 4);
     if (h.compression != kUncompressed && !runLength && !(h.compression == kColourMasks && masked))
-        return Fail(error, "the bitmap's compression is not supported");
-    if (runLength && h.topDown) return Fail(error, "a run-length bitmap must be stored bottom-up");
+        return fail(error, "the bitmap's compression is not supported");
+    if (runLength && h.topDown) return fail(error, "a run-length bitmap must be stored bottom-up");
 
     h.paletteOffset = kFileHeaderSize + infoSize;
     if (h.compression == kColourMasks) {
         // The three masks follow the short header's 40 bytes, inside a longer header or after it.
         h.paletteOffset = std::max<std::uint64_t>(h.paletteOffset, kMasksEnd);
-        if (b.size() < h.paletteOffset) return Fail(error, "the colour masks are cut short");
+        if (b.size() < h.paletteOffset) return fail(error, "the colour masks are cut short");
         for (std::size_t i = 0; i < 3; ++i)
             h.masks[i] = le32At(b, kFileHeaderSize + kInfoHeaderSize + 4 * i);
     } else if (h.bits == 16) {
@@ -117,20 +117,20 @@ bool ReadHeader(std::span<const std::uint8_t> b, Header& h, std::string& error) 
     if (paletted) {
         const std::uint64_t full = 1ull << h.bits;
         if (h.paletteSize == 0) h.paletteSize = full;
-        if (h.paletteSize > full) return Fail(error, "the palette has too many colours");
+        if (h.paletteSize > full) return fail(error, "the palette has too many colours");
         if (h.paletteOffset + h.paletteSize * h.paletteEntry > b.size())
-            return Fail(error, "the palette is cut short");
+            return fail(error, "the palette is cut short");
     } else {
         h.paletteSize = 0;
     }
     if (h.pixelOffset < h.paletteOffset + h.paletteSize * h.paletteEntry)
-        return Fail(error, "the pixels overlap the bitmap header");
-    if (h.pixelOffset > b.size()) return Fail(error, "the bitmap's pixels are cut short");
+        return fail(error, "the pixels overlap the bitmap header");
+    if (h.pixelOffset > b.size()) return fail(error, "the bitmap's pixels are cut short");
     return true;
 }
 
 // Puts palette colour `index` at `out` (R, G, B); false when the palette has no such colour.
-bool PutColour(std::uint8_t* out, std::span<const std::uint8_t> palette, const Header& h,
+bool putColour(std::uint8_t* out, std::span<const std::uint8_t> palette, const Header& h,
                std::uint64_t index) {
     if (index >= h.paletteSize) return false;
     const auto colour = palette.subspan(index * h.paletteEntry, 3);
@@ -144,7 +144,7 @@ bool PutColour(std::uint8_t* out, std::span<const std::uint8_t> palette, const H
 // only checks that every run and jump stays inside the picture, names a colour of the palette and
 // lies inside the file; with `out` (filled with colour 0, which the pixels no run sets keep) it
 // also writes the pixels.
-bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
+bool readRuns(std::span<const std::uint8_t> b, const Header& h,
               std::span<const std::uint8_t> palette, std::uint8_t* out, std::string& error) {
     const auto runs = b.subspan(h.pixelOffset);
     std::size_t at = 0;
@@ -153,12 +153,12 @@ bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
     // Paints `count` pixels from x on; `colourAt(i)` is the palette index of the i-th.
     auto paint = [&](std::uint64_t count, auto colourAt) {
         if (y >= h.height || x + count > h.width)
-            return Fail(error, "a run of the bitmap goes past the edge of the picture");
+            return fail(error, "a run of the bitmap goes past the edge of the picture");
         for (std::uint64_t i = 0; i < count; ++i, ++x) {
             std::uint8_t scratch[3];
             std::uint8_t* pixel = out ? out + ((h.height - 1 - y) * h.width + x) * 3 : scratch;
-            if (!PutColour(pixel, palette, h, colourAt(i)))
-                return Fail(error, "a pixel names a colour the palette does not have");
+            if (!putColour(pixel, palette, h, colourAt(i)))
+                return fail(error, "a pixel names a colour the palette does not have");
         }
         return true;
     };
@@ -166,7 +166,7 @@ bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
         if (at + 2 > runs.size()) {
             // Files that end with the last row, without the end mark, are read as they are.
             if (y >= h.height) return true;
-            return Fail(error, "the bitmap's pixels are cut short");
+            return fail(error, "the bitmap's pixels are cut short");
         }
         const std::uint32_t count = runs[at];
         const std::uint32_t value = runs[at + 1];
@@ -183,13 +183,13 @@ bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
         } else if (value == 1) {  // end of the picture
             return true;
         } else if (value == 2) {  // a jump right and up
-            if (at + 2 > runs.size()) return Fail(error, "the bitmap's pixels are cut short");
+            if (at + 2 > runs.size()) return fail(error, "the bitmap's pixels are cut short");
             x += runs[at];
             y += runs[at + 1];
             at += 2;
         } else {  // `value` pixels as stored, padded to a whole number of 16-bit words
             const std::size_t stored = h.bits == 8 ? value : (value + 1) / 2;
-            if (at + stored > runs.size()) return Fail(error, "the bitmap's pixels are cut short");
+            if (at + stored > runs.size()) return fail(error, "the bitmap's pixels are cut short");
             const auto pixels = runs.subspan(at, stored);
             const bool painted =
                 h.bits == 8 ? paint(value, [&](std::uint64_t i) { return pixels[i]; })
@@ -202,7 +202,7 @@ bool ReadRuns(std::span<const std::uint8_t> b, const Header& h,
     }
 }
 
-RgbImage Allocate(const Header& h) {
+RgbImage allocate(const Header& h) {
     RgbImage image;
     image.width = static_cast<int>(h.width);
     image.height = static_cast<int>(h.height);
@@ -214,15 +214,15 @@ RgbImage Allocate(const Header& h) {
 
 std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
     Header h;
-    if (!ReadHeader(bytes, h, error)) return std::nullopt;
+    if (!readHeader(bytes, h, error)) return std::nullopt;
     const auto palette = bytes.subspan(h.paletteOffset, h.paletteSize * h.paletteEntry);
 
     if (h.compression == kRunLength8 || h.compression == kRunLength4) {
-        if (!ReadRuns(bytes, h, palette, nullptr, error)) return std::nullopt;
-        RgbImage image = Allocate(h);
+        if (!readRuns(bytes, h, palette, nullptr, error)) return std::nullopt;
+        RgbImage image = allocate(h);
         for (std::size_t i = 0; i < image.rgb.size(); i += 3)
-            PutColour(image.rgb.data() + i, palette, h, 0);
-        ReadRuns(bytes, h, palette, image.rgb.data(), error);
+            putColour(image.rgb.data() + i, palette, h, 0);
+        readRuns(bytes, h, palette, image.rgb.data(), error);
         return image;
     }
 
@@ -233,7 +233,7 @@ std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::stri
     }
 
     const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
-    RgbImage image = Allocate(h);
+    RgbImage image = allocate(h);
     std::uint8_t* out = image.rgb.data();
     for (std::uint64_t y = 0; y < h.height; ++y) {
         const std::uint64_t stored = h.topDown ? y : h.height - 1 - y;
@@ -252,7 +252,7 @@ std::optional<RgbImage> decodeBmp(std::span<const std::uint8_t> bytes, std::stri
                 const std::uint64_t bit = x * h.bits;
                 const unsigned shift = 8 - h.bits - bit % 8;
                 const std::uint64_t index = (row[bit / 8] >> shift) & ((1u << h.bits) - 1);
-                if (!PutColour(out, palette, h, index)) {
+                if (!putColour(out, palette, h, index)) {
                     error = "a pixel names a colour the palette does not have";
                     return std::nullopt;
                 }

@@ -11,7 +11,7 @@ GameTurns::GameTurns(double timeScale, QObject* parent)
     : QObject(parent), timeScale_(timeScale > 0 ? timeScale : 1.0) {}
 
 int GameTurns::scaled(int ms) const {
-    return ScaledMs(ms, timeScale_);
+    return scaledMs(ms, timeScale_);
 }
 
 bool GameTurns::run(const std::function<void()>& step) {

@@ -19,13 +19,13 @@ namespace zavkari {
 namespace {
 
 // A picture with its white made see-through, as the score sheet shows only its ruling.
-QPixmap WithoutWhite(const QPixmap& source) {
+QPixmap withoutWhite(const QPixmap& source) {
     QPixmap clear = source;
     clear.setMask(source.createMaskFromColor(Qt::white, Qt::MaskInColor));
     return clear;
 }
 
-Qt::CursorShape CursorOf(Pointer pointer) {
+Qt::CursorShape cursorOf(Pointer pointer) {
     switch (pointer) {
         case Pointer::Hand:
             return Qt::PointingHandCursor;
@@ -140,8 +140,8 @@ const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
 const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) const {
     ShownLabel& label = labels_[c.element];
     if (!label.valid) {
-        label.font = ControlFont(c.font, game_.Table()[c.element].fontSize);
-        label.text = ShownText(c, game_.Table().Caption(c.element));
+        label.font = controlFont(c.font, game_.Table()[c.element].fontSize);
+        label.text = controlText(c, game_.Table().Caption(c.element));
         const QFontMetrics metrics(label.font);
         label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
         // Italic letters lean past their advance, and some Georgian letters reach below the
@@ -169,7 +169,7 @@ const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
     const QPixmap source =
         chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, pixels);
     QPixmap scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (c.clearWhite) scaled = WithoutWhite(scaled);
+    if (c.clearWhite) scaled = withoutWhite(scaled);
     scaled.setDevicePixelRatio(ratio);
     return *pictures_.insert(key, scaled);
 }
@@ -192,11 +192,11 @@ QRect TableCanvas::extentOf(const Item& item) const {
 
 void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
     const ElementState& s = game_.Table()[c.element];
-    if (c.ground) painter.fillRect(box, ToQColor(*c.ground));
+    if (c.ground) painter.fillRect(box, toQColor(*c.ground));
     const ShownLabel& label = shownLabel(c);
     if (label.text.isEmpty()) return;
     painter.setFont(label.font);
-    painter.setPen(TextColour(c, s.colour));
+    painter.setPen(textColour(c, s.colour));
     painter.drawText(textRect(c, box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.text);
 }
 
@@ -208,7 +208,7 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
         const ElementState& deck = game_.Table()[Element::b];
         painter.save();
         painter.translate(box.topLeft());
-        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.Table()[Element::tkma].top,
+        paintSheetPanel(painter, {size(), kMenuBarHeight, game_.Table()[Element::tkma].top,
                                   QSize(deck.width, deck.height), frames_});
         painter.restore();
         return;
@@ -229,7 +229,7 @@ void TableCanvas::preparePictures() const {
 void TableCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.fillRect(dirty, ToQColor(colour::kBaize));
+    painter.fillRect(dirty, toQColor(colour::kBaize));
     painter.setClipRect(dirty);
     for (const Item* item : itemsInOrder()) {
         if (!isShown(*item)) continue;
@@ -256,7 +256,7 @@ void TableCanvas::mousePressEvent(QMouseEvent* event) {
 
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {
     const ControlSpec* c = controlAt(event->position().toPoint());
-    setCursor(CursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
+    setCursor(cursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
 }
 
 bool TableCanvas::event(QEvent* event) {
@@ -264,7 +264,7 @@ bool TableCanvas::event(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const ControlSpec* c = controlAt(help->pos());
     if (c != nullptr && !c->hint.empty()) {
-        QToolTip::showText(help->globalPos(), ShownText(*c, c->hint), this);
+        QToolTip::showText(help->globalPos(), controlText(*c, c->hint), this);
     } else {
         QToolTip::hideText();
         event->ignore();

@@ -24,11 +24,11 @@
 namespace zavkari {
 namespace {
 
-void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
+void setGround(QWidget* w, const std::optional<Rgb>& ground) {
     if (!ground) return;
     QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, ToQColor(*ground));
-    palette.setColor(QPalette::Base, ToQColor(*ground));
+    palette.setColor(QPalette::Window, toQColor(*ground));
+    palette.setColor(QPalette::Base, toQColor(*ground));
     w->setPalette(palette);
     w->setAutoFillBackground(true);
 }
@@ -37,7 +37,7 @@ void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
 // stand-in font can be taller than the design's box (the trump's name, bold italic, is), and then
 // the label grows about its middle, which keeps the text where it was. Two pixels above and below
 // the line hold the strokes of bold italic letters that reach past the font's ascent and descent.
-QRect WholeLineBox(QRect box, const QFont& font) {
+QRect wholeLineBox(QRect box, const QFont& font) {
     const int needed = QFontMetrics(font).height() + 4;
     if (box.height() >= needed) return box;
     const int grow = needed - box.height();
@@ -46,7 +46,7 @@ QRect WholeLineBox(QRect box, const QFont& font) {
 
 // The design colour of an enabled control's text; a disabled one keeps the desktop's grey, so
 // that a button shows whether it can be pressed.
-void SetTextColour(QWidget* w, const QColor& colour) {
+void setTextColour(QWidget* w, const QColor& colour) {
     QPalette palette = w->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, colour);
@@ -76,9 +76,9 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     setWindowTitle(QStringLiteral("Zavkari "));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowIcon(pictures::programIcon());
-    setFont(ControlFont({FontFace::MsSansSerif, 11}));
+    setFont(controlFont({FontFace::MsSansSerif, 11}));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour::kBaize));
+    palette.setColor(QPalette::Window, toQColor(colour::kBaize));
     setPalette(palette);
     setAutoFillBackground(true);
     resize(1270, 958);
@@ -115,7 +115,7 @@ void TableWindow::buildControls() {
 }
 
 QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
-    const QString caption = ShownText(c, c.caption);
+    const QString caption = controlText(c, c.caption);
     QWidget* w = nullptr;
     switch (c.kind) {
         case ControlKind::RadioGroup: {
@@ -177,9 +177,9 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = new QWidget(parent);
             break;
     }
-    w->setFont(ControlFont(c.font));
-    SetTextColour(w, ToQColor(c.text));
-    SetGround(w, c.ground);
+    w->setFont(controlFont(c.font));
+    setTextColour(w, toQColor(c.text));
+    setGround(w, c.ground);
     w->setEnabled(c.enabled);
     w->setFocusPolicy(c.kind == ControlKind::EditBox || c.kind == ControlKind::Memo ? Qt::ClickFocus
                                                                                     : Qt::NoFocus);
@@ -399,12 +399,12 @@ void TableWindow::showElement(Element e) {
     const ControlSpec& c = *ControlOf(e);
     w->setGeometry(s.left, s.top, s.width, s.height);
     w->setEnabled(s.enabled);
-    const QString caption = ShownText(c, s.caption);
+    const QString caption = controlText(c, s.caption);
     if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(caption);
-        label->setFont(ControlFont(c.font, s.fontSize));
-        label->setGeometry(WholeLineBox(w->geometry(), label->font()));
-        SetTextColour(label, TextColour(c, s.colour));
+        label->setFont(controlFont(c.font, s.fontSize));
+        label->setGeometry(wholeLineBox(w->geometry(), label->font()));
+        setTextColour(label, textColour(c, s.colour));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
@@ -492,7 +492,7 @@ void TableWindow::writeMemoFile() {
 }
 
 void TableWindow::reportError(const QString& text) {
-    ShowErrorBox(this, QStringLiteral("Zavkari"), text);
+    showErrorBox(this, QStringLiteral("Zavkari"), text);
 }
 
 }  // namespace zavkari

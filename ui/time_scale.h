@@ -7,7 +7,7 @@
 namespace zavkari {
 
 // `ms` of the program's tempo at `timeScale`, at least one millisecond.
-inline int ScaledMs(int ms, double timeScale) {
+inline int scaledMs(int ms, double timeScale) {
     return std::max(1, static_cast<int>(std::lround(ms * timeScale)));
 }
 

@@ -33,7 +33,7 @@ class OptionsDialogTest : public ::testing::Test {
     void SetUp() override {
         window.startUp({1280, 1024, 1024});
         window.show();
-        ConnectOptionsDialog(dialog, window);
+        connectOptionsDialog(dialog, window);
         dialog.setFileChooser([this](QWidget*) { return nextFile; });
     }
 
