@@ -87,7 +87,7 @@ void Game::nijeClick(int item) {
 }
 
 void Game::NamedSuitClick(Element group, Declaration declaration, int item) {
-    if (item < 0 || item > 3 || !table_.Visible(group)) return;
+    if (item < 0 || item > 3 || !SuitChoiceOpen(group)) return;
     table_.Select(group, item);
     table_.Hide(Element::vishi);
     table_.Hide(Element::nije);

@@ -12,8 +12,12 @@ bool Game::HandCovered() const {
     return table_.Visible(Element::kl);
 }
 
+bool Game::SuitChoiceOpen(Element group) const {
+    return table_.Visible(group);
+}
+
 bool Game::NamedSuitAsked() const {
-    return table_.Visible(Element::vishi) || table_.Visible(Element::nije);
+    return SuitChoiceOpen(Element::vishi) || SuitChoiceOpen(Element::nije);
 }
 
 bool Game::TrumpAsked() const {
@@ -57,8 +61,8 @@ Asked Game::HumanAsked() const {
     if (NameEntryOpen()) return Asked::Name;
     if (TrumpAsked()) return Asked::Trump;
     if (BidListShown() && !HumanHasBid()) return Asked::Bid;
-    if (table_.Visible(Element::vishi)) return Asked::ViSiSuit;
-    if (table_.Visible(Element::nije)) return Asked::WaiRosSuit;
+    if (SuitChoiceOpen(Element::vishi)) return Asked::ViSiSuit;
+    if (SuitChoiceOpen(Element::nije)) return Asked::WaiRosSuit;
     if (!HandCovered() && AwaitingHumanCard()) return Asked::Card;
     if (DeckInvitesDeal()) return Asked::Deck;
     return Asked::Nothing;
