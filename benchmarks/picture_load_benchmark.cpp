@@ -16,7 +16,9 @@
 #include <string>
 
 #include "options_dialog.h"
+#include "options_wiring.h"
 #include "process_status.h"
+#include "table_window.h"
 
 namespace {
 
@@ -77,9 +79,10 @@ int main(int argc, char** argv) {
     TableWindow table;
     table.startUp({1280, 1024, 1024});
     table.show();
-    OptionsDialog dialog(table);
+    OptionsDialog dialog(table.game().options, &table);
+    connectOptionsDialog(dialog, table);
     dialog.setFileChooser([&](QWidget*) { return path; });
-    dialog.showOptions();
+    emit table.optionsRequested();
     QWidget* cover = dialog.findChild<QWidget*>(QStringLiteral("button2"));
     QWidget* box = dialog.findChild<QWidget*>(QStringLiteral("m3"));
 
@@ -104,8 +107,8 @@ int main(int argc, char** argv) {
 
     std::printf("Picture of %d x %d (%.0f MB file), table top kept at %d x %d\n", width, height,
                 static_cast<double>(QFile(path).size()) / (1024 * 1024),
-                table.canvas()->largestSizeOf(QStringLiteral("MAGIDA")).width(),
-                table.canvas()->largestSizeOf(QStringLiteral("MAGIDA")).height());
+                table.pictureSizeOf(QStringLiteral("MAGIDA")).width(),
+                table.pictureSizeOf(QStringLiteral("MAGIDA")).height());
     const long before = ProcessStatusKb("VmRSS");
     std::printf("resident before: %.1f MB; longest frame gap in 3 s without a load: %lld ms\n",
                 Mb(before), static_cast<long long>(idleGap));

@@ -80,14 +80,14 @@ double CpuMs() {
 
 bool HumanMayPlayCard(const TableWindow& window) {
     const Game& game = window.game();
-    return !window.turns().busy() && game.AwaitingHumanCard() && !game.table.Visible(el::kKl);
+    return !window.turns().busy() && game.HumanAsked() == Asked::Card;
 }
 
 // The human is asked for something: a trump, a bid or a card.
 bool HumanIsAsked(const TableWindow& window) {
-    const TableModel& t = window.game().table;
-    const bool trump = t.Visible(el::kKoz) && !window.game().state.trumpChosen;
-    const bool bid = t.Visible(el::kTkma) && !t.Visible(el::kMU);
+    const TableModel& t = window.game().Table();
+    const bool trump = t.Visible(Element::koz) && !window.game().State().trumpChosen;
+    const bool bid = t.Visible(Element::tkma) && !t.Visible(Element::m_u);
     return !window.turns().busy() && (trump || bid || HumanMayPlayCard(window));
 }
 
@@ -101,7 +101,7 @@ class CardPaintClock : public QObject {
     }
 
     void arm() {
-        const GameState& s = window_.game().state;
+        const GameState& s = window_.game().State();
         hand_.clear();
         for (int slot = 1; slot <= s.dealSize; ++slot) {
             const CardId c = s.humanHand[slot];
@@ -120,7 +120,7 @@ class CardPaintClock : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (hand_.empty() || event->type() != QEvent::Paint) return false;
         const QRect dirty = static_cast<QPaintEvent*>(event)->rect();
-        const ElementState& spot = window_.game().table[el::Spot(kHumanSeat)];
+        const ElementState& spot = window_.game().Table()[el::Spot(kHumanSeat)];
         const bool showsPlayedCard = std::any_of(hand_.begin(), hand_.end(), [&](const auto& card) {
             const QRect now = window_.canvas()->elementRect(card.first);
             return now != card.second && now.topLeft() == QPoint(spot.left, spot.top) &&
@@ -153,9 +153,9 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
             if (player.act()) {
                 QElapsedTimer wait;
                 wait.start();
-                const TableModel& t = window.game().table;
-                while (card && !clock.done() && !t.Visible(el::kVishi) && !t.Visible(el::kNije) &&
-                       wait.elapsed() < 1000)
+                const TableModel& t = window.game().Table();
+                while (card && !clock.done() && !t.Visible(Element::vishi) &&
+                       !t.Visible(Element::nije) && wait.elapsed() < 1000)
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
                 if (clock.done()) clickToPaintMs.push_back(clock.elapsedMs());
                 clock.disarm();
@@ -172,17 +172,17 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
 // which other programs on a busy machine do not inflate.
 // Where a match that did not get through stands, for finding the cause.
 void PrintWhereStuck(const TableWindow& window) {
-    const GameState& s = window.game().state;
-    const TableModel& t = window.game().table;
+    const GameState& s = window.game().State();
+    const TableModel& t = window.game().Table();
     std::fprintf(stderr,
-                 "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, awaiting a card "
+                 "stuck: pool counts %d/%d, nine-card deal %d, %d cards; busy %d, asked "
                  "%d; shown: kl %d tkma %d MU %d ara %d koz %d vishi %d nije %d; timers on:",
                  s.ascendCount, s.descendCount, s.nineIndex, s.dealSize, window.turns().busy(),
-                 window.game().AwaitingHumanCard(), t.Visible(el::kKl), t.Visible(el::kTkma),
-                 t.Visible(el::kMU), t.Visible(el::kAra), t.Visible(el::kKoz),
-                 t.Visible(el::kVishi), t.Visible(el::kNije));
-    for (TimerId id = 0; id < timer::kCount; ++id)
-        if (window.game().timers.Enabled(id)) std::fprintf(stderr, " %d", id);
+                 static_cast<int>(window.game().HumanAsked()), t.Visible(Element::kl),
+                 t.Visible(Element::tkma), t.Visible(Element::m_u), t.Visible(Element::ara),
+                 t.Visible(Element::koz), t.Visible(Element::vishi), t.Visible(Element::nije));
+    for (TimerId id : timer::All())
+        if (window.game().TimerEnabled(id)) std::fprintf(stderr, " %s", TimerName(id).c_str());
     std::fprintf(stderr, "\n");
 }
 
@@ -279,7 +279,7 @@ bool QuickMatch() {
     std::vector<double> clickToPaintMs;
     player.openMatch(QStringLiteral("gio"));
 
-    const GameState& s = window.game().state;
+    const GameState& s = window.game().State();
     const bool lastDeal = PlayTimingCards(window, player, clock, clickToPaintMs, [&] {
         return s.descendCount == 9 && s.nineIndex == 4 && HumanMayPlayCard(window);
     });

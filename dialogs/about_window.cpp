@@ -23,22 +23,25 @@ AboutWindow::AboutWindow(QWidget* parent)
         const char* name;
         QPoint at;
         QString text;
+        bool followsMail = false;
     } lines[] = {
         {"Label1", {208, 24}, QStringLiteral("Program avtor:  ")},
         {"Label2", {232, 48}, QStringLiteral("the Zavkari project")},
         {"Label6", {232, 72}, QStringLiteral("mail: ")},
-        {"Label5", {264, 72}, QStringLiteral("Zavkari")},
+        {"Label5", {264, 72}, QStringLiteral("Zavkari"), true},
         {"Label3", {208, 112}, QStringLiteral("Program Version: ")},
         {"Label4", {232, 136}, QStringLiteral("( Demo )")},
         {"Label7", {216, 208}, QStringLiteral("Program made in Georgia ")},
     };
-    for (const auto& line : lines)
-        addLabel(line.text, QRect(line.at, QSize()), font, silver)
-            ->setObjectName(QString::fromLatin1(line.name));
-    // The contact follows "mail: " however wide the stand-in font draws it.
-    const QLabel* mail = findChild<QLabel*>(QStringLiteral("Label6"));
-    QLabel* contact = findChild<QLabel*>(QStringLiteral("Label5"));
-    contact->move(std::max(contact->x(), mail->geometry().right() + 1), contact->y());
+    QLabel* previous = nullptr;
+    for (const auto& line : lines) {
+        QLabel* label = addLabel(line.text, QRect(line.at, QSize()), font, silver);
+        label->setObjectName(QString::fromLatin1(line.name));
+        // The contact follows "mail: " however wide the stand-in font draws it.
+        if (line.followsMail)
+            label->move(std::max(label->x(), previous->geometry().right() + 1), label->y());
+        previous = label;
+    }
 
     QToolButton* close = addFlatButton(QStringLiteral("Close"), {200, 240, 201, 22}, font, silver);
     close->setObjectName(QStringLiteral("SpeedButton1"));

@@ -54,90 +54,89 @@ class SelectionMarks : public QWidget {
 };
 
 template <typename W>
-W* Place(W* widget, const char* name, QRect geometry) {
+W* place(W* widget, const char* name, QRect geometry) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
 }
 
 // A text in the Georgian font, `pixels` high.
-QLabel* GeorgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
+QLabel* georgianLabel(const QString& text, QWidget* parent, int pixels = 13) {
     auto* label = new QLabel(shownText(text, kGeorgian), parent);
     label->setFont(programFont(kGeorgian, pixels));
     return label;
 }
 
 // A static text: it sizes itself to its text, from its corner at `at`.
-QLabel* StaticText(QLabel* label, const char* name, QPoint at) {
-    Place(label, name, {});
+QLabel* staticText(QLabel* label, const char* name, QPoint at) {
+    place(label, name, {});
     label->adjustSize();
     label->move(at);
     return label;
 }
 
-void SetStaticText(QLabel* label, const QString& text) {
+void setStaticText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
 }
 
 // A heading over a bevel's edge: it covers the edge behind its text.
-QLabel* Heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
-    QLabel* label = GeorgianLabel(text, parent);
+QLabel* heading(const QString& text, QWidget* parent, const char* name, QPoint at) {
+    QLabel* label = georgianLabel(text, parent);
     label->setAutoFillBackground(true);
-    return StaticText(label, name, at);
+    return staticText(label, name, at);
 }
 
 // A slider's value: "-200", "800".
-QLabel* ValueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
+QLabel* valueText(const QString& text, QWidget* parent, const char* name, QPoint at) {
     auto* label = new QLabel(text, parent);
     label->setFont(programFont(QStringLiteral("Sylfaen"), 13));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kValueColour);
     label->setPalette(palette);
-    return StaticText(label, name, at);
+    return staticText(label, name, at);
 }
 
-QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
-    QFrame* bevel = Place(new QFrame(parent), name, geometry);
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return bevel;
+QFrame* bevel(QWidget* parent, const char* name, QRect geometry) {
+    QFrame* frame = place(new QFrame(parent), name, geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
 }
 
 // "Tqveni": a flat button over the box of the player's own picture until one has been loaded.
-QToolButton* OwnPictureCover(QWidget* parent, const char* name, QRect geometry) {
-    QToolButton* button = Place(new QToolButton(parent), name, geometry);
+QToolButton* ownPictureCover(QWidget* parent, const char* name, QRect geometry) {
+    QToolButton* button = place(new QToolButton(parent), name, geometry);
     button->setText(shownText(QStringLiteral("Tqveni"), kGeorgian));
     button->setFont(programFont(kGeorgian, 13));
     button->setAutoRaise(true);
     return button;
 }
 
-QCheckBox* TickedBox(const QString& text, QWidget* parent, const char* name, QRect geometry) {
-    QCheckBox* box = Place(new QCheckBox(text, parent), name, geometry);
+QCheckBox* tickedBox(const QString& text, QWidget* parent, const char* name, QRect geometry) {
+    QCheckBox* box = place(new QCheckBox(text, parent), name, geometry);
     box->setChecked(true);
     return box;
 }
 
-QString ChooseBitmap(QWidget* parent) {
+QString chooseBitmap(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Please select picture"), QString(),
                                         QStringLiteral("Bitmaps (*.bmp)"));
 }
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(TableWindow& table)
+OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
     // A window of its own that stays above the table, which goes on while it is open.
-    : QDialog(&table, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      table_(table),
-      chooseFile_(&ChooseBitmap) {
+      chooseFile_(&chooseBitmap) {
     setObjectName(QStringLiteral("TOption"));
     setWindowTitle(QStringLiteral("Option"));
     setFixedSize(426, 397);
     setFont(programFont(QStringLiteral("MS Sans Serif"), 11));
-    buildChoices();
+    buildChoices(settings);
     buildPictures();
-    auto* ok = Place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
+    auto* ok = place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
     QFont italic = ok->font();
     italic.setItalic(true);
     ok->setFont(italic);
@@ -156,43 +155,39 @@ OptionsDialog::OptionsDialog(TableWindow& table)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-OptionsDialog::~OptionsDialog() {
-    table_.setApplyOptions({});
-}
-
-void OptionsDialog::buildChoices() {
-    Place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
-    TickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
-    StaticText(GeorgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
-    QCheckBox* frames = TickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this,
-                                  "CheckBox1", {16, 42, 97, 17});
-    QCheckBox* background =
-        TickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
-    for (QCheckBox* box : {frames, background})
+void OptionsDialog::buildChoices(const Options& settings) {
+    place(new QGroupBox(this), "GroupBox1", {8, 10, 193, 79});
+    autoDeal_ = tickedBox(QStringLiteral("  Auto"), this, "darigeba", {16, 20, 97, 17});
+    autoDeal_->setChecked(settings.autoDeal);
+    staticText(georgianLabel(QStringLiteral("darigeba"), this), "StaticText1", {67, 20});
+    frames_ = tickedBox(shownText(QStringLiteral("CarCoebi"), kGeorgian), this, "CheckBox1",
+                        {16, 42, 97, 17});
+    background_ =
+        tickedBox(shownText(QStringLiteral("foni"), kGeorgian), this, "fon", {16, 65, 97, 17});
+    for (QCheckBox* box : {frames_, background_})
         box->setFont(programFont(kGeorgian, 13));
 
-    auto* penaltyBox = Place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
-    StaticText(GeorgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
-    penalty_ = Place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
+    auto* penaltyBox = place(new QGroupBox(this), "GroupBox2", {8, 88, 193, 65});
+    staticText(georgianLabel(QStringLiteral("xiStis sidide"), this), "StaticText2", {19, 99});
+    penalty_ = place(new QSlider(Qt::Horizontal, penaltyBox), "sss", {8, 32, 177, 25});
     penalty_->setRange(4, 49);
-    penalty_->setValue(table_.options().penaltySlider);
+    penalty_->setValue(settings.penaltySlider);
     penalty_->setTickPosition(QSlider::TicksBelow);
     penalty_->setTickInterval(1);
-    penaltyText_ =
-        ValueText(QString::number(table_.options().PenaltyValue()), this, "xxx", {155, 96});
+    penaltyText_ = valueText(QString::number(settings.PenaltyValue()), this, "xxx", {155, 96});
 
-    auto* speedBox = Place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
-    StaticText(GeorgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
+    auto* speedBox = place(new QGroupBox(this), "GroupBox3", {8, 152, 193, 57});
+    staticText(georgianLabel(QStringLiteral("darigebis siswrafe"), speedBox), "StaticText3",
                {11, 14});
-    speed_ = Place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
+    speed_ = place(new QSlider(Qt::Horizontal, speedBox), "speed", {8, 32, 177, 17});
     speed_->setRange(0, 999);
-    speed_->setValue(table_.options().speed);
-    speedText_ = ValueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
+    speed_->setValue(settings.speed);
+    speedText_ = valueText(QString::number(speed_->value() + 1), speedBox, "mm", {155, 12});
 }
 
 void OptionsDialog::buildPictures() {
-    Bevel(this, "Bevel1", {208, 16, 209, 193});
-    Heading(QStringLiteral("kartis ukana mxare"), this, "Label2", {216, 10});
+    bevel(this, "Bevel1", {208, 16, 209, 193});
+    heading(QStringLiteral("kartis ukana mxare"), this, "Label2", {216, 10});
     const struct {
         const char* name;
         const char* picture;
@@ -201,38 +196,35 @@ void OptionsDialog::buildPictures() {
                  {"bb3", "BB3", {344, 32, 57, 81}},  {"bb4", "BB4", {216, 120, 57, 81}},
                  {"bb5", "BB5", {280, 120, 57, 81}}, {"bb6", "", {344, 120, 57, 81}}};
     for (std::size_t i = 0; i < backs_.size(); ++i) {
-        backs_[i] = Place(new PictureBox(QString::fromLatin1(backs[i].picture), this),
+        backs_[i] = place(new PictureBox(QString::fromLatin1(backs[i].picture), this),
                           backs[i].name, backs[i].at);
     }
-    ownBackCover_ = OwnPictureCover(this, "button", backs_[5]->geometry());
+    ownBackCover_ = ownPictureCover(this, "button", backs_[5]->geometry());
 
-    Bevel(this, "Bevel2", {8, 224, 409, 137});
-    Heading(QStringLiteral("magida "), this, "Label3", {16, 218});
-    tables_[0] = Place(new PictureBox(QString(), this), "m1", {16, 240, 113, 113});
-    QLabel* nothing = GeorgianLabel(QStringLiteral("araferi"), this, 19);
-    Place(nothing, "Label4", {});
+    bevel(this, "Bevel2", {8, 224, 409, 137});
+    heading(QStringLiteral("magida "), this, "Label3", {16, 218});
+    tables_[0] = place(new PictureBox(QString(), this), "m1", {16, 240, 113, 113});
+    QLabel* nothing = georgianLabel(QStringLiteral("araferi"), this, 19);
+    place(nothing, "Label4", {});
     nothing->adjustSize();
     nothing->move(32, 328);
     nothing->setAttribute(Qt::WA_TransparentForMouseEvents);
-    tables_[1] = Place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
-    tables_[2] = Place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
-    ownTableCover_ = OwnPictureCover(this, "button2", tables_[2]->geometry());
+    tables_[1] = place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
+    tables_[2] = place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
+    ownTableCover_ = ownPictureCover(this, "button2", tables_[2]->geometry());
 }
 
 void OptionsDialog::connectControls() {
-    connect(findChild<QCheckBox*>(QStringLiteral("darigeba")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.options().autoDeal = ticked; });
-    connect(findChild<QCheckBox*>(QStringLiteral("CheckBox1")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.canvas()->setFramesShown(ticked); });
-    connect(findChild<QCheckBox*>(QStringLiteral("fon")), &QCheckBox::toggled, this,
-            [this](bool ticked) { table_.tableModel().Show(el::kFon, ticked); });
+    connect(autoDeal_, &QCheckBox::toggled, this, &OptionsDialog::autoDealChanged);
+    connect(frames_, &QCheckBox::toggled, this, &OptionsDialog::framesChanged);
+    connect(background_, &QCheckBox::toggled, this, &OptionsDialog::backgroundChanged);
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
-        table_.options().penaltySlider = position;
-        SetStaticText(penaltyText_, QString::number(table_.options().PenaltyValue()));
+        setStaticText(penaltyText_, QString::number(PenaltyOfSlider(position)));
+        emit penaltyChanged(position);
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
-        table_.options().speed = position;
-        SetStaticText(speedText_, QString::number(position + 1));
+        setStaticText(speedText_, QString::number(position + 1));
+        emit speedChanged(position);
     });
     for (int i = 0; i < 5; ++i)
         connect(backs_[i], &PictureBox::clicked, this, [this, i] { chooseBack(i + 1); });
@@ -249,13 +241,10 @@ void OptionsDialog::connectControls() {
     };
     connect(ownTableCover_, &QAbstractButton::clicked, this, pickOwnTable);
     connect(tables_[2], &PictureBox::clicked, this, pickOwnTable);
-    connect(&table_, &TableWindow::optionsRequested, this, &OptionsDialog::showOptions);
-    table_.setApplyOptions([this] { okClick(); });
 }
 
-void OptionsDialog::showOptions() {
-    const GameState& state = table_.game().state;
-    penalty_->setEnabled(state.ascendCount == 1 && state.descendCount == 0);
+void OptionsDialog::showOptions(bool penaltyMayChange) {
+    penalty_->setEnabled(penaltyMayChange);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -270,8 +259,7 @@ void OptionsDialog::chooseBack(int number) {
 void OptionsDialog::chooseTable(int number) {
     chosenTable_ = number;
     marks_->update();
-    // The background goes behind everything, so that a table picture can lie above it.
-    table_.tableModel().SendToBack(el::kFon);
+    emit tableTopChosen();
 }
 
 void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
@@ -282,9 +270,9 @@ void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
     if (path.isEmpty()) return;
     cover->hide();
     // Kept at the largest size it is drawn at, on the table or here, in the screens' pixels.
-    const QSize shown = table_.canvas()->largestSizeOf(tablePicture).expandedTo(box->size());
-    const qreal pixelRatio = std::max(table_.devicePixelRatioF(), devicePixelRatioF());
-    const QSize largest = (QSizeF(shown) * pixelRatio).toSize();
+    const QSize here = (QSizeF(box->size()) * devicePixelRatioF()).toSize();
+    const QSize largest =
+        tablePictureSize_ ? tablePictureSize_(tablePicture).expandedTo(here) : here;
     loading_ = true;
     setCursor(Qt::BusyCursor);
     auto* watcher = new QFutureWatcher<OwnPicture>(this);
@@ -305,21 +293,19 @@ void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
 }
 
 void OptionsDialog::okClick() {
-    TableCanvas* canvas = table_.canvas();
-    if (chosenBack_ > 0)
-        canvas->setPictureOverride(QStringLiteral("BACK"), backs_[chosenBack_ - 1]->picture());
-    TableModel& model = table_.tableModel();
-    if (chosenTable_ == 1) model.Hide(el::kMagida);
+    ChosenPictures chosen;
+    if (chosenBack_ > 0) chosen.back = backs_[chosenBack_ - 1]->picture();
+    if (chosenTable_ == 1) chosen.tableTop = ChosenPictures::TableTop::None;
     if (chosenTable_ >= 2) {
-        canvas->setPictureOverride(QStringLiteral("MAGIDA"), tables_[chosenTable_ - 1]->picture());
-        // The table top lies at the back, and the choice put the background behind it.
-        model.Show(el::kMagida);
+        chosen.tableTop = ChosenPictures::TableTop::Picture;
+        chosen.tableTopPicture = tables_[chosenTable_ - 1]->picture();
     }
+    emit picturesConfirmed(chosen);
     hide();
 }
 
 void OptionsDialog::reportError(const QString& text) {
-    ShowErrorBox(this, QStringLiteral("Option"), text);
+    showErrorBox(this, QStringLiteral("Option"), text);
 }
 
 }  // namespace zavkari

@@ -2,17 +2,20 @@
 // dealing, the frames, the background, the penalty size and the dealing speed act as soon as they
 // are changed; the chosen card back and table picture are applied by "OK ", which the game also
 // presses by itself when a match opens. It lives as long as the table and keeps its settings while
-// hidden; nothing is saved between runs.
+// hidden; nothing is saved between runs. It knows nothing of the table: every setting leaves it as
+// a typed signal, which the program's wiring hands to the table window.
 #pragma once
 
 #include <QDialog>
 #include <array>
 #include <functional>
 
+#include "chosen_pictures.h"
+#include "game.h"
 #include "picture_box.h"
-#include "table_window.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QSlider;
 
@@ -22,14 +25,13 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Shown by the table's "opciebi"; its confirm action is the table's when a match opens.
-    explicit OptionsDialog(TableWindow& table);
-    ~OptionsDialog() override;
+    // Starts with the game's settings; a window of its own that stays above `parent` (the table).
+    OptionsDialog(const Options& settings, QWidget* parent);
 
-    // Shows the dialog restored and without blocking the table. The penalty size may only be
-    // changed before the first deal of a match is over.
-    void showOptions();
-    // "OK ": gives the table the chosen card back and table picture, and hides the dialog.
+    // Shows the dialog restored and without blocking the table; the penalty size can be changed
+    // only while the game allows it.
+    void showOptions(bool penaltyMayChange);
+    // "OK ": hands over the chosen card back and table picture, and hides the dialog.
     void okClick();
 
     // 0 while nothing has been chosen; backs 1..5 built in, 6 the player's; tables 1 none,
@@ -41,11 +43,24 @@ class OptionsDialog : public QDialog {
     // An empty name means the player cancelled.
     using FileChooser = std::function<QString(QWidget* parent)>;
     void setFileChooser(FileChooser choose) { chooseFile_ = std::move(choose); }
+    // The largest size, in the screen's pixels, that a picture ("BACK", "MAGIDA") is drawn at on
+    // the table; the player's own picture is kept at that size. Set by the program's wiring.
+    using TablePictureSize = std::function<QSize(const QString& picture)>;
+    void setTablePictureSize(TablePictureSize size) { tablePictureSize_ = std::move(size); }
     // A picture the player picked is being read; no other can be picked meanwhile.
     bool loading() const { return loading_; }
 
+  signals:
+    void autoDealChanged(bool on);       // `darigeba`
+    void framesChanged(bool shown);      // `CheckBox1`
+    void backgroundChanged(bool shown);  // `fon`
+    void penaltyChanged(int position);   // `sss`
+    void speedChanged(int position);     // `speed`
+    void tableTopChosen();               // `m1`, `m2` or `m3`: the background goes behind
+    void picturesConfirmed(const ChosenPictures& chosen);  // "OK "
+
   private:
-    void buildChoices();
+    void buildChoices(const Options& settings);
     void buildPictures();
     void connectControls();
     void chooseBack(int number);
@@ -57,7 +72,9 @@ class OptionsDialog : public QDialog {
                         const std::function<void()>& choose);
     void reportError(const QString& text);
 
-    TableWindow& table_;
+    QCheckBox* autoDeal_ = nullptr;
+    QCheckBox* frames_ = nullptr;
+    QCheckBox* background_ = nullptr;
     std::array<PictureBox*, 6> backs_{};
     std::array<PictureBox*, 3> tables_{};
     QAbstractButton* ownBackCover_ = nullptr;
@@ -71,6 +88,7 @@ class OptionsDialog : public QDialog {
     int chosenTable_ = 0;
     bool loading_ = false;
     FileChooser chooseFile_;
+    TablePictureSize tablePictureSize_;
 };
 
 }  // namespace zavkari

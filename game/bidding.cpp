@@ -3,9 +3,9 @@
 // last, may not make the four bids add up to the number of cards.
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "game.h"
-#include "short_text.h"
 #include "tempo.h"
 
 namespace zavkari {
@@ -59,31 +59,29 @@ int ComputerBid(const PerSlot<CardRecord>& hand, int n, int trump, bool firstHan
     return bid;
 }
 
-ShortText BidText(int bid) {
-    return bid == 0 ? ShortText().Append("pasi") : ShortText(bid);
+std::string BidText(int bid) {
+    return bid == 0 ? "pasi" : std::to_string(bid);
 }
 
 // The left and right computers write their bids with a trailing blank, the top one without.
-ShortText ComputerBidCaption(int seat, int bid) {
-    ShortText text = BidText(bid);
-    return seat == 2 ? text : text.Append(' ');
+std::string ComputerBidCaption(int seat, int bid) {
+    std::string text = BidText(bid);
+    return seat == 2 ? text : text + ' ';
 }
 
 int BidOf(const GameState& s, int seat) {
     return seat == kHumanSeat ? s.humanBid : s.computerBid[seat];
 }
 
-// Writes a revealed bid to the sheet as its label shows it.
-void RecordBid(Game& game, int seat, std::optional<int> computed = std::nullopt) {
-    game.WriteBidCell(game.state.dealSize, game.state.sheetColumn[seat],
-                      game.table.Caption(el::BidLabel(seat)));
-    if (game.observer) game.observer->OnBid(seat, BidOf(game.state, seat), computed);
+}  // namespace
+
+void Game::RecordBid(int seat, std::optional<int> computed) {
+    WriteBidCell(state_.dealSize, state_.sheetColumn[seat], table_.Caption(el::BidLabel(seat)));
+    if (observer_) observer_->OnBid(seat, BidOf(state_, seat), computed);
 }
 
-// The dealer may not bring the four bids to the number of cards: a computer dealer moves its bid
-// by one. Returns the bid as computed when it had to move.
-std::optional<int> ApplyLastBidderRule(Game& game, int seat) {
-    GameState& s = game.state;
+std::optional<int> Game::ApplyLastBidderRule(int seat) {
+    GameState& s = state_;
     int others = 0;
     for (int other = 1; other <= 4; ++other) {
         if (other != seat) others += BidOf(s, other);
@@ -93,91 +91,90 @@ std::optional<int> ApplyLastBidderRule(Game& game, int seat) {
     if (bid != s.forbiddenBid) return std::nullopt;
     const int computed = bid;
     bid = bid == 0 ? 1 : bid - 1;
-    game.table.SetCaption(el::BidLabel(seat), BidText(bid).Append(' '));
+    table_.SetCaption(el::BidLabel(seat), BidText(bid) + ' ');
     return computed;
 }
 
-}  // namespace
-
 void Game::ComputeComputerBids(int n) {
     for (int seat = 1; seat <= 3; ++seat) {
-        state.computerTricks[seat] = 0;
-        const bool firstHand = NextSeat(state.dealer) == seat;
-        state.computerBid[seat] = ComputerBid(state.computerHand[seat], n, state.trump, firstHand);
-        table.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, state.computerBid[seat]));
+        state_.computerTricks[seat] = 0;
+        const bool firstHand = NextSeat(state_.dealer) == seat;
+        state_.computerBid[seat] =
+            ComputerBid(state_.computerHand[seat], n, state_.trump, firstHand);
+        table_.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, state_.computerBid[seat]));
     }
 }
 
 void Game::StartBidding(int n) {
     // The computers after the dealer and before the human bid at once; the dealer's waiting timer
     // reveals the rest once the human has bid.
-    const int dealer = state.dealer;
+    const int dealer = state_.dealer;
     if (dealer >= 1 && dealer <= 4) {
         const int firstSeat = dealer == kHumanSeat ? 1 : dealer + 1;
         for (int seat = firstSeat; seat <= 3; ++seat) {
-            if (seat > firstSeat) table.view().Pause(kBidRevealPause);
-            table.Show(el::BidLabel(seat));
+            if (seat > firstSeat) table_.view().Pause(kBidRevealPause);
+            table_.Show(el::BidLabel(seat));
         }
-        if (dealer == 2) table.view().Pause(kBidRevealPause);  // the lone reveal has its pause too
+        if (dealer == 2) table_.view().Pause(kBidRevealPause);  // the lone reveal has its pause too
         for (int seat = firstSeat; seat <= 3; ++seat)
-            RecordBid(*this, seat);
+            RecordBid(seat);
         if (dealer == kHumanSeat) {
-            state.forbiddenBid =
-                n - state.computerBid[1] - state.computerBid[2] - state.computerBid[3];
+            state_.forbiddenBid =
+                n - state_.computerBid[1] - state_.computerBid[2] - state_.computerBid[3];
         } else {
-            timers.Enable(timer::Waiting(dealer));
+            timers_.Enable(timer::Waiting(dealer));
         }
     }
     SetHumanHandEnabled(false);
 }
 
 void Game::tkmaClick(int item) {
-    if (!table.Visible(el::kTkma)) return;
+    if (!BidListShown()) return;
     // A click beside the items shows OK too, and leaves the selection as it was.
-    const int items = static_cast<int>(table.Group(el::kTkma).items.size());
-    if (item >= 0 && item < items) table.Select(el::kTkma, item);
-    table.Show(el::kOK);
+    const int items = static_cast<int>(table_.Group(Element::tkma).items.size());
+    if (item >= 0 && item < items) table_.Select(Element::tkma, item);
+    table_.Show(Element::OK);
 }
 
 void Game::OKClick() {
-    if (!table.Visible(el::kTkma)) return;
-    const RadioGroup& bids = table.Group(el::kTkma);
+    if (!BidListShown()) return;
+    const RadioGroup& bids = table_.Group(Element::tkma);
     const int bid = bids.selected;
     if (bid < 0) return;  // the bid must be one of the listed items
-    if (state.dealer == kHumanSeat && bid == state.forbiddenBid) {
-        table.Show(el::kAra);
-        if (observer) observer->OnBidRefused(bid);
+    if (state_.dealer == kHumanSeat && bid == state_.forbiddenBid) {
+        table_.Show(Element::ara);
+        if (observer_) observer_->OnBidRefused(bid);
         return;
     }
-    table.Hide(el::kAra);
-    table.Hide(el::kTkma);
-    table.Hide(el::kOK);
-    table.SetCaption(el::kMU, bids.items[static_cast<std::size_t>(bid)]);
-    table.Show(el::kMU);
-    if (state.dealer == kHumanSeat) {
-        state.trickStage = 1;
+    table_.Hide(Element::ara);
+    table_.Hide(Element::tkma);
+    table_.Hide(Element::OK);
+    table_.SetCaption(Element::m_u, bids.items[static_cast<std::size_t>(bid)]);
+    table_.Show(Element::m_u);
+    if (state_.dealer == kHumanSeat) {
+        state_.trickStage = 1;
         SetHumanHandEnabled(true);
     }
-    state.humanBid = bid;
-    RecordBid(*this, kHumanSeat);
-    table.SendToBack(el::kNoclick);
+    state_.humanBid = bid;
+    RecordBid(kHumanSeat);
+    table_.SendToBack(Element::noclick);
 }
 
 void Game::waitingTimer(int dealer) {
-    if (dealer < 1 || dealer > 3 || !timers.Enabled(timer::Waiting(dealer))) return;
-    if (!table.Visible(el::kMU)) return;  // the human has not bid yet
-    timers.Disable(timer::Waiting(dealer));
-    table.view().Pause(kBidRevealPause);
+    if (dealer < 1 || dealer > 3 || !timers_.Enabled(timer::Waiting(dealer))) return;
+    if (!HumanHasBid()) return;
+    timers_.Disable(timer::Waiting(dealer));
+    table_.view().Pause(kBidRevealPause);
     for (int seat = 1; seat < dealer; ++seat) {
-        table.Show(el::BidLabel(seat));
-        table.view().Pause(kBidRevealPause);
+        table_.Show(el::BidLabel(seat));
+        table_.view().Pause(kBidRevealPause);
     }
-    const std::optional<int> computed = ApplyLastBidderRule(*this, dealer);
-    table.Show(el::BidLabel(dealer));
+    const std::optional<int> computed = ApplyLastBidderRule(dealer);
+    table_.Show(el::BidLabel(dealer));
     for (int seat = 1; seat <= dealer; ++seat) {
-        RecordBid(*this, seat, seat == dealer ? computed : std::nullopt);
+        RecordBid(seat, seat == dealer ? computed : std::nullopt);
     }
-    state.trickStage = 1;
+    state_.trickStage = 1;
 }
 
 }  // namespace zavkari

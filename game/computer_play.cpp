@@ -11,9 +11,6 @@
 namespace zavkari {
 namespace {
 
-constexpr int kLowest = -1;
-constexpr int kFirst = 0;
-constexpr int kHighest = 1;
 constexpr int kAnySuit = 0;
 
 // A wild card led as waiRos, and the wild cards that answer a declared trick when the bid is met:
@@ -41,10 +38,10 @@ Choice PlayWildLow(Tch& tch) {
 
 Choice ChooseLead(Tch& tch, int trump, bool bidMet) {
     if (bidMet) {
-        if (trump != kNoTrump) tch.SelectCard(kFirst, trump);
-        if (tch.choiceSuit == 0) tch.SelectCard(kLowest, kAnySuit);
+        if (trump != kNoTrump) tch.SelectCard(SelectMode::First, trump);
+        if (tch.choiceSuit == 0) tch.SelectCard(SelectMode::Lowest, kAnySuit);
     } else {
-        tch.SelectCard(kHighest, kAnySuit);
+        tch.SelectCard(SelectMode::Highest, kAnySuit);
     }
     if (!ChoseWildCard(tch)) return {};
     if (bidMet) {
@@ -56,12 +53,12 @@ Choice ChooseLead(Tch& tch, int trump, bool bidMet) {
 }
 
 Choice ChooseUndeclaredFollow(Tch& tch, int ledSuit, int trump, bool bidMet) {
-    const int mode = bidMet ? kLowest : kHighest;
+    const SelectMode mode = bidMet ? SelectMode::Lowest : SelectMode::Highest;
     tch.SelectCard(mode, ledSuit);
     if (tch.choiceSuit == 0 && trump != kNoTrump) tch.SelectCard(mode, trump);
     if (tch.choiceSuit == 0) {
         // Nothing to follow with: discard, the highest card when the bid is met, else the lowest.
-        tch.SelectCard(-mode, kAnySuit);
+        tch.SelectCard(Opposite(mode), kAnySuit);
         tch.choiceStrength = 0;
     }
     if (!ChoseWildCard(tch)) return {};
@@ -78,16 +75,16 @@ Choice AnswerWithWild(Tch& tch, bool bidMet, int strength) {
 }
 
 Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool bidMet) {
-    tch.SelectCard(viSi ? kHighest : kLowest, namedSuit);
+    tch.SelectCard(viSi ? SelectMode::Highest : SelectMode::Lowest, namedSuit);
     if (tch.choiceSuit != 0) {
         return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildOfNamedSuit) : Choice{};
     }
     if (trump != kNoTrump) {
-        tch.SelectCard(bidMet ? kHighest : kLowest, trump);
+        tch.SelectCard(bidMet ? SelectMode::Highest : SelectMode::Lowest, trump);
         if (tch.choiceSuit != 0 && bidMet) tch.choiceStrength += kDeclaredTrumpBonus;
     }
     if (tch.choiceSuit == 0) {
-        tch.SelectCard(kHighest, kAnySuit);
+        tch.SelectCard(SelectMode::Highest, kAnySuit);
         if (!viSi) tch.choiceStrength = 0;
     }
     return ChoseWildCard(tch) ? AnswerWithWild(tch, bidMet, kWildAnswer) : Choice{};
@@ -96,11 +93,11 @@ Choice ChooseDeclaredFollow(Tch& tch, bool viSi, int namedSuit, int trump, bool 
 void ShowDeclaration(TableModel& table, Declaration declaration, int namedSuit) {
     const auto suitIndex = static_cast<std::size_t>(namedSuit);
     if (declaration == Declaration::WaiRos) {
-        table.SetCaption(el::kKNije, kWaiRosCaptions[suitIndex]);
-        table.Show(el::kKNije);
+        table.SetCaption(Element::KNije, kWaiRosCaptions[suitIndex]);
+        table.Show(Element::KNije);
     } else {
-        table.SetCaption(el::kKVishi, "viSi " + std::string(kSuitWords[suitIndex]));
-        table.Show(el::kKVishi);
+        table.SetCaption(Element::KVishi, "viSi " + std::string(kSuitWords[suitIndex]));
+        table.Show(Element::KVishi);
     }
 }
 
@@ -117,30 +114,30 @@ std::string HandText(const PerSlot<CardRecord>& cards, int n) {
 
 void Game::ChooseComputerCard(int seat, bool leading) {
     if (seat < 1 || seat > 3) return;
-    GameState& s = state;
+    GameState& s = state_;
     const int n = s.computerCardCount[seat];
     if (n < 1 || n > kMaxHand) return;
     const bool bidMet = s.computerTricks[seat] == s.computerBid[seat];
     PerSlot<CardRecord>& hand = s.computerHand[seat];
     for (int slot = 1; slot <= n; ++slot)
-        tch.cards[slot] = hand[slot];
-    TableView& view = table.view();
+        tch_.cards[slot] = hand[slot];
+    TableView& view = table_.view();
     const bool keepsLog = view.KeepsMemo();
-    if (keepsLog) view.MemoAppendToLastLine(HandText(tch.cards, n));
+    if (keepsLog) view.MemoAppendToLastLine(HandText(tch_.cards, n));
 
-    tch.cardCount = n;
-    tch.choiceSuit = 0;
-    tch.choiceRank = 0;
-    tch.choiceStrength = 0;
-    tch.choiceIndex = 0;
+    tch_.cardCount = n;
+    tch_.choiceSuit = 0;
+    tch_.choiceRank = 0;
+    tch_.choiceStrength = 0;
+    tch_.choiceIndex = 0;
     Choice choice;
     if (leading) {
-        choice = ChooseLead(tch, s.trump, bidMet);
-        s.ledSuit = tch.choiceSuit;
+        choice = ChooseLead(tch_, s.trump, bidMet);
+        s.ledSuit = tch_.choiceSuit;
     } else if (s.viSiDeclared || s.waiRosDeclared) {
-        choice = ChooseDeclaredFollow(tch, s.viSiDeclared, s.ledSuit, s.trump, bidMet);
+        choice = ChooseDeclaredFollow(tch_, s.viSiDeclared, s.ledSuit, s.trump, bidMet);
     } else {
-        choice = ChooseUndeclaredFollow(tch, s.ledSuit, s.trump, bidMet);
+        choice = ChooseUndeclaredFollow(tch_, s.ledSuit, s.trump, bidMet);
     }
 
     int namedSuit = 0;
@@ -153,37 +150,37 @@ void Game::ChooseComputerCard(int seat, bool leading) {
         s.viSiDeclared = choice.declaration == Declaration::ViSi;
         s.waiRosDeclared = choice.declaration == Declaration::WaiRos;
         s.wildLedByComputer = true;
-        ShowDeclaration(table, choice.declaration, namedSuit);
+        ShowDeclaration(table_, choice.declaration, namedSuit);
     }
     if (choice.playedLow) {
-        table.SetCaption(el::kUnder, "qveSidan Seudo");
-        table.Show(el::kUnder);
-        table.BringToFront(el::kUnder);
+        table_.SetCaption(Element::under, "qveSidan Seudo");
+        table_.Show(Element::under);
+        table_.BringToFront(Element::under);
     }
 
     // The last card fills the played card's slot.
-    tch.cards[tch.choiceIndex] = tch.cards[n];
-    tch.cards[n].suit = -1;
-    tch.cards[n].strength = -1;
-    tch.cards[n].rank = -1;
+    tch_.cards[tch_.choiceIndex] = tch_.cards[n];
+    tch_.cards[n].suit = -1;
+    tch_.cards[n].strength = -1;
+    tch_.cards[n].rank = -1;
     if (keepsLog) {
-        view.MemoAddLine(HandText(tch.cards, n));
+        view.MemoAddLine(HandText(tch_.cards, n));
         view.MemoAddLine(std::string(87, '-'));
         view.MemoAddLine("");
     }
 
-    if (!leading && tch.choiceStrength == kWildStrength && HundredPlayedBefore(seat)) {
-        tch.choiceStrength = kWildStrength + 1;
+    if (!leading && tch_.choiceStrength == kWildStrength && HundredPlayedBefore(seat)) {
+        tch_.choiceStrength = kWildStrength + 1;
     }
-    s.playedStrength[seat] = tch.choiceStrength;
+    s.playedStrength[seat] = tch_.choiceStrength;
     ShowComputerBacks(seat, n - 1);
-    s.playedCard[seat] = {tch.choiceSuit, tch.choiceRank};
-    if (IsValidCard(tch.choiceSuit, tch.choiceRank)) {
-        ShowOnSpot(seat, el::Face(tch.choiceSuit, tch.choiceRank));
+    s.playedCard[seat] = {tch_.choiceSuit, tch_.choiceRank};
+    if (IsValidCard(tch_.choiceSuit, tch_.choiceRank)) {
+        ShowOnSpot(seat, el::Face(tch_.choiceSuit, tch_.choiceRank));
     }
     // The working copy differs from the hand only in the played card's slot and the last one.
-    hand[tch.choiceIndex] = tch.cards[tch.choiceIndex];
-    hand[n] = tch.cards[n];
+    hand[tch_.choiceIndex] = tch_.cards[tch_.choiceIndex];
+    hand[n] = tch_.cards[n];
     --s.computerCardCount[seat];
     ReportPlay(seat, choice.declaration, namedSuit);
 }

@@ -7,30 +7,29 @@
 namespace zavkari {
 
 void Game::ClearTable() {
-    table.HideRange(el::Back(1, 1), 3 * kMaxHand);
-    table.HideRange(el::Face(1, 1), kDeckSize);
+    table_.HideRange(el::Backs());
+    table_.HideRange(el::Faces());
     for (int seat = 1; seat <= 4; ++seat) {
-        table.Hide(el::BidLabel(seat));
-        table.Hide(el::TrickLabel(seat));
+        table_.Hide(el::BidLabel(seat));
+        table_.Hide(el::TrickLabel(seat));
     }
 }
 
 void Game::PrepareHands(int n) {
     for (int seat = 1; seat <= 3; ++seat)
-        state.computerCardCount[seat] = n;
+        state_.computerCardCount[seat] = n;
     for (int seat = 1; seat <= 4; ++seat)
-        table.SetCaption(el::TrickLabel(seat), "0");
-    state.nextOrder = 0;
+        table_.SetCaption(el::TrickLabel(seat), "0");
+    state_.nextOrder = 0;
     currentTrick_ = 0;
-    table.Select(el::kVishi, -1);
-    table.Select(el::kNije, -1);
-    const int xstep = (table.width - 500) / (n + 1);
-    const int ystep = (table.height - 324) / (n + 1);
-    const int backWidth = table[el::Back(1, 1)].width;
+    table_.Select(Element::vishi, -1);
+    table_.Select(Element::nije, -1);
+    const int backWidth = table_[el::Back(1, 1)].width;
     for (int k = 1; k <= n; ++k) {
-        table.Move(el::Back(1, k), 16, 115 + k * ystep);
-        table.Move(el::Back(3, k), table.width - backWidth - 316, 115 + k * ystep);
-        table.Move(el::Back(2, k), 60 + k * xstep, 36);
+        for (int seat : {1, 3, 2}) {
+            const SlotPlace place = BackPlace(table_.width, table_.height, backWidth, seat, k, n);
+            table_.Move(el::Back(seat, k), place.left, place.top);
+        }
     }
 }
 
@@ -38,24 +37,24 @@ void Game::DealCircuits(int first, int last, int n, int dealer) {
     const int pause = options.DealPause();
     for (int r = first; r <= last; ++r) {
         for (int i = 0, seat = NextSeat(dealer); i < 4; ++i, seat = NextSeat(seat)) {
-            Element image = el::kNo;
+            Element image = Element::no;
             if (seat == 1) {
                 image = el::Back(1, r);
             } else if (seat != kHumanSeat) {
                 image = el::Back(seat, n + 1 - r);
-            } else if (const CardId card = state.humanHand[r]; !card.empty()) {
+            } else if (const CardId card = state_.humanHand[r]; !card.empty()) {
                 image = el::Face(card.suit, card.rank);
             }
-            table.Show(image);
-            table.view().Pause(pause);
-            table.Repaint();
+            table_.Show(image);
+            table_.view().Pause(pause);
+            table_.Repaint();
         }
     }
 }
 
 void Game::AnimateDeal(int n, int dealer) {
-    table.Repaint();
-    table.view().Pause(options.DealPause());
+    table_.Repaint();
+    table_.view().Pause(options.DealPause());
     if (n != 9) {
         DealCircuits(1, n, n, dealer);
     } else {
@@ -63,23 +62,23 @@ void Game::AnimateDeal(int n, int dealer) {
         // through `koz`, after which `vacxado` deals the rest.
         DealCircuits(1, 3, n, dealer);
         if (NextSeat(dealer) == kHumanSeat) {
-            timers.Enable(timer::kVacxado);
-            table.Show(el::kKoz);
+            timers_.Enable(TimerId::vacxado);
+            table_.Show(Element::koz);
         } else {
             ChooseComputerTrump();
             SettleTrump();
             DealCircuits(4, 9, n, dealer);
-            table.Show(el::kTkma);
+            table_.Show(Element::tkma);
         }
     }
     SetHumanHandEnabled(false);
-    table.BringToFront(el::kNoclick);
+    table_.BringToFront(Element::noclick);
 }
 
 void Game::ShowComputerBacks(int seat, int n) {
     n = std::clamp(n, 0, kMaxHand);
-    table.ShowRange(el::Back(seat, 1), n);
-    table.HideRange(el::Back(seat, 1) + n, kMaxHand - n);
+    table_.ShowRange(el::BackRow(seat, 1, n));
+    table_.HideRange(el::BackRow(seat, n + 1, kMaxHand));
 }
 
 }  // namespace zavkari

@@ -19,8 +19,8 @@ constexpr std::array<FontColour, 5> kTrumpColours = {
 void Game::InitDeck() {
     for (int suit = 1; suit <= 4; ++suit) {
         for (int rank = 1; rank <= 9; ++rank) {
-            CardRecord& card = state.Card(suit, rank);
-            card.image = el::Face(suit, rank);
+            CardRecord& card = state_.Card(suit, rank);
+            card.image = CardIndex(suit, rank);  // the faces are numbered like the deck
             card.suit = suit;
             card.rank = rank;
         }
@@ -28,12 +28,12 @@ void Game::InitDeck() {
 }
 
 void Game::ResetDeck() {
-    for (CardRecord& card : state.deck) {
+    for (CardRecord& card : state_.deck) {
         card.dealt = false;
         card.strength = card.rank;
     }
-    state.Card(kJvari, kSix).strength = kWildStrength;
-    state.Card(kYvavi, kSix).strength = kWildStrength;
+    state_.Card(kJvari, kSix).strength = kWildStrength;
+    state_.Card(kYvavi, kSix).strength = kWildStrength;
     SetHumanHandEnabled(false);
 }
 
@@ -45,26 +45,26 @@ CardId Game::DrawCard() {
     CardId card;
     for (int candidates = 1;; ++candidates) {
         card = random_.RandomCard();
-        if (!state.Card(card.suit, card.rank).dealt) break;
-        if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state)) return kEmptySlot;
+        if (!state_.Card(card.suit, card.rank).dealt) break;
+        if (candidates % kCandidatesBeforeLooking == 0 && DeckExhausted(state_)) return kEmptySlot;
     }
-    state.Card(card.suit, card.rank).dealt = true;
-    state.drawnCard = card;
+    state_.Card(card.suit, card.rank).dealt = true;
+    state_.drawnCard = card;
     return card;
 }
 
 void Game::DealHumanHand(int n) {
     // The faces line up with computer 2's backs along the bottom edge; they stay hidden until the
     // deal animation turns them up.
-    const int xstep = (table.width - 500) / (n + 1);
-    const int top = table.height - table[el::kTkma].height - 16;
+    const int bidListHeight = table_[Element::tkma].height;
     for (int i = 1; i <= n; ++i) {
         const CardId card = DrawCard();
-        state.humanHand[i] = card;
+        state_.humanHand[i] = card;
         if (card.empty()) continue;
         const Element face = el::Face(card.suit, card.rank);
-        table.Move(face, 60 + i * xstep, top);
-        table.BringToFront(face);
+        const SlotPlace place = HumanCardPlace(table_.width, table_.height, bidListHeight, i, n);
+        table_.Move(face, place.left, place.top);
+        table_.BringToFront(face);
     }
 }
 
@@ -78,17 +78,17 @@ void Game::DealComputerHands(int n) {
             CardRecord* taken = nullptr;
             for (int tries = 1; tries <= kMaxTries && taken == nullptr; ++tries) {
                 const CardId candidate = random_.RandomCard();
-                CardRecord& card = state.Card(candidate.suit, candidate.rank);
+                CardRecord& card = state_.Card(candidate.suit, candidate.rank);
                 if (!card.dealt) taken = &card;
             }
             if (taken == nullptr) {
-                auto undealt = std::find_if(state.deck.begin(), state.deck.end(),
+                auto undealt = std::find_if(state_.deck.begin(), state_.deck.end(),
                                             [](const CardRecord& c) { return !c.dealt; });
-                if (undealt == state.deck.end()) return;
+                if (undealt == state_.deck.end()) return;
                 taken = &*undealt;
             }
             taken->dealt = true;
-            CardRecord& held = state.computerHand[seat][slot];
+            CardRecord& held = state_.computerHand[seat][slot];
             held.suit = taken->suit;
             held.rank = taken->rank;
             held.strength = taken->strength;
@@ -97,61 +97,63 @@ void Game::DealComputerHands(int n) {
 }
 
 void Game::SettleTrump() {
-    if (state.dealSize != 9) {
+    if (state_.dealSize != 9) {
         const CardId turned = DrawCard();
         if (!turned.empty()) {
             const Element face = el::Face(turned.suit, turned.rank);
-            table.Move(face, table[el::kB].left + 5, table[el::kB].top - 3);
-            table.BringToFront(face);
-            table.view().Pause(kTurnedTrumpPause);
-            table.Show(face);
-            state.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
+            table_.Move(face, table_[Element::b].left + 5, table_[Element::b].top - 3);
+            table_.BringToFront(face);
+            table_.view().Pause(kTurnedTrumpPause);
+            table_.Show(face);
+            state_.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
         }
     }
-    if (state.trump != kNoTrump) {
+    if (state_.trump != kNoTrump) {
         for (int rank = 1; rank <= 9; ++rank)
-            state.Card(state.trump, rank).strength += 10;
+            state_.Card(state_.trump, rank).strength += 10;
     }
-    state.Card(kJvari, kSix).strength = kWildStrength;
-    state.Card(kYvavi, kSix).strength = kWildStrength;
+    state_.Card(kJvari, kSix).strength = kWildStrength;
+    state_.Card(kYvavi, kSix).strength = kWildStrength;
     ShowTrumpCaption();
-    table.Show(el::kKkk);
-    table.BringToFront(el::kNoclick);
+    table_.Show(Element::kkk);
+    table_.BringToFront(Element::noclick);
 }
 
 void Game::ShowTrumpCaption() {
-    table.SetCaption(el::kKkk, kSuitWords[static_cast<std::size_t>(state.trump)]);
-    table.SetColour(el::kKkk, kTrumpColours[static_cast<std::size_t>(state.trump)]);
+    table_.SetCaption(Element::kkk, kSuitWords[static_cast<std::size_t>(state_.trump)]);
+    table_.SetColour(Element::kkk, kTrumpColours[static_cast<std::size_t>(state_.trump)]);
 }
 
 void Game::ChooseComputerTrump() {
     random_.Reseed();
-    state.trump = random_.Random(5);
+    state_.trump = random_.Random(5);
     ShowTrumpCaption();
 }
 
 void Game::kozClick(int item) {
     // Only a click that picks one of the five items while a declaration is awaited declares.
-    if (item < 0 || item > 4 || !timers.Enabled(timer::kVacxado) || state.trumpChosen) return;
-    table.Select(el::kKoz, item);
-    state.trump = item;
-    state.trumpChosen = true;
-    table.Hide(el::kKoz);
+    if (item < 0 || item > 4 || !timers_.Enabled(TimerId::vacxado) || state_.trumpChosen) return;
+    table_.Select(Element::koz, item);
+    state_.trump = item;
+    state_.trumpChosen = true;
+    table_.Hide(Element::koz);
     SettleTrump();
-    table.Show(el::kKkk);
+    table_.Show(Element::kkk);
 }
 
 void Game::vacxadoTimer() {
-    if (!state.trumpChosen) return;
-    timers.Disable(timer::kVacxado);
-    DealCircuits(4, 9, 9, 3);
-    state.trumpChosen = false;
-    table.Hide(el::kKoz);
+    if (!state_.trumpChosen) return;
+    timers_.Disable(TimerId::vacxado);
+    // Only a first hand declares, and the human is the first hand when the seat before it deals.
+    constexpr int kDealerBeforeHuman = kHumanSeat - 1;
+    DealCircuits(4, 9, 9, kDealerBeforeHuman);
+    state_.trumpChosen = false;
+    table_.Hide(Element::koz);
     // The computer hands are drawn only now, after the declaration, so that they carry the
     // declared trump's strengths and the computer bids read the trump of this deal.
     DealComputerHands(9);
     BeginBidding(9);
-    table.Show(el::kTkma);
+    table_.Show(Element::tkma);
     SetHumanHandEnabled(false);
 }
 

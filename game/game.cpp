@@ -2,19 +2,37 @@
 
 namespace zavkari {
 
-Game::Game(TableView& view, RandomSource& random) : table(view), timers(view), random_(random) {}
+Game::Game(TableView& view, RandomSource& random) : table_(view), timers_(view), random_(random) {}
 
 void Game::Tick(TimerId id) {
-    if (id < 0 || id >= timer::kCount || !timers.Enabled(id)) return;
-    if (id < timer::kTrickCount) {
-        const timer::ChainPlace place = timer::PlaceInChain(id);
-        return TrickTimerTick(place.n, place.k);
+    if (!timers_.Enabled(id)) return;
+    const TimerPlace place = Decode(id);
+    switch (place.family) {
+        case TimerFamily::Trick:
+            return TrickTimerTick(place.first, place.second);
+        case TimerFamily::Play:
+            return PlayTimerTick(place.first);
+        case TimerFamily::Waiting:
+            return waitingTimer(place.first);
+        case TimerFamily::Single:
+            break;
     }
-    if (id < timer::kTavidan) return PlayTimerTick(id - timer::kTrickCount + 1);
-    if (id == timer::kTavidan) return EndOfDeal();
-    if (id == timer::kBoloj) return bolojTimer();
-    if (id == timer::kVacxado) return vacxadoTimer();
-    waitingTimer(id - timer::kBoloj);
+    if (id == TimerId::tavidan) return EndOfDeal();
+    if (id == TimerId::boloj) return bolojTimer();
+    vacxadoTimer();
+}
+
+void Game::ShowBackground(bool shown) {
+    table_.Show(Element::fon, shown);
+}
+
+void Game::PutBackgroundBehind() {
+    table_.SendToBack(Element::fon);
+}
+
+void Game::ShowTableTop(bool shown) {
+    // The table top lies at the back, and the choice put the background behind it.
+    table_.Show(Element::magida, shown);
 }
 
 }  // namespace zavkari

@@ -1,7 +1,8 @@
 // The game: its state, the table it acts on, its timers, and every rule as an operation. The table
 // window owns one Game for the whole run and forwards its clicks and timer ticks here; the tests
 // and the headless match runner drive the same object with a headless table and a seeded random
-// source.
+// source. Outside, only what a player or a clock does is public, with the options and a few
+// queries, above all what the human is asked right now; the rules' steps are private.
 //
 // The operations are spread over several files by topic:
 //   dealing.cpp          the deck, the draws, the trump
@@ -14,6 +15,7 @@
 //   score_sheet.cpp      the sheet's cells, columns and names, the name entry, the dealer draw
 //   sequencer.cpp        the trick and play timers
 //   match_flow.cpp       the schedule of 24 deals, the end of a deal, the menu, a new match
+//   table_readbacks.cpp  what the rules read back from the table, and what the human is asked
 #pragma once
 
 #include <optional>
@@ -22,12 +24,18 @@
 
 #include "game_state.h"
 #include "random_source.h"
+#include "table_layout.h"
 #include "table_model.h"
 #include "tch.h"
 
 namespace zavkari {
 
 enum class Declaration { None, ViSi, WaiRos };
+
+// The penalty size for a position 4..49 of the options' slider `sss`: -50..-500.
+constexpr int PenaltyOfSlider(int position) {
+    return -10 * (position + 1);
+}
 
 // The settings of the options dialog that the rules read when they need them.
 struct Options {
@@ -37,7 +45,7 @@ struct Options {
     char decimalPoint = '.';  // the user's decimal separator, for the running totals
 
     int DealPause() const { return 999 - speed; }
-    int PenaltyValue() const { return -10 * (penaltySlider + 1); }
+    int PenaltyValue() const { return PenaltyOfSlider(penaltySlider); }
 };
 
 // What happened in a match, for the match runner's trace. Every call has a do-nothing default.
@@ -75,22 +83,72 @@ class Timers {
 
   private:
     TableView& view_;
-    std::array<bool, timer::kCount> enabled_{};
+    PerTimer<bool> enabled_{};
 };
+
+// What the human is asked to do right now: type a name, declare the trump of a nine-card deal, bid,
+// name the suit of a wild card led as viSi or as waiRos, play a card, click the deck for the next
+// deal, or nothing at all.
+enum class Asked { Nothing, Name, Trump, Bid, ViSiSuit, WaiRosSuit, Card, Deck };
 
 class Game {
   public:
     Game(TableView& view, RandomSource& random);
 
-    GameState state;
-    TableModel table;
-    Timers timers;
+    // The settings of the options dialog, read by the rules when they need them.
     Options options;
-    Tch tch;
-    MatchObserver* observer = nullptr;
 
+    // --- What a clock does ---
     // Fires one tick of an enabled timer. Ticks of disabled timers are ignored.
     void Tick(TimerId id);
+
+    // --- What the player does ---
+    // The window's initialisation: lays out the table for its size and puts the game into the idle
+    // state (LoadIdle).
+    void StartUp(TableSize size);
+    void bbbClick();  // menu entry "dawyeba" / "Tavidan": the name entry of a new match
+    void saxeliClick();
+    void saxeliChange(std::string_view text);
+    void BitBtn1Click();       // confirms the name: the draw for the first dealer, the first deal
+    void kozClick(int item);   // the human declares the trump; item = trump code 0..4
+    void tkmaClick(int item);  // item -1: a click on the box outside its items
+    void OKClick();
+    // A click on a face image: a plain card plays, a wild card plays high or leads as viSi with
+    // the left button, plays low or leads as waiRos with the right one.
+    void CardClick(Element face, bool rightButton);
+    void vishiClick(int item);  // named suit 0..3 of a wild card led as viSi
+    void nijeClick(int item);   // named suit 0..3 of a wild card led as waiRos
+    void bClick();              // click on the deck pile
+
+    // --- The player's settings that act on the table at once (the options dialog) ---
+    void ShowBackground(bool shown);  // `fon`
+    void PutBackgroundBehind();       // a table picture was chosen: `fon` behind everything
+    void ShowTableTop(bool shown);    // `magida`, with the picture the dialog confirmed
+
+    // --- What anyone may ask ---
+    Asked HumanAsked() const;
+    const GameState& State() const { return state_; }
+    const TableModel& Table() const { return table_; }
+    bool TimerEnabled(TimerId id) const { return timers_.Enabled(id); }
+    // Whether the human leads the current trick, and whether following it with `card` would be a
+    // renege (a wild card never is).
+    bool HumanLeads() const { return state_.openingOrder == 3 || state_.nextOrder == 3; }
+    bool WouldRenege(CardId card) const;
+    // The sheet row of the deal under way (1..24), 0 when there is none.
+    int CurrentRow() const;
+    int CurrentTrick() const { return currentTrick_; }  // the trick being played, 1..dealSize
+    int TricksShown(int seat) const;                    // the number on the seat's trick label
+    const std::string& HumanName() const { return humanName_; }
+    // Whether the penalty size may still change: before a match, and until its first deal is over.
+    bool PenaltyMayChange() const;
+    // The 24th deal is scored and the last pool totalled.
+    bool MatchFinished() const { return state_.matchOver && !timers_.Enabled(TimerId::boloj); }
+    // Whoever wants to hear what happens in the match (the match runner's trace), or nobody.
+    void SetObserver(MatchObserver* observer) { observer_ = observer; }
+
+  private:
+    // The tests reach the steps and the state through a class of their own.
+    friend class TestGame;
 
     // --- The deck, the draws and the trump (dealing.cpp) ---
     void InitDeck();  // suit, rank and face image of every deck record
@@ -99,22 +157,30 @@ class Game {
     void DealHumanHand(int n);
     void DealComputerHands(int n);
     void SettleTrump();
+    void ShowTrumpCaption();
     void ChooseComputerTrump();
-    void kozClick(int item);  // the human declares the trump; item = trump code 0..4
     void vacxadoTimer();
 
     // --- Clearing, laying out and dealing the hands (deal_animation.cpp) ---
     void ClearTable();
     void PrepareHands(int n);
     void AnimateDeal(int n, int dealer);
+    // Shows the cards of circuits `first`..`last` of a deal of n cards, seat by seat in dealing
+    // order, with the deal pause after each card.
+    void DealCircuits(int first, int last, int n, int dealer);
     void ShowComputerBacks(int seat, int n);
 
     // --- Bidding (bidding.cpp) ---
     void ComputeComputerBids(int n);
     void StartBidding(int n);
-    void tkmaClick(int item);  // item -1: a click on the box outside its items
-    void OKClick();
+    // Announces the settled deal, computes the computer bids and starts the bidding.
+    void BeginBidding(int n);
     void waitingTimer(int dealer);  // waiting1Timer .. waiting3Timer
+    // Writes a revealed bid to the sheet as its label shows it.
+    void RecordBid(int seat, std::optional<int> computed = std::nullopt);
+    // The dealer may not bring the four bids to the number of cards: a computer dealer moves its
+    // bid by one. Returns the bid as computed when it had to move.
+    std::optional<int> ApplyLastBidderRule(int seat);
 
     // --- Trick rules (trick_rules.cpp) ---
     void LeadHumanCard(const CardRecord& card);
@@ -122,85 +188,7 @@ class Game {
     void LeadHumanWild(const CardRecord& card, Declaration declaration, int suit);
     void FollowHumanWild(const CardRecord& card, bool high);
     void CheckRenege(const CardRecord& card);
-    // Whether following the current trick with `card` would be a renege; a wild card never is.
-    bool WouldRenege(CardId card) const;
     void ResolveTrick();
-    bool HumanLeads() const { return state.openingOrder == 3 || state.nextOrder == 3; }
-
-    // --- Computer play (computer_play.cpp) ---
-    void ChooseComputerCard(int seat, bool leading);
-
-    // --- The human's clicks (human_play.cpp) ---
-    void a6Click(Element face);         // left click on a plain card
-    void y6Click(Element face);         // left click on a wild card
-    void y6ContextPopup(Element face);  // right click on a wild card
-    void vishiClick(int item);          // named suit 0..3 of a wild card led as viSi
-    void nijeClick(int item);           // named suit 0..3 of a wild card led as waiRos
-    // A click on a face image, dispatched by card and button as the window does it.
-    void CardClick(Element face, bool rightButton);
-    CardRecord DeckRecordOfImage(Element image) const;
-    // True while a trick waits for the human's card: its play timer runs and the human has not
-    // played in it. The hand accepts card clicks only then.
-    bool AwaitingHumanCard() const;
-
-    // --- Scoring (scoring.cpp) ---
-    void ScoreDeal(int n);
-    void ScorePool(int pool);
-
-    // --- The score sheet, the name entry and the dealer draw (score_sheet.cpp) ---
-    int CurrentRow() const;
-    void WriteBidCell(int n, int column, std::string_view text);
-    void WriteScoreCell(int n, int column, std::string_view text);
-    void AssignSeatsAndNames();
-    void ShowSheetRowLabels(bool visible);
-    void ClearScoreSheet();
-    void saxeliClick();
-    void saxeliChange(std::string_view text);
-    void BitBtn1Click();
-    int DrawFirstDealer();
-    const std::string& HumanName() const { return humanName_; }
-
-    // --- The trick sequencer (sequencer.cpp) ---
-    void TrickTimerTick(int n, int k);
-    void PlayTimerTick(int order);
-    void StartTrick(int order);
-    void ClearTrickArea();
-    void SetHumanHandEnabled(bool enabled);
-    int CurrentTrick() const { return currentTrick_; }
-    int CurrentOrder() const { return currentOrder_; }  // order code of the trick being played
-
-    // --- The match (match_flow.cpp) ---
-    void LoadIdle();   // the window's initialisation: the idle state
-    void NextDeal();   // the click of the hidden deal button `Game`
-    void EndOfDeal();  // the tick of `tavidan`
-    void RotateDealer();
-    void bolojTimer();
-    void bbbClick();  // menu entry "dawyeba": open a match
-    void bClick();    // click on the deck pile
-    // Ends whatever is under way (every timer stopped, the table and the sheet cleared) and
-    // returns to the idle state, so that a new match can be opened at any moment.
-    void AbandonMatch();
-
-  private:
-    // The tests' way in to the trick in play, to play single cards without the sequencer.
-    friend struct GameTestAccess;
-
-    void ShowTrumpCaption();
-    // Shows the cards of circuits `first`..`last` of a deal of n cards, seat by seat in dealing
-    // order, with the deal pause after each card.
-    void DealCircuits(int first, int last, int n, int dealer);
-    // Announces the settled deal, computes the computer bids and starts the bidding.
-    void BeginBidding(int n);
-    // One computer card of the sequencer: the choice, a repaint and the computer-card pause.
-    void PlayComputerCard(int seat, bool leading);
-    // The schedule's step for the deal about to start: pool totals, the bid list and its columns.
-    // Returns the deal size.
-    int PrepareScheduledDeal();
-    void OpenMatch();
-    // Moves the deal counters on to the next deal of the schedule.
-    void AdvanceCounters();
-
-    // --- Shared by the plays of the human and of the computers (trick_rules.cpp) ---
     // The steps every play of the human shares: the card leaves the hand and lies in the trick.
     void RecordHumanPlay(const CardRecord& card, Declaration declaration, int named);
     // The renege of following the current trick with a plain card: 1..4 the suit held back, 5 a
@@ -215,11 +203,80 @@ class Game {
     // Slot 1..dealSize of the human's hand holding `card`, or 0 when the human does not hold it.
     int HumanSlotOf(CardId card) const;
 
+    // --- Computer play (computer_play.cpp) ---
+    void ChooseComputerCard(int seat, bool leading);
+
     // --- The human's clicks (human_play.cpp) ---
+    void a6Click(Element face);         // left click on a plain card
+    void y6Click(Element face);         // left click on a wild card
+    void y6ContextPopup(Element face);  // right click on a wild card
+    CardRecord DeckRecordOfImage(Element image) const;
+    // True while a trick waits for the human's card: its play timer runs and the human has not
+    // played in it.
+    bool AwaitingHumanCard() const;
     bool HandAcceptsClick(Element face) const;
     void WildCardClick(Element face, bool high);
     void NamedSuitClick(Element group, Declaration declaration, int item);
 
+    // --- Scoring (scoring.cpp) ---
+    void ScoreDeal(int n);
+    void ScorePool(int pool);
+
+    // --- The score sheet, the name entry and the dealer draw (score_sheet.cpp) ---
+    void WriteBidCell(int n, int column, std::string_view text);
+    void WriteScoreCell(int n, int column, std::string_view text);
+    void WriteCell(Element (*cell)(int, int), int n, int column, std::string_view text);
+    void AssignSeatsAndNames();
+    void ShowSheetRowLabels(bool visible);
+    void ClearScoreSheet();
+    int DrawFirstDealer();
+
+    // --- The trick sequencer (sequencer.cpp) ---
+    void TrickTimerTick(int n, int k);
+    void PlayTimerTick(int order);
+    void StartTrick(int order);
+    // One computer card of the sequencer: the choice, a repaint and the computer-card pause.
+    void PlayComputerCard(int seat, bool leading);
+    void ClearTrickArea();
+    void SetHumanHandEnabled(bool enabled);
+
+    // --- The match (match_flow.cpp) ---
+    void LoadIdle();   // the window's initialisation: the idle state
+    void NextDeal();   // the click of the hidden deal button `Game`
+    void EndOfDeal();  // the tick of `tavidan`
+    // The schedule's step for the deal about to start: pool totals, the bid list and its columns.
+    // Returns the deal size.
+    int PrepareScheduledDeal();
+    void OpenMatch();
+    // Moves the deal counters on to the next deal of the schedule.
+    void AdvanceCounters();
+    void RotateDealer();
+    void bolojTimer();
+    // Ends whatever is under way (every timer stopped, the table and the sheet cleared) and
+    // returns to the idle state, so that a new match can be opened at any moment.
+    void AbandonMatch();
+
+    // --- What the rules read back from the table (table_readbacks.cpp) ---
+    // The game keeps some of its facts only in what its window shows; these name each reading.
+    bool HandCovered() const;      // `kl` lies over the human's cards
+    bool NamedSuitAsked() const;   // `vishi` or `nije` waits for the suit of a led wild card
+    bool TrumpAsked() const;       // `koz` waits for the human's trump
+    bool BidListShown() const;     // `tkma` is up for the human's bid
+    bool HumanHasBid() const;      // the human's bid shows in `m_u`
+    bool NameEntryOpen() const;    // the name box `saxeli` is shown
+    bool NameConfirmable() const;  // its button `BitBtn1` is shown and enabled
+    bool MatchInMenu() const;      // the menu entry reads "Tavidan": a match has been opened
+    bool DeckInvitesDeal() const;  // the deck lies in front of the table cover `noclick`
+    // The named-suit choice `group` (`vishi` or `nije`) is up for a click.
+    bool SuitChoiceOpen(Element group) const { return table_.Visible(group); }
+    // The score shown in a cell of the sheet; the penalty mark counts as the penalty size.
+    int ScoreShown(int column, int row) const;
+
+    GameState state_;
+    TableModel table_;
+    Timers timers_;
+    Tch tch_;
+    MatchObserver* observer_ = nullptr;
     RandomSource& random_;
     std::string humanName_;  // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
@@ -228,6 +285,9 @@ class Game {
     int currentOrder_ = 0;       // its order code
     bool dealUnderWay_ = false;  // between NextDeal and the end of the deal
 };
+
+// The sheet's mark for a deal in which a player missed the bid and took no trick.
+inline constexpr std::string_view kPenaltyMark = "I-----I";
 
 // Points for a made bid `b` in a deal of `n` cards.
 int DealPoints(int n, int b);

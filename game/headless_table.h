@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "table_model.h"
 
@@ -22,8 +23,8 @@ class HeadlessTable : public TableView {
     void Pause(int ms) override { now_ += ms; }
 
     std::int64_t Now() const { return now_; }
-    // The enabled timer that ticks next (the earliest, ties broken as chosen), or -1.
-    TimerId NextTimer() const;
+    // The enabled timer that ticks next (the earliest, ties broken as chosen), if any.
+    std::optional<TimerId> NextTimer() const;
     // Moves the clock to the next tick of `id` and schedules the one after it.
     void AdvanceTo(TimerId id);
 
@@ -33,7 +34,7 @@ class HeadlessTable : public TableView {
     TimerTies ties_;
     std::int64_t now_ = 0;
     std::uint64_t running_ = 0;  // bit `id` set while timer `id` is enabled
-    std::array<std::int64_t, timer::kCount> due_{};
+    PerTimer<std::int64_t> due_{};
 };
 
 }  // namespace zavkari

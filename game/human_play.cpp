@@ -6,21 +6,20 @@
 namespace zavkari {
 
 CardRecord Game::DeckRecordOfImage(Element image) const {
-    // The face images are numbered like the deck.
-    if (image < 0 || image >= kDeckSize) return {};
-    return state.deck[static_cast<std::size_t>(image)];
+    const ElementPlace face = Decode(image);
+    if (face.family != ElementFamily::Face) return {};
+    return state_.Card(face.first, face.second);
 }
 
 bool Game::AwaitingHumanCard() const {
-    return currentOrder_ >= 1 && currentOrder_ <= 4 && timers.Enabled(timer::Play(currentOrder_)) &&
-           !state.humanHasPlayed;
+    return currentOrder_ >= 1 && currentOrder_ <= 4 &&
+           timers_.Enabled(timer::Play(currentOrder_)) && !state_.humanHasPlayed;
 }
 
 bool Game::HandAcceptsClick(Element face) const {
     // The bid of a human dealer uncovers the hand before the first trick has started: a card
     // clicked then would be lost to the trick.
-    if (table.Visible(el::kKl) || table.Visible(el::kVishi) || table.Visible(el::kNije) ||
-        !AwaitingHumanCard()) {
+    if (HandCovered() || NamedSuitAsked() || !AwaitingHumanCard()) {
         return false;
     }
     const CardRecord card = DeckRecordOfImage(face);
@@ -50,7 +49,7 @@ void Game::a6Click(Element face) {
         FollowHumanCard(card);
         ShowOnSpot(kHumanSeat, face);
     }
-    table.view().RecordHumanStrength(state.playedStrength[kHumanSeat]);
+    table_.view().RecordHumanStrength(state_.playedStrength[kHumanSeat]);
 }
 
 void Game::y6Click(Element face) {
@@ -67,12 +66,12 @@ void Game::WildCardClick(Element face, bool high) {
     if (!HandAcceptsClick(face)) return;
     const CardRecord card = DeckRecordOfImage(face);
     if (!IsWildCard(card.suit, card.rank)) return;
-    table.BringToFront(el::kNoclick);
+    table_.BringToFront(Element::noclick);
     SetHumanHandEnabled(false);
-    state.humanCard = card;
+    state_.humanCard = card;
     if (HumanLeads()) {
-        table.Show(high ? el::kVishi : el::kNije);
-        state.openingOrder = 0;
+        table_.Show(high ? Element::vishi : Element::nije);
+        state_.openingOrder = 0;
     } else {
         FollowHumanWild(card, high);
     }
@@ -80,19 +79,19 @@ void Game::WildCardClick(Element face, bool high) {
 }
 
 void Game::vishiClick(int item) {
-    NamedSuitClick(el::kVishi, Declaration::ViSi, item);
+    NamedSuitClick(Element::vishi, Declaration::ViSi, item);
 }
 
 void Game::nijeClick(int item) {
-    NamedSuitClick(el::kNije, Declaration::WaiRos, item);
+    NamedSuitClick(Element::nije, Declaration::WaiRos, item);
 }
 
 void Game::NamedSuitClick(Element group, Declaration declaration, int item) {
-    if (item < 0 || item > 3 || !table.Visible(group)) return;
-    table.Select(group, item);
-    table.Hide(el::kVishi);
-    table.Hide(el::kNije);
-    LeadHumanWild(state.humanCard, declaration, item + 1);
+    if (item < 0 || item > 3 || !SuitChoiceOpen(group)) return;
+    table_.Select(group, item);
+    table_.Hide(Element::vishi);
+    table_.Hide(Element::nije);
+    LeadHumanWild(state_.humanCard, declaration, item + 1);
 }
 
 }  // namespace zavkari

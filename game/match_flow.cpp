@@ -23,49 +23,56 @@ std::string RenegeText(int code, int trump) {
 void RebuildBidList(TableModel& table, int n, int columns) {
     static const std::array<std::string, kMaxHand + 1> kItems = {"pasi", "1", "2", "3", "4",
                                                                  "5",    "6", "7", "8", "9"};
-    table.SetItems(el::kTkma, {kItems.begin(), kItems.begin() + n + 1});
-    table.SetColumns(el::kTkma, columns);
+    table.SetItems(Element::tkma, {kItems.begin(), kItems.begin() + n + 1});
+    table.SetColumns(Element::tkma, columns);
 }
 
 }  // namespace
 
+void Game::StartUp(TableSize size) {
+    table_.width = size.width;
+    table_.height = size.height;
+    table_.screenHeight = size.screenHeight;
+    LoadIdle();
+}
+
 void Game::LoadIdle() {
     ClearTable();
     InitDeck();
-    state.sheetActive = false;
-    state.wildLedByComputer = false;
-    LayOutTable(table, {table.width, table.height, table.screenHeight});
-    for (bool& made : state.allBidsMade)
+    state_.sheetActive = false;
+    state_.wildLedByComputer = false;
+    LayOutTable(table_, {table_.width, table_.height, table_.screenHeight});
+    for (bool& made : state_.allBidsMade)
         made = true;
-    state.ascendCount = 1;
-    state.descendCount = 0;
-    state.nineIndex = 0;
-    state.dealer = 1;
-    state.firstTrickArmed = true;
-    state.viSiDeclared = false;
-    state.waiRosDeclared = false;
-    state.renegeCount = 0;
-    state.nextTrickToStart = 1;
-    table.Hide(el::kTkma);
-    table.Hide(el::kOK);
-    table.SetItems(el::kTkma, {"pasi"});
-    table.SetColumns(el::kTkma, 2);
-    table.Show(el::kKkk);
-    table.SetCaption(el::kBbb, "dawyeba");
+    state_.ascendCount = 1;
+    state_.descendCount = 0;
+    state_.nineIndex = 0;
+    state_.dealer = 1;
+    state_.firstTrickArmed = true;
+    state_.viSiDeclared = false;
+    state_.waiRosDeclared = false;
+    state_.renegeCount = 0;
+    state_.nextTrickToStart = 1;
+    table_.Hide(Element::tkma);
+    table_.Hide(Element::OK);
+    table_.SetItems(Element::tkma, {"pasi"});
+    table_.SetColumns(Element::tkma, 2);
+    table_.Show(Element::kkk);
+    table_.SetCaption(Element::bbb, "dawyeba");
 }
 
 void Game::OpenMatch() {
     ShowSheetRowLabels(true);
-    table.view().ApplyOptions();
-    table.Show(el::kCxrili);
-    state.sheetActive = true;
-    table.Show(el::kReklama, table.screenHeight > 900);
-    table.Show(el::kB);
-    table.BringToFront(el::kB);
-    table.Show(el::kBox1);
-    state.dealSize = 1;
+    table_.view().ApplyOptions();
+    table_.Show(Element::cxrili);
+    state_.sheetActive = true;
+    table_.Show(Element::reklama, table_.screenHeight > 900);
+    table_.Show(Element::b);
+    table_.BringToFront(Element::b);
+    table_.Show(Element::Box1);
+    state_.dealSize = 1;
     AssignSeatsAndNames();
-    state.openingOrder = state.dealer;
+    state_.openingOrder = state_.dealer;
 }
 
 int Game::PrepareScheduledDeal() {
@@ -77,46 +84,46 @@ int Game::PrepareScheduledDeal() {
         case 1:
             if (opensPool) {
                 OpenMatch();
-                RebuildBidList(table, n, 2);
+                RebuildBidList(table_, n, 2);
             } else {
-                table.AppendItem(el::kTkma, std::to_string(n));
-                table.SetColumns(el::kTkma, n == 8 ? 3 : 2);
+                table_.AppendItem(Element::tkma, std::to_string(n));
+                table_.SetColumns(Element::tkma, n == 8 ? 3 : 2);
             }
             break;
         case 2:
             if (opensPool) {
                 ScorePool(1);
-                table.AppendItem(el::kTkma, std::to_string(n));
+                table_.AppendItem(Element::tkma, std::to_string(n));
             }
-            table.Select(el::kTkma, -1);
+            table_.Select(Element::tkma, -1);
             break;
         case 3:
             if (opensPool) {
-                table.Select(el::kKoz, -1);
+                table_.Select(Element::koz, -1);
                 ScorePool(2);
             }
-            RebuildBidList(table, n, n == 8 ? 3 : 2);
+            RebuildBidList(table_, n, n == 8 ? 3 : 2);
             break;
         default:
             if (opensPool) {
                 ScorePool(3);
-                RebuildBidList(table, n, 2);
+                RebuildBidList(table_, n, 2);
             }
-            table.Select(el::kTkma, -1);
-            if (row == kDealsOfMatch) timers.Enable(timer::kBoloj);
+            table_.Select(Element::tkma, -1);
+            if (row == kDealsOfMatch) timers_.Enable(TimerId::boloj);
             break;
     }
     return n;
 }
 
 void Game::NextDeal() {
-    GameState& s = state;
+    GameState& s = state_;
     if (s.ascendCount == 0 && s.descendCount == 0) return;  // the match is over
     if (dealUnderWay_) return;
     dealUnderWay_ = true;
     const int n = PrepareScheduledDeal();
     s.dealSize = n;
-    if (n == 9) table.Hide(el::kB);
+    if (n == 9) table_.Hide(Element::b);
     ResetDeck();
     ClearTable();
     DealHumanHand(n);
@@ -128,25 +135,25 @@ void Game::NextDeal() {
     // (vacxadoTimer).
     if (!humanDeclares) {
         DealComputerHands(n);
-        if (n != 9) table.Show(el::kTkma);
+        if (n != 9) table_.Show(Element::tkma);
         BeginBidding(n);
     }
-    timers.Enable(timer::Trick(n, 1));
+    timers_.Enable(timer::Trick(n, 1));
 }
 
 void Game::BeginBidding(int n) {
-    if (observer) observer->OnDealSettled();
+    if (observer_) observer_->OnDealSettled();
     ComputeComputerBids(n);
     StartBidding(n);
 }
 
 void Game::EndOfDeal() {
-    GameState& s = state;
+    GameState& s = state_;
     if (s.trickStage != 0) return;
     for (int order = 1; order <= 4; ++order) {
-        if (timers.Enabled(timer::Play(order))) return;
+        if (timers_.Enabled(timer::Play(order))) return;
     }
-    timers.Disable(timer::kTavidan);
+    timers_.Disable(TimerId::tavidan);
     if (s.ascendCount != 0) {
         ScoreDeal(s.ascendCount);
     } else if (s.descendCount != 0) {
@@ -156,17 +163,17 @@ void Game::EndOfDeal() {
     s.firstTrickArmed = true;
     AdvanceCounters();
     RotateDealer();
-    table.Select(el::kTkma, -1);
-    table.Hide(el::kKkk);
+    table_.Select(Element::tkma, -1);
+    table_.Hide(Element::kkk);
     if (s.renegePending) {
-        if (observer) observer->OnRenege(s.renegeCode);
-        table.SetCaption(el::kStrog, RenegeText(s.renegeCode, s.trump));
-        table.view().RaiseWindow();
-        table.Show(el::kStrog);
-        table.BringToFront(el::kStrog);
-        table.Repaint();
-        table.view().Pause(kRenegePause);
-        table.Hide(el::kStrog);
+        if (observer_) observer_->OnRenege(s.renegeCode);
+        table_.SetCaption(Element::strog, RenegeText(s.renegeCode, s.trump));
+        table_.view().RaiseWindow();
+        table_.Show(Element::strog);
+        table_.BringToFront(Element::strog);
+        table_.Repaint();
+        table_.view().Pause(kRenegePause);
+        table_.Hide(Element::strog);
         ++s.renegeCount;
         s.renegePending = false;
     }
@@ -174,12 +181,12 @@ void Game::EndOfDeal() {
     if (options.autoDeal) {
         NextDeal();
     } else {
-        table.BringToFront(el::kB);
+        table_.BringToFront(Element::b);
     }
 }
 
 void Game::AdvanceCounters() {
-    GameState& s = state;
+    GameState& s = state_;
     int& count = s.ascendCount != 0 ? s.ascendCount : s.descendCount;
     const bool ascending = &count == &s.ascendCount;
     if (ascending && count >= 1 && count <= kCountedDeals) {
@@ -201,46 +208,47 @@ void Game::AdvanceCounters() {
 }
 
 void Game::RotateDealer() {
-    state.dealer = NextSeat(state.dealer);
-    state.openingOrder = state.dealer;
+    state_.dealer = NextSeat(state_.dealer);
+    state_.openingOrder = state_.dealer;
 }
 
 void Game::bolojTimer() {
-    if (!state.matchOver) return;
+    if (!state_.matchOver) return;
     ScorePool(4);
-    timers.Disable(timer::kBoloj);
+    timers_.Disable(TimerId::boloj);
 }
 
 void Game::bbbClick() {
     // "Tavidan" abandons the match under way; then, as for the first match, the name entry.
-    if (table.Caption(el::kBbb) == "Tavidan") AbandonMatch();
-    table.Repaint();
-    table.SetCaption(el::kBbb, "Tavidan");
-    table.SetCaption(el::kSaxeli, "  saxeli");
-    table.Show(el::kSaxeli);
-    table.Show(el::kBitBtn1);
-    table.SetEnabled(el::kBitBtn1, false);
+    if (MatchInMenu()) AbandonMatch();
+    table_.Repaint();
+    table_.SetCaption(Element::bbb, "Tavidan");
+    table_.SetCaption(Element::saxeli, "  saxeli");
+    table_.Show(Element::saxeli);
+    table_.Show(Element::BitBtn1);
+    table_.SetEnabled(Element::BitBtn1, false);
 }
 
 void Game::bClick() {
     // The deck pile deals the next deal only while it lies in front of the table cover, that is
     // between deals when the next deal waits for a click.
-    if (!table.Visible(el::kB) || !table.InFront(el::kB, el::kNoclick)) return;
+    if (!DeckInvitesDeal()) return;
     NextDeal();
 }
 
 void Game::AbandonMatch() {
-    for (TimerId id = 0; id < timer::kCount; ++id)
-        timers.Disable(id);
+    for (TimerId id : timer::All())
+        timers_.Disable(id);
     ShowSheetRowLabels(false);
     ClearTrickArea();
     ClearScoreSheet();
     ClearTable();
-    for (Element e : {el::kB, el::kBox1, el::kKoz, el::kTkma, el::kOK, el::kAra, el::kVishi,
-                      el::kNije, el::kStrog, el::kSaxeli, el::kBitBtn1}) {
-        table.Hide(e);
+    for (Element e :
+         {Element::b, Element::Box1, Element::koz, Element::tkma, Element::OK, Element::ara,
+          Element::vishi, Element::nije, Element::strog, Element::saxeli, Element::BitBtn1}) {
+        table_.Hide(e);
     }
-    state = GameState{};
+    state_ = GameState{};
     runningTotalTenths_ = {};
     humanName_.clear();
     dealUnderWay_ = false;

@@ -5,17 +5,6 @@
 #include <ctime>
 
 namespace zavkari {
-namespace {
-
-std::uint64_t SplitMix(std::uint64_t& x) {
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-}  // namespace
-
 CardId RandomSource::RandomCard() {
     int suit = 0;
     do
@@ -49,8 +38,8 @@ CardId ClockSeededRandom::RandomCard() {
 }
 
 void ClockSeededRandom::Reseed() {
-    std::uint64_t mix = seed_ * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(clockMs_());
-    state_ = SplitMix(mix);
+    state_ =
+        SplitMix64(seed_ * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(clockMs_())).Next();
 }
 
 std::int64_t ClockSeededRandom::TimeOfDayMs() {

@@ -23,6 +23,28 @@ class RandomSource {
     virtual CardId RandomCard();
 };
 
+// SplitMix64 (Steele, Lea and Flood): a counter stepped by the golden ratio, whose every value is
+// mixed. It seeds the game's generator, and it is the quick random choice of the players that the
+// match runner and the tests put at the table.
+class SplitMix64 {
+  public:
+    explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t Next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    // A number from 0 to n - 1 (n >= 1).
+    int Below(int n) {
+        return static_cast<int>(((Next() >> 32) * static_cast<std::uint64_t>(n)) >> 32);
+    }
+
+  private:
+    std::uint64_t state_;
+};
+
 // A small, fast generator whose reseed reads a clock given in milliseconds and mixes it with a
 // fixed seed. Two reseeds at the same clock reading restart the same sequence, as two reseeds
 // from the time of day within one millisecond do.
@@ -34,8 +56,8 @@ class ClockSeededRandom final : public RandomSource {
 
     int Random(int n) override;
     void Reseed() override;
-    // One draw of the 36 cards instead of the two rejection loops: the deals ask for thousands of
-    // candidates a match, and a rejected 0 costs a mispredicted branch every time.
+    // One draw of the 36 cards instead of the two rejection loops, every card as likely. Seeded
+    // matches (the match runner's traces, the tests) are defined by these draws.
     CardId RandomCard() override;
 
     // Milliseconds since midnight, local time: the program's clock.

@@ -4,7 +4,6 @@
 
 #include "game.h"
 #include "schedule.h"
-#include "short_text.h"
 #include "tempo.h"
 
 namespace zavkari {
@@ -32,13 +31,6 @@ std::string_view FirstCharacters(std::string_view text, std::size_t characters) 
     return text;
 }
 
-void WriteCell(Game& game, Element (*cell)(int, int), int n, int column, std::string_view text) {
-    const int row = game.CurrentRow();
-    if (n < 1 || n > kMaxHand || column < 1 || column > 4 || row == 0) return;
-    game.table.SetCaption(cell(column, row), text);
-    game.table.Show(cell(column, row));
-}
-
 void Erase(TableModel& table, Element label) {
     table.SetCaption(label, "");
     table.Hide(label);
@@ -47,7 +39,7 @@ void Erase(TableModel& table, Element label) {
 }  // namespace
 
 int Game::CurrentRow() const {
-    const GameState& s = state;
+    const GameState& s = state_;
     const bool nineCardDeal = s.nineIndex >= 1 && s.nineIndex <= kNineCardDeals;
     if (s.ascendCount != 0) {
         if (s.ascendCount >= 1 && s.ascendCount <= kCountedDeals) {
@@ -63,75 +55,82 @@ int Game::CurrentRow() const {
 }
 
 void Game::WriteBidCell(int n, int column, std::string_view text) {
-    WriteCell(*this, el::BidCell, n, column, text);
+    WriteCell(el::BidCell, n, column, text);
 }
 
 void Game::WriteScoreCell(int n, int column, std::string_view text) {
-    WriteCell(*this, el::ScoreCell, n, column, text);
+    WriteCell(el::ScoreCell, n, column, text);
+}
+
+void Game::WriteCell(Element (*cell)(int, int), int n, int column, std::string_view text) {
+    const int row = CurrentRow();
+    if (n < 1 || n > kMaxHand || column < 1 || column > 4 || row == 0) return;
+    table_.SetCaption(cell(column, row), text);
+    table_.Show(cell(column, row));
 }
 
 void Game::AssignSeatsAndNames() {
     // The first hand of the first deal takes column 1 and the dealer column 4, for the whole match.
-    const int dealer = state.dealer;
+    const int dealer = state_.dealer;
     if (dealer < 1 || dealer > 4) return;
     for (int seat = 1; seat <= 4; ++seat) {
         const int column = (seat - dealer + 3) % 4 + 1;
-        state.sheetColumn[seat] = column;
+        state_.sheetColumn[seat] = column;
         std::string_view name = humanName_;
         if (seat != kHumanSeat) {
             name = kComputerNames[static_cast<std::size_t>(seat - 1)];
             if (name == humanName_) name = kStandInName;
         }
-        table.SetCaption(el::Name(column), name);
-        table.Show(el::Name(column));
+        table_.SetCaption(el::Name(column), name);
+        table_.Show(el::Name(column));
     }
-    if (observer) observer->OnColumns();
+    if (observer_) observer_->OnColumns();
 }
 
 void Game::ShowSheetRowLabels(bool visible) {
     for (int row = 1; row <= el::kRows; ++row) {
-        table.SetCaption(el::RowHeading(row), ShortText(CardsOfRow(row)));
-        table.Show(el::RowHeading(row), visible);
+        table_.SetCaption(el::RowHeading(row), std::to_string(CardsOfRow(row)));
+        table_.Show(el::RowHeading(row), visible);
     }
 }
 
 void Game::ClearScoreSheet() {
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= el::kRows; ++row) {
-            Erase(table, el::BidCell(column, row));
-            Erase(table, el::ScoreCell(column, row));
+            Erase(table_, el::BidCell(column, row));
+            Erase(table_, el::ScoreCell(column, row));
         }
         for (int pool = 1; pool <= 4; ++pool)
-            Erase(table, el::TotalCell(column, pool));
-        Erase(table, el::Name(column));
+            Erase(table_, el::TotalCell(column, pool));
+        Erase(table_, el::Name(column));
     }
-    table.Hide(el::kCxrili);
-    table.Hide(el::kBox1);
-    table.Hide(el::kReklama);
+    table_.Hide(Element::cxrili);
+    table_.Hide(Element::Box1);
+    table_.Hide(Element::reklama);
 }
 
 void Game::saxeliClick() {
-    if (table.Visible(el::kSaxeli)) saxeliChange("");
+    if (NameEntryOpen()) saxeliChange("");
 }
 
 void Game::saxeliChange(std::string_view text) {
-    if (!table.Visible(el::kSaxeli)) return;
+    if (!NameEntryOpen()) return;
     humanName_ = FirstCharacters(text, kMaxNameLength);
-    table.SetCaption(el::kSaxeli, humanName_);
-    table.SetEnabled(el::kBitBtn1, NameAccepted(humanName_));
+    table_.SetCaption(Element::saxeli, humanName_);
+    table_.SetEnabled(Element::BitBtn1, NameAccepted(humanName_));
 }
 
 void Game::BitBtn1Click() {
-    if (!table.Visible(el::kBitBtn1) || !table.Enabled(el::kBitBtn1)) return;
+    if (!NameConfirmable()) return;
     if (!NameAccepted(humanName_)) return;
-    table.Hide(el::kSaxeli);
-    table.Hide(el::kBitBtn1);
+    table_.Hide(Element::saxeli);
+    table_.Hide(Element::BitBtn1);
     DrawFirstDealer();
     NextDeal();
 }
 
 int Game::DrawFirstDealer() {
-    for (CardRecord& card : state.deck)
+    for (CardRecord& card : state_.deck)
         card.dealt = false;
     // Each seat's cards cascade from its spot, one pixel further down for every card, and for the
     // computers one further right too; the spots themselves stay where the layout put them.
@@ -142,20 +141,20 @@ int Game::DrawFirstDealer() {
             if (dealer == 0) {
                 const CardId card = DrawCard();
                 const Element face = el::Face(card.suit, card.rank);
-                const ElementState& spot = table[el::Spot(seat)];
+                const ElementState& spot = table_[el::Spot(seat)];
                 const int shift = drawn[seat]++;
-                table.Move(face, spot.left + (seat == kHumanSeat ? 0 : shift), spot.top + shift);
-                table.BringToFront(face);
-                table.Show(face);
-                if (observer) observer->OnDraw(seat, card);
+                table_.Move(face, spot.left + (seat == kHumanSeat ? 0 : shift), spot.top + shift);
+                table_.BringToFront(face);
+                table_.Show(face);
+                if (observer_) observer_->OnDraw(seat, card);
                 if (card.rank == kAce) dealer = seat;
             }
-            table.Repaint();
-            table.view().Pause(kDealerDrawPause);
+            table_.Repaint();
+            table_.view().Pause(kDealerDrawPause);
         }
     }
-    table.view().Pause(kDealerShownPause);
-    state.dealer = dealer;
+    table_.view().Pause(kDealerShownPause);
+    state_.dealer = dealer;
     return dealer;
 }
 

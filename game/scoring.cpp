@@ -9,21 +9,18 @@
 
 #include "game.h"
 #include "schedule.h"
-#include "short_text.h"
 
 namespace zavkari {
 namespace {
 
-constexpr std::string_view kPenaltyMark = "I-----I";
 constexpr int kMaxRemovals = 8;
 
 // A running total, kept in tenths, as the shortest decimal text: "12.5", "-3", "0", "-0.5".
-ShortText TotalText(int tenths, char decimalPoint) {
+std::string TotalText(int tenths, char decimalPoint) {
     const int magnitude = std::abs(tenths);
-    ShortText text;
-    if (tenths < 0) text.Append('-');
-    text.Append(magnitude / 10);
-    if (magnitude % 10 != 0) text.Append(decimalPoint).Append(magnitude % 10);
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) text += {decimalPoint, static_cast<char>('0' + magnitude % 10)};
     return text;
 }
 
@@ -34,8 +31,8 @@ int DealPoints(int n, int b) {
 }
 
 void Game::ScoreDeal(int n) {
-    GameState& s = state;
-    s.humanTricks = NumberShown(table.Caption(el::kMH));
+    GameState& s = state_;
+    s.humanTricks = TricksShown(kHumanSeat);
     for (int seat = 1; seat <= 4; ++seat) {
         const bool human = seat == kHumanSeat;
         const int bid = human ? s.humanBid : s.computerBid[seat];
@@ -47,27 +44,23 @@ void Game::ScoreDeal(int n) {
             s.allBidsMade[seat] = false;
         }
         WriteScoreCell(n, s.sheetColumn[seat],
-                       score == 0 ? ShortText().Append(kPenaltyMark) : ShortText(score));
+                       score == 0 ? std::string(kPenaltyMark) : std::to_string(score));
     }
-    if (observer) observer->OnScore(CurrentRow(), CurrentRow());
+    if (observer_) observer_->OnScore(CurrentRow(), CurrentRow());
 }
 
 void Game::ScorePool(int pool) {
     if (pool < 1 || pool > kPools) return;
-    GameState& s = state;
-    const int penalty = options.PenaltyValue();
+    GameState& s = state_;
 
     // By column, in row order; a short pool's missing deals count as zeros.
     PerSeat<std::array<int, kMaxRowsOfPool>> values{};
     PerSeat<int> sums{};
     const int deals = RowsOfPool(pool);
     for (int column = 1; column <= 4; ++column) {
-        for (int k = 0; k < deals; ++k) {
-            const std::string_view cell =
-                table.Caption(el::ScoreCell(column, FirstRowOfPool(pool) + k));
+        for (int k = 0; k < deals; ++k)
             values[column][static_cast<std::size_t>(k)] =
-                cell == kPenaltyMark ? penalty : NumberShown(cell);
-        }
+                ScoreShown(column, FirstRowOfPool(pool) + k);
         sums[column] = std::accumulate(values[column].begin(), values[column].begin() + deals, 0);
     }
     const auto columnOf = [&](int seat) { return std::clamp(s.sheetColumn[seat], 1, 4); };
@@ -96,12 +89,12 @@ void Game::ScorePool(int pool) {
         const int previous = pool == 1 ? 0 : runningTotalTenths_[column][pool - 1];
         const int total = previous + sums[column] / 10;
         runningTotalTenths_[column][pool] = total;
-        table.SetCaption(el::TotalCell(column, pool), TotalText(total, options.decimalPoint));
-        table.Show(el::TotalCell(column, pool));
+        table_.SetCaption(el::TotalCell(column, pool), TotalText(total, options.decimalPoint));
+        table_.Show(el::TotalCell(column, pool));
     }
     for (bool& made : s.allBidsMade)
         made = true;
-    if (observer) observer->OnPool(pool);
+    if (observer_) observer_->OnPool(pool);
 }
 
 }  // namespace zavkari

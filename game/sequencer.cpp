@@ -9,12 +9,12 @@ namespace zavkari {
 
 void Game::PlayComputerCard(int seat, bool leading) {
     ChooseComputerCard(seat, leading);
-    table.Repaint();
-    table.view().Pause(kComputerCardPause);
+    table_.Repaint();
+    table_.view().Pause(kComputerCardPause);
 }
 
 void Game::TrickTimerTick(int n, int k) {
-    GameState& s = state;
+    GameState& s = state_;
     if (s.trickStage != k || (k == 1 && !s.firstTrickArmed)) return;
     if (n == 1) {
         s.trickStage = 0;
@@ -22,7 +22,7 @@ void Game::TrickTimerTick(int n, int k) {
         currentTrick_ = 1;
         StartTrick(s.dealer);
         s.nextTrickToStart = 1;
-        timers.Disable(timer::Trick(1, 1));
+        timers_.Disable(timer::Trick(1, 1));
         return;
     }
     if (s.nextTrickToStart == k) {
@@ -33,20 +33,20 @@ void Game::TrickTimerTick(int n, int k) {
     }
     if (k < n) {
         if (s.humanHasPlayed && s.trickDone) {
-            timers.Enable(timer::Trick(n, k + 1));
-            timers.Disable(timer::Trick(n, k));
+            timers_.Enable(timer::Trick(n, k + 1));
+            timers_.Disable(timer::Trick(n, k));
             s.trickStage = k + 1;
             if (k == 1) s.firstTrickArmed = false;
-            table.view().Pause(kAdvancePause);
+            table_.view().Pause(kAdvancePause);
         }
     } else if (s.humanHasPlayed) {
         s.trickStage = 0;
-        timers.Disable(timer::Trick(n, k));
+        timers_.Disable(timer::Trick(n, k));
     }
 }
 
 void Game::StartTrick(int order) {
-    state.humanHasPlayed = false;
+    state_.humanHasPlayed = false;
     SetHumanHandEnabled(true);
     currentOrder_ = order;
     switch (order) {
@@ -64,20 +64,20 @@ void Game::StartTrick(int order) {
             PlayComputerCard(2, false);
             PlayComputerCard(3, false);
             // The human, playing last, answers as in an undeclared trick.
-            state.viSiDeclared = false;
-            state.waiRosDeclared = false;
+            state_.viSiDeclared = false;
+            state_.waiRosDeclared = false;
             break;
         default:
             return;
     }
-    timers.Enable(timer::Play(order));
-    table.BringToFront(el::kNoclick);
+    timers_.Enable(timer::Play(order));
+    table_.BringToFront(Element::noclick);
 }
 
 void Game::PlayTimerTick(int order) {
-    GameState& s = state;
+    GameState& s = state_;
     if (!s.humanHasPlayed || s.trickClosed) return;
-    timers.Disable(timer::Play(order));
+    timers_.Disable(timer::Play(order));
     if (order != 4) {
         for (int seat = 1; seat <= order; ++seat)
             PlayComputerCard(seat, false);
@@ -85,30 +85,30 @@ void Game::PlayTimerTick(int order) {
         s.waiRosDeclared = false;
     }
     ResolveTrick();
-    table.Repaint();
-    table.view().Pause(kFinishedTrickPause);
+    table_.Repaint();
+    table_.view().Pause(kFinishedTrickPause);
     ClearTrickArea();
     s.trickDone = true;
     s.trickClosed = true;
-    timers.Enable(timer::kTavidan);
+    timers_.Enable(TimerId::tavidan);
     SetHumanHandEnabled(false);
-    table.Show(el::kB);
+    table_.Show(Element::b);
 }
 
 void Game::ClearTrickArea() {
     for (int seat = 1; seat <= 4; ++seat)
-        table.Hide(el::CardImage(state.playedCard[seat]));
-    table.Hide(el::kKVishi);
-    table.Hide(el::kKNije);
-    table.Hide(el::kUnder);
-    table.Repaint();
+        table_.Hide(el::CardImage(state_.playedCard[seat]));
+    table_.Hide(Element::KVishi);
+    table_.Hide(Element::KNije);
+    table_.Hide(Element::under);
+    table_.Repaint();
     SetHumanHandEnabled(false);
 }
 
 void Game::SetHumanHandEnabled(bool enabled) {
-    table.Show(el::kKl, !enabled);
-    if (!enabled) table.BringToFront(el::kKl);
-    table.BringToFront(el::kNoclick);
+    table_.Show(Element::kl, !enabled);
+    if (!enabled) table_.BringToFront(Element::kl);
+    table_.BringToFront(Element::noclick);
 }
 
 }  // namespace zavkari

@@ -49,11 +49,21 @@ class Builder {
         c.design = design;
         return c;
     }
-    ControlSpec& Add(ControlKind kind, std::string_view name, Box design) {
+    ControlSpec& Add(ControlKind kind, WindowControl control, Box design) {
         ControlSpec& c = Add(kind, kWindowOnly, design);
-        c.name = name;
+        c.windowControl = control;
+        c.name = kWindowControlNames[Index(control)];
         return c;
     }
+    // The position of the control added last, for the controls that lie in it.
+    std::size_t Last() const { return controls.size() - 1; }
+
+  private:
+    static constexpr std::array<std::string_view, kWindowControlCount> kWindowControlNames = {
+#define ZAVKARI_NAME(name) #name,
+        ZAVKARI_WINDOW_CONTROLS(ZAVKARI_NAME)
+#undef ZAVKARI_NAME
+    };
 };
 
 // A hidden label in the given font and colour on a transparent ground.
@@ -94,17 +104,16 @@ void AddCardsAndSpots(Builder& b) {
                 .pointer = Pointer::Hand;
         }
     }
-    const int xstep = (kDesignWidth - 500) / 10;
-    const int ystep = (kDesignHeight - 324) / 10;
+    // The backs lie where a nine-card deal puts them in the design area.
     for (int seat = 1; seat <= 3; ++seat) {
         for (int k = 1; k <= kMaxHand; ++k) {
-            Box box{16, 115 + k * ystep, kDesignCardW, kDesignCardH};
-            if (seat == 2) box = {60 + k * xstep, 36, kDesignCardW, kDesignCardH};
-            if (seat == 3) box.left = kDesignWidth - kDesignCardW - 316;
-            Picture(b, el::Back(seat, k), box, "BACK");
+            const SlotPlace place =
+                BackPlace(kDesignWidth, kDesignHeight, kDesignCardW, seat, k, kMaxHand);
+            Picture(b, el::Back(seat, k), {place.left, place.top, kDesignCardW, kDesignCardH},
+                    "BACK");
         }
     }
-    Picture(b, el::kNo, {1152, 1122, 9, 7}, "").visible = false;
+    Picture(b, Element::no, {1152, 1122, 9, 7}, "").visible = false;
     const int middle = (kDesignWidth - kPanelWidth) / 2;
     const int spotTop = (kDesignHeight - kDesignCardH) / 2;
     const std::array<Box, 4> spots = {
@@ -141,7 +150,7 @@ void AddBidAndTrickLabels(Builder& b) {
 
 void AddScoreSheet(Builder& b) {
     ControlSpec& sheet =
-        Picture(b, el::kCxrili, {kSheetX, kSheetY, kSheetWidth, kSheetHeight}, "CXRILI");
+        Picture(b, Element::cxrili, {kSheetX, kSheetY, kSheetWidth, kSheetHeight}, "CXRILI");
     sheet.visible = false;
     sheet.clearWhite = true;  // only the ruling shows over the brown panel
     auto sheetLabel = [&b](Element e) -> ControlSpec& {
@@ -172,97 +181,102 @@ void AddScoreSheet(Builder& b) {
 
 void AddMessagesAndChoices(Builder& b) {
     const FontSpec message{FontFace::AcadNusx, 20, false, true};
-    TableLabel(b, el::kKVishi, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
+    TableLabel(b, Element::KVishi, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
         .caption = "viSi";
-    ControlSpec& kl = Picture(b, el::kKl, {112, 824, 785, 129}, "");
+    ControlSpec& kl = Picture(b, Element::kl, {112, 824, 785, 129}, "");
     kl.pointer = Pointer::NoDrop;
-    TableLabel(b, el::kKNije, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
+    TableLabel(b, Element::KNije, {0, 0, 401, 20}, message, colour::kSilver, TextAlign::Centre)
         .caption = "waiRos";
-    TableLabel(b, el::kUnder, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
+    TableLabel(b, Element::under, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
         .caption = "qveSidan Seudo";
-    ControlSpec& magida = Picture(b, el::kMagida, {160, 136, 609, 521}, "MAGIDA");
+    ControlSpec& magida = Picture(b, Element::magida, {160, 136, 609, 521}, "MAGIDA");
     magida.pointer = Pointer::NoDrop;
     magida.visible = false;
-    TableLabel(b, el::kStrog, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
+    TableLabel(b, Element::strog, {0, 0, 513, 20}, message, colour::kSilver, TextAlign::Centre)
         .caption = "strogi gulis damalvisTvis, viSi wageSlebaT!";
 
     ControlSpec& tkma =
-        Group(b, el::kTkma, {0, 0, 217, 121}, "ramdens ambobT?", colour::kDarkRed, {});
+        Group(b, Element::tkma, {0, 0, 217, 121}, "ramdens ambobT?", colour::kDarkRed, {});
     tkma.columns = 3;
-    ControlSpec& ok = b.Add(ControlKind::Button, el::kOK, {0, 0, 31, 111});
+    ControlSpec& ok = b.Add(ControlKind::Button, Element::OK, {0, 0, 31, 111});
     ok.caption = "OK";
     ok.visible = false;
-    Group(b, el::kKoz, {0, 0, 105, 119}, "koziria?", colour::kMaroon,
+    Group(b, Element::koz, {0, 0, 105, 119}, "koziria?", colour::kMaroon,
           {"bezi", "aguri", "guli", "jvari", "yvavi"});
-    Group(b, el::kVishi, {0, 0, 105, 113}, "viSi ", colour::kWindowText,
+    Group(b, Element::vishi, {0, 0, 105, 113}, "viSi ", colour::kWindowText,
           {"aguri", "guli", "jvari", "yvavi"});
-    Group(b, el::kNije, {0, 0, 107, 113}, "waiRos", colour::kDarkRed,
+    Group(b, Element::nije, {0, 0, 107, 113}, "waiRos", colour::kDarkRed,
           {"agurma", "gulma", "jvarma", "yvavma"});
 
-    ControlSpec& box = b.Add(ControlKind::GroupBox, el::kBox1, {0, 0, 257, 49});
+    ControlSpec& box = b.Add(ControlKind::GroupBox, Element::Box1, {0, 0, 257, 49});
     box.caption = "koziria";
     box.font = {FontFace::AcadNusx, 16};
     box.text = colour::kScrollBar;
     box.ground = colour::kBrown;
     box.visible = false;
+    const std::size_t inBox = b.Last();
     ControlSpec& kkk =
-        TableLabel(b, el::kKkk, {64, 17, 121, 24}, {FontFace::AcadNusx, 20, true, true},
+        TableLabel(b, Element::kkk, {64, 17, 121, 24}, {FontFace::AcadNusx, 20, true, true},
                    colour::kWhite, TextAlign::Centre);
-    kkk.parent = "Box1";
+    kkk.parent = inBox;
     kkk.visible = true;
 }
 
 void AddMenus(Builder& b) {
-    ControlSpec& bar = b.Add(ControlKind::ToolBar, "menu", {0, 0, kDesignWidth, kMenuBarHeight});
-    bar.ground = colour::kMenuBar;
+    b.Add(ControlKind::ToolBar, WindowControl::menu, {0, 0, kDesignWidth, kMenuBarHeight}).ground =
+        colour::kMenuBar;
+    const std::size_t inBar = b.Last();
     struct Entry {
-        std::string_view name;
+        WindowControl control;
         std::string_view caption;
         Box box;
     };
-    for (const Entry& e :
-         {Entry{"SpeedButton1", "TamaSi", {1, 0, 57, 18}},
-          Entry{"Options", "opciebi", {57, -1, 64, 18}}, Entry{"Rule", "wesebi", {121, -1, 57, 18}},
-          Entry{"Ab", "About", {177, -1, 57, 18}}}) {
-        ControlSpec& button = b.Add(ControlKind::FlatButton, e.name, e.box);
-        button.parent = "menu";
+    for (const Entry& e : {Entry{WindowControl::SpeedButton1, "TamaSi", {1, 0, 57, 18}},
+                           Entry{WindowControl::Options, "opciebi", {57, -1, 64, 18}},
+                           Entry{WindowControl::Rule, "wesebi", {121, -1, 57, 18}},
+                           Entry{WindowControl::Ab, "About", {177, -1, 57, 18}}}) {
+        ControlSpec& button = b.Add(ControlKind::FlatButton, e.control, e.box);
+        button.parent = inBar;
         button.caption = e.caption;
-        button.font = e.name == "Ab" ? FontSpec{FontFace::MonotypeCorsiva, 13, false, true}
-                                     : FontSpec{FontFace::AcadNusx, 12};
+        button.font = e.control == WindowControl::Ab
+                          ? FontSpec{FontFace::MonotypeCorsiva, 13, false, true}
+                          : FontSpec{FontFace::AcadNusx, 12};
     }
-    ControlSpec& drop = b.Add(ControlKind::Panel, "Qmenu", {5, 8, 92, 61});
+    ControlSpec& drop = b.Add(ControlKind::Panel, WindowControl::Qmenu, {5, 8, 92, 61});
     drop.ground = colour::kMenuBar;
     drop.visible = false;
-    ControlSpec& start = b.Add(ControlKind::FlatButton, el::kBbb, {-8, 3, 105, 22});
+    const std::size_t inMenu = b.Last();
+    ControlSpec& start = b.Add(ControlKind::FlatButton, Element::bbb, {-8, 3, 105, 22});
     start.caption = "dawyeba";
-    ControlSpec& quit = b.Add(ControlKind::FlatButton, "SpeedButton4", {-8, 25, 105, 22});
+    start.parent = inMenu;
+    start.font = {FontFace::AcadNusx, 12};
+    ControlSpec& quit =
+        b.Add(ControlKind::FlatButton, WindowControl::SpeedButton4, {-8, 25, 105, 22});
     quit.caption = "gaTiSva ";
-    for (ControlSpec* entry : {&start, &quit}) {
-        entry->parent = "Qmenu";
-        entry->font = {FontFace::AcadNusx, 12};
-    }
+    quit.parent = inMenu;
+    quit.font = {FontFace::AcadNusx, 12};
 }
 
 void AddNameEntryAndDebug(Builder& b) {
-    ControlSpec& name = b.Add(ControlKind::EditBox, el::kSaxeli, {88, 32, 97, 21});
+    ControlSpec& name = b.Add(ControlKind::EditBox, Element::saxeli, {88, 32, 97, 21});
     name.caption = "  saxeli";
     name.font = {FontFace::AcadNusx, 12};
     name.visible = false;
-    ControlSpec& ok = b.Add(ControlKind::Button, el::kBitBtn1, {160, 33, 24, 18});
+    ControlSpec& ok = b.Add(ControlKind::Button, Element::BitBtn1, {160, 33, 24, 18});
     ok.caption = "ok";
     ok.visible = false;
     ok.enabled = false;
 
-    ControlSpec& clip = b.Add(ControlKind::Animation, el::kReklama, {0, 0, 273, 129});
+    ControlSpec& clip = b.Add(ControlKind::Animation, Element::reklama, {0, 0, 273, 129});
     clip.ground = colour::kBrown;
     clip.visible = false;
 
-    b.Add(ControlKind::Memo, "me", {608, 200, 257, 177}).caption = "me";
-    ControlSpec& clear = b.Add(ControlKind::Button, "Button1", {632, 168, 153, 25});
+    b.Add(ControlKind::Memo, WindowControl::me, {608, 200, 257, 177}).caption = "me";
+    ControlSpec& clear = b.Add(ControlKind::Button, WindowControl::Button1, {632, 168, 153, 25});
     clear.caption = "Button1";
     clear.font = {FontFace::Sylfaen, 11};
-    b.Add(ControlKind::Button, "Button2", {848, 360, 17, 17});
-    ControlSpec& strengths = b.Add(ControlKind::List, "hhh", {632, 192, 153, 177});
+    b.Add(ControlKind::Button, WindowControl::Button2, {848, 360, 17, 17});
+    ControlSpec& strengths = b.Add(ControlKind::List, WindowControl::hhh, {632, 192, 153, 177});
     strengths.ground = colour::kBrown;
     strengths.visible = false;
 }
@@ -270,20 +284,20 @@ void AddNameEntryAndDebug(Builder& b) {
 std::vector<ControlSpec> BuildControls() {
     Builder b;
     const Box below{0, kMenuBarHeight, kDesignWidth, kDesignHeight - kMenuBarHeight};
-    ControlSpec& fon = Picture(b, el::kFon, below, "FONI");
+    ControlSpec& fon = Picture(b, Element::fon, below, "FONI");
     fon.pointer = Pointer::NoDrop;
-    b.Add(ControlKind::PaintBox, "p", below);
-    Picture(b, el::kNoclick, {104, 144, 785, 665}, "").pointer = Pointer::NoDrop;
+    b.Add(ControlKind::PaintBox, WindowControl::p, below);
+    Picture(b, Element::noclick, {104, 144, 785, 665}, "").pointer = Pointer::NoDrop;
     AddCardsAndSpots(b);
     AddBidAndTrickLabels(b);
-    TableLabel(b, el::kAra, {0, 0, 150, 20}, {FontFace::AcadNusx, 20, false, true}, colour::kRed,
-               TextAlign::Left)
+    TableLabel(b, Element::ara, {0, 0, 150, 20}, {FontFace::AcadNusx, 20, false, true},
+               colour::kRed, TextAlign::Left)
         .caption = "ar SeiZleba!!! ";
-    ControlSpec& deck = Picture(b, el::kB, {680, 552, kDesignCardW, kDesignCardH}, "BACK");
+    ControlSpec& deck = Picture(b, Element::b, {680, 552, kDesignCardW, kDesignCardH}, "BACK");
     deck.pointer = Pointer::Hand;
     deck.visible = false;
     AddScoreSheet(b);
-    b.Add(ControlKind::FlatButton, "Game", {288, 624, 89, 57}).visible = false;
+    b.Add(ControlKind::FlatButton, WindowControl::Game, {288, 624, 89, 57}).visible = false;
     AddMessagesAndChoices(b);
     AddMenus(b);
     AddNameEntryAndDebug(b);
@@ -298,14 +312,14 @@ const std::vector<ControlSpec>& TableControls() {
 }
 
 const ControlSpec* ControlOf(Element e) {
-    static const std::vector<const ControlSpec*> kByElement = [] {
-        std::vector<const ControlSpec*> byElement(el::kCount, nullptr);
+    static const PerElement<const ControlSpec*> kByElement = [] {
+        PerElement<const ControlSpec*> byElement{};
         for (const ControlSpec& c : TableControls()) {
-            if (c.element != kWindowOnly) byElement[static_cast<std::size_t>(c.element)] = &c;
+            if (c.element != kWindowOnly) byElement[c.element] = &c;
         }
         return byElement;
     }();
-    return e >= 0 && e < el::kCount ? kByElement[static_cast<std::size_t>(e)] : nullptr;
+    return kByElement[e];
 }
 
 bool IsWindowed(ControlKind kind) {

@@ -73,17 +73,49 @@ struct Box {
 };
 
 // An element the rules never address: a control that only the window has.
-inline constexpr Element kWindowOnly = -1;
+inline constexpr Element kWindowOnly = static_cast<Element>(-1);
+
+// The controls that only the window has, in the order they are created; the one list makes both
+// the enumerators and their names.
+#define ZAVKARI_WINDOW_CONTROLS(X)                            \
+    X(p)            /* the surface the table is painted on */ \
+    X(Game)         /* the hidden deal button */              \
+    X(menu)         /* the menu bar */                        \
+    X(SpeedButton1) /* "TamaSi": opens the drop-down menu */  \
+    X(Options)      /* "opciebi" */                           \
+    X(Rule)         /* "wesebi" */                            \
+    X(Ab)           /* "About" */                             \
+    X(Qmenu)        /* the drop-down menu */                  \
+    X(SpeedButton4) /* "gaTiSva " */                          \
+    X(me)           /* the debug memo */                      \
+    X(Button1)      /* clears the memo */                     \
+    X(Button2)      /* writes the memo to its file */         \
+    X(hhh)          /* the list of the human's hand strengths */
+
+enum class WindowControl : int {
+#define ZAVKARI_ENUMERATOR(name) name,
+    ZAVKARI_WINDOW_CONTROLS(ZAVKARI_ENUMERATOR)
+#undef ZAVKARI_ENUMERATOR
+};
+inline constexpr int kWindowControlCount = static_cast<int>(WindowControl::hhh) + 1;
+
+constexpr std::size_t Index(WindowControl c) {
+    return static_cast<std::size_t>(c);
+}
+template <class T>
+using PerWindowControl = PerId<WindowControl, T, kWindowControlCount>;
 
 struct ControlSpec {
     std::string name;
     ControlKind kind = ControlKind::Picture;
     Element element = kWindowOnly;
-    std::string_view parent;   // the control it lies in; empty: the window itself
+    WindowControl windowControl{};  // which one, when the element is kWindowOnly
+    // The position in TableControls() of the control it lies in; none: the window itself.
+    std::optional<std::size_t> parent;
     std::string_view picture;  // resource name of its bitmap; empty: none
     Box design;                // in its parent; a zero size is set by the layout or by the text
     std::string_view caption;
-    std::string_view hint;  // shown while the pointer rests on the control
+    std::string_view hint;                // shown while the pointer rests on the control
     std::vector<std::string_view> items;  // the choices of a radio group
     int columns = 1;
     FontSpec font;
@@ -101,7 +133,7 @@ struct ControlSpec {
 // the pictures and labels (the first lies at the back): the control at index i starts at z = i + 1.
 const std::vector<ControlSpec>& TableControls();
 
-// The entry of an element, or nullptr for a number that names no element.
+// The entry of an element.
 const ControlSpec* ControlOf(Element e);
 
 // Whether the control lies among the windowed controls (menu bar, radio groups, buttons, memo,

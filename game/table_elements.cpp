@@ -1,64 +1,71 @@
 #include "table_elements.h"
 
-#include <array>
 #include <string_view>
 
 namespace zavkari {
 namespace {
 
-constexpr std::array<std::string_view, el::kFirstName - el::kB> kSingleNames = {
-    "b",      "kkk",     "Box1",   "strog",   "ara", "KVishi",  "KNije", "under", "OK",
-    "tkma",   "koz",     "vishi",  "nije",    "kl",  "noclick", "cham1", "cham2", "cham3",
-    "cham4",  "c1_u",    "c2_u",   "c3_u",    "m_u", "c1_h",    "c2_h",  "c3_h",  "m_h",
-    "cxrili", "reklama", "saxeli", "BitBtn1", "bbb", "fon",     "magida"};
+constexpr std::array<std::string_view, el::kFirstName - static_cast<int>(Element::b)> kSingleNames =
+    {
+#define ZAVKARI_NAME(name) #name,
+        ZAVKARI_SINGLE_ELEMENTS(ZAVKARI_NAME)
+#undef ZAVKARI_NAME
+};
 
 // A family member's name: its prefix followed by its numbers in decimal ("b23", "nnn7", "ch4").
-std::string Named(std::string_view prefix, int first, int second = -1) {
+std::string Named(std::string_view prefix, int first, int second = 0) {
     std::string name(prefix);
     name += std::to_string(first);
-    if (second >= 0) name += std::to_string(second);
+    if (second != 0) name += std::to_string(second);
     return name;
 }
 
 }  // namespace
 
 std::string ElementName(Element e) {
-    if (e >= 0 && e < kDeckSize) return std::string(CardImageName(e / 9 + 1, e % 9 + 1));
-    if (e == el::kNo) return "no";
-    if (e < el::kB) {
-        const int i = e - el::kFirstBack;
-        return Named("b", i / 9 + 1, i % 9 + 1);
+    const ElementPlace place = Decode(e);
+    switch (place.family) {
+        case ElementFamily::Face:
+            return std::string(CardImageName(place.first, place.second));
+        case ElementFamily::Back:
+            return Named("b", place.first, place.second);
+        case ElementFamily::Name:
+            return Named("n", place.first);
+        case ElementFamily::RowHeading:
+            return Named("nnn", place.first);
+        case ElementFamily::BidCell:
+            return Named("a", place.first, place.second);
+        case ElementFamily::ScoreCell:
+            return Named("c", place.first, place.second);
+        case ElementFamily::TotalCell:
+            return Named("j", place.first, place.second);
+        case ElementFamily::Single:
+            break;
     }
-    if (e < el::kFirstName) return std::string(kSingleNames[static_cast<std::size_t>(e - el::kB)]);
-    if (e < el::kFirstRowHeading) return Named("n", e - el::kFirstName + 1);
-    if (e < el::kFirstBidCell) return Named("nnn", e - el::kFirstRowHeading + 1);
-    if (e < el::kFirstScoreCell) {
-        const int i = e - el::kFirstBidCell;
-        return Named("a", i / el::kRows + 1, i % el::kRows + 1);
-    }
-    if (e < el::kFirstTotalCell) {
-        const int i = e - el::kFirstScoreCell;
-        return Named("c", i / el::kRows + 1, i % el::kRows + 1);
-    }
-    if (e < el::kCount) {
-        const int i = e - el::kFirstTotalCell;
-        return Named("j", i / 4 + 1, i % 4 + 1);
-    }
-    return "?";
+    if (e == Element::no) return "no";
+    return std::string(kSingleNames[Index(e) - Index(Element::b)]);
 }
 
 std::string TimerName(TimerId id) {
-    if (id == 0) return "_1";
-    if (id < timer::kTrickCount) {
-        const timer::ChainPlace place = timer::PlaceInChain(id);
-        return Named("_", place.n, place.k);
+    const TimerPlace place = Decode(id);
+    switch (place.family) {
+        case TimerFamily::Trick:
+            return place.first == 1 ? "_1" : Named("_", place.first, place.second);
+        case TimerFamily::Play:
+            return Named("ch", place.first);
+        case TimerFamily::Waiting:
+            return Named("waiting", place.first);
+        case TimerFamily::Single:
+            break;
     }
-    if (id < timer::kTavidan) return Named("ch", id - timer::kTrickCount + 1);
-    if (id == timer::kTavidan) return "tavidan";
-    if (id == timer::kBoloj) return "boloj";
-    if (id < timer::kVacxado) return Named("waiting", id - timer::kBoloj);
-    if (id == timer::kVacxado) return "vacxado";
-    return "?";
+    switch (id) {
+        case TimerId::tavidan:
+            return "tavidan";
+        case TimerId::boloj:
+            return "boloj";
+        default:
+            return "vacxado";
+    }
 }
 
 }  // namespace zavkari

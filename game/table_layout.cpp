@@ -1,6 +1,7 @@
 #include "table_layout.h"
 
 #include <array>
+#include <cassert>
 
 namespace zavkari {
 namespace {
@@ -40,21 +41,24 @@ void Place(TableModel& table, Element e, int left, int top, int height) {
 }  // namespace
 
 Box SheetLabelBox(Element label, int x, int y) {
-    if (label >= el::kFirstName && label < el::kFirstRowHeading) {
-        const int column = label - el::kFirstName + 1;
-        return {x + kNameLefts[static_cast<std::size_t>(column - 1)], y + kNameTop, kNameWidth,
-                kNameHeight};
+    const ElementPlace place = Decode(label);
+    switch (place.family) {
+        case ElementFamily::Name:
+            return {x + kNameLefts[static_cast<std::size_t>(place.first - 1)], y + kNameTop,
+                    kNameWidth, kNameHeight};
+        case ElementFamily::RowHeading:
+            return {x + kHeadingLeft, y + RowTop(place.first)};
+        case ElementFamily::BidCell:
+            return {x + BidLeft(place.first), y + RowTop(place.second)};
+        case ElementFamily::ScoreCell:
+            return {x + ScoreLeft(place.first), y + RowTop(place.second)};
+        case ElementFamily::TotalCell:
+            return {x + ScoreLeft(place.first),
+                    y + kTotalTops[static_cast<std::size_t>(place.second - 1)]};
+        default:
+            assert(false && "not a label of the score sheet");
+            return {};
     }
-    if (label < el::kFirstBidCell)
-        return {x + kHeadingLeft, y + RowTop(label - el::kFirstRowHeading + 1)};
-    if (label < el::kFirstTotalCell) {
-        const bool bid = label < el::kFirstScoreCell;
-        const int i = label - (bid ? el::kFirstBidCell : el::kFirstScoreCell);
-        const int column = i / el::kRows + 1;
-        return {x + (bid ? BidLeft(column) : ScoreLeft(column)), y + RowTop(i % el::kRows + 1)};
-    }
-    const int i = label - el::kFirstTotalCell;
-    return {x + ScoreLeft(i / 4 + 1), y + kTotalTops[static_cast<std::size_t>(i % 4)]};
 }
 
 void LayOutTable(TableModel& table, TableSize size) {
@@ -71,35 +75,36 @@ void LayOutTable(TableModel& table, TableSize size) {
     const int cardW = CardWidth(SH);
     const int cardH = CardHeight(SH);
     const int boxH = TrumpBoxHeight(SH);
-    Resize(table, el::kB, cardW, cardH);
-    for (Element e = el::Back(1, 1); e < el::Back(1, 1) + 3 * kMaxHand; ++e)
+    Resize(table, Element::b, cardW, cardH);
+    for (Element e : el::Backs())
         Resize(table, e, cardW, cardH);
-    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
+    for (Element e : el::Faces())
         Resize(table, e, cardW, cardH);
     for (int seat = 1; seat <= 4; ++seat)
         Resize(table, el::Spot(seat), cardW, cardH);
 
     // The bid list with its button, the trump choice and the named-suit choices along the bottom.
-    Place(table, el::kTkma, W - cardW - 316, H - cardH - 16, cardH);
-    const int tkmaLeft = left(el::kTkma);
-    const int tkmaTop = top(el::kTkma);
-    Place(table, el::kOK, tkmaLeft + 186, tkmaTop + 8, cardH - 10);
-    Place(table, el::kKoz, tkmaLeft + 229, tkmaTop, cardH);
-    Place(table, el::kVishi, 6, tkmaTop, cardH);
-    Place(table, el::kNije, 6, tkmaTop, cardH);
+    // The bid list stands in computer 3's column, level with the human's cards.
+    Place(table, Element::tkma, RightColumnLeft(W, cardW), HandRowTop(H, cardH), cardH);
+    const int tkmaLeft = left(Element::tkma);
+    const int tkmaTop = top(Element::tkma);
+    Place(table, Element::OK, tkmaLeft + 186, tkmaTop + 8, cardH - 10);
+    Place(table, Element::koz, tkmaLeft + 229, tkmaTop, cardH);
+    Place(table, Element::vishi, 6, tkmaTop, cardH);
+    Place(table, Element::nije, 6, tkmaTop, cardH);
 
     // The spots around the middle of the table area.
     const int spotLeft = (W - kPanelWidth - cardW) / 2;
-    table.Move(el::kCham2, spotLeft, H / 2 - cardH - 28);
-    table.Move(el::kCham4, spotLeft, H / 2 + 28);
-    table.Move(el::kCham1, (W - kPanelWidth) / 2 - cardW - 20, (H - cardH) / 2);
-    table.Move(el::kCham3, (W - kPanelWidth) / 2 + 20, (H - cardH) / 2);
+    table.Move(Element::cham2, spotLeft, H / 2 - cardH - 28);
+    table.Move(Element::cham4, spotLeft, H / 2 + 28);
+    table.Move(Element::cham1, (W - kPanelWidth) / 2 - cardW - 20, (H - cardH) / 2);
+    table.Move(Element::cham3, (W - kPanelWidth) / 2 + 20, (H - cardH) / 2);
 
-    table.Move(el::kAra, tkmaLeft + 32, tkmaTop - 32);
+    table.Move(Element::ara, tkmaLeft + 32, tkmaTop - 32);
     // The messages centred over the table area, below the human's spot.
     const int messageLeft = (W - kPanelWidth - 513) / 2;
-    const int messageTop = top(el::kCham4) + 52;
-    for (Element e : {el::kStrog, el::kKVishi, el::kKNije, el::kUnder}) {
+    const int messageTop = top(Element::cham4) + 52;
+    for (Element e : {Element::strog, Element::KVishi, Element::KNije, Element::under}) {
         table.Move(e, messageLeft, messageTop);
         table.Hide(e);
     }
@@ -107,42 +112,43 @@ void LayOutTable(TableModel& table, TableSize size) {
     // The covers over the middle of the table and over the human's row.
     const int coverLeft = 118;
     const int coverWidth = tkmaLeft - 127;
-    table.SetGeometry(el::kNoclick, coverLeft, cardH + 46, coverWidth, tkmaTop - cardH - 64);
-    table.SetGeometry(el::kKl, coverLeft, tkmaTop - 1, coverWidth, cardH + 10);
+    table.SetGeometry(Element::noclick, coverLeft, cardH + 46, coverWidth, tkmaTop - cardH - 64);
+    table.SetGeometry(Element::kl, coverLeft, tkmaTop - 1, coverWidth, cardH + 10);
 
     // The score sheet in the right-hand panel, the trump box below it.
     const int sheetX = W - 282;
     const int sheetY = SH > 900 ? 156 : 31;
-    table.Move(el::kCxrili, sheetX, sheetY);
-    table.SetGeometry(el::kBox1, sheetX, sheetY + kSheetHeight + 15 - (BigCards(SH) ? 0 : 48),
+    table.Move(Element::cxrili, sheetX, sheetY);
+    table.SetGeometry(Element::Box1, sheetX, sheetY + kSheetHeight + 15 - (BigCards(SH) ? 0 : 48),
                       kSheetWidth, boxH);
-    table.SetGeometry(el::kKkk, left(el::kKkk), (boxH - 24) / 2 + 5, table[el::kKkk].width,
-                      table[el::kKkk].height);
-    table.SetFontSize(el::kKkk, boxH / 3);
+    table.SetGeometry(Element::kkk, left(Element::kkk), (boxH - 24) / 2 + 5,
+                      table[Element::kkk].width, table[Element::kkk].height);
+    table.SetFontSize(Element::kkk, boxH / 3);
 
     // The bid and trick labels of the four seats.
     const int humanLeft = (W - kPanelWidth - 57) / 2;
-    table.Move(el::kMH, humanLeft, tkmaTop - 21 - 16);
-    table.Move(el::kMU, humanLeft, top(el::kMH) - 28);
-    table.Move(el::kC2U, humanLeft, kMenuBarHeight + cardH + 27);
-    table.Move(el::kC2H, humanLeft, top(el::kC2U) + 25);
-    table.Move(el::kC1U, coverLeft, (H - kMenuBarHeight) / 2 - 22);
-    table.Move(el::kC1H, coverLeft, (H - kMenuBarHeight) / 2 + 2);
-    table.Move(el::kC3U, W - 57 - 417, top(el::kC1U));
-    table.Move(el::kC3H, left(el::kC3U), top(el::kC1H));
+    table.Move(Element::m_h, humanLeft, tkmaTop - 21 - 16);
+    table.Move(Element::m_u, humanLeft, top(Element::m_h) - 28);
+    table.Move(Element::c2_u, humanLeft, kMenuBarHeight + cardH + 27);
+    table.Move(Element::c2_h, humanLeft, top(Element::c2_u) + 25);
+    table.Move(Element::c1_u, coverLeft, (H - kMenuBarHeight) / 2 - 22);
+    table.Move(Element::c1_h, coverLeft, (H - kMenuBarHeight) / 2 + 2);
+    table.Move(Element::c3_u, W - 57 - 417, top(Element::c1_u));
+    table.Move(Element::c3_h, left(Element::c3_u), top(Element::c1_h));
 
     // The deck halfway between the human's spot and the sheet.
-    const int spot4 = left(el::kCham4);
-    table.Move(el::kB, spot4 + (sheetX - spot4 - cardW) / 2, top(el::kCham4) + (2 * cardH) / 3);
-    table.Move(el::kReklama, sheetX, 24);
+    const int spot4 = left(Element::cham4);
+    table.Move(Element::b, spot4 + (sheetX - spot4 - cardW) / 2,
+               top(Element::cham4) + (2 * cardH) / 3);
+    table.Move(Element::reklama, sheetX, 24);
 
     // The table top fills the space between the four groups of labels, behind everything.
-    const int magidaTop = top(el::kC2H) + 25;
-    table.SetGeometry(el::kMagida, left(el::kC1U) + 57 + 5, magidaTop, left(el::kC3U) - 185,
-                      top(el::kMU) - magidaTop - 5);
-    table.SendToBack(el::kMagida);
+    const int magidaTop = top(Element::c2_h) + 25;
+    table.SetGeometry(Element::magida, left(Element::c1_u) + 57 + 5, magidaTop,
+                      left(Element::c3_u) - 185, top(Element::m_u) - magidaTop - 5);
+    table.SendToBack(Element::magida);
 
-    for (Element e = el::kFirstName; e < el::kCount; ++e) {
+    for (Element e : el::SheetLabels()) {
         const Box box = SheetLabelBox(e, sheetX, sheetY);
         table.SetGeometry(e, box.left, box.top, table[e].width, table[e].height);
     }

@@ -35,6 +35,37 @@ inline constexpr int kMenuBarHeight = 21;
 inline constexpr int kSheetWidth = 275;
 inline constexpr int kSheetHeight = 553;
 
+// The rows of the hands in a window W x H. In a deal of n cards, computer 2's backs and the
+// human's cards lie in rows along the top and the bottom, `RowStep` apart; computer 1's and 3's
+// backs in columns down the left and the right, `ColumnStep` apart. Slot k runs from 1 to n.
+constexpr int RowStep(int W, int n) {
+    return (W - 500) / (n + 1);
+}
+constexpr int ColumnStep(int H, int n) {
+    return (H - 324) / (n + 1);
+}
+// The left edge of computer 3's column, which the bid list shares, for cards `cardWidth` wide.
+constexpr int RightColumnLeft(int W, int cardWidth) {
+    return W - cardWidth - 316;
+}
+struct SlotPlace {
+    int left = 0;
+    int top = 0;
+};
+// The back in slot k of computer `seat` 1..3.
+constexpr SlotPlace BackPlace(int W, int H, int cardWidth, int seat, int k, int n) {
+    if (seat == 2) return {60 + k * RowStep(W, n), 36};
+    return {seat == 1 ? 16 : RightColumnLeft(W, cardWidth), 115 + k * ColumnStep(H, n)};
+}
+// The top of the human's row along the bottom edge, level with the bid list `bidListHeight` high.
+constexpr int HandRowTop(int H, int bidListHeight) {
+    return H - bidListHeight - 16;
+}
+// The human's card in slot k.
+constexpr SlotPlace HumanCardPlace(int W, int H, int bidListHeight, int k, int n) {
+    return {60 + k * RowStep(W, n), HandRowTop(H, bidListHeight)};
+}
+
 // Where a label of the score sheet (a name, row heading, bid, score or running total) lies when
 // the sheet picture's top-left corner is at (x, y). Autosized labels get a zero size.
 Box SheetLabelBox(Element label, int x, int y);

@@ -1,6 +1,5 @@
 #include "table_model.h"
 
-#include <cassert>
 #include <utility>
 
 #include "table_controls.h"
@@ -22,9 +21,9 @@ TableModel::TableModel(TableView& view) : view_(view) {
         s.width = c.design.width;
         s.height = c.design.height;
         s.z = frontZ_;
-        visible_[static_cast<std::size_t>(c.element)] = c.visible;
+        visible_[c.element] = c.visible;
         if (c.kind == ControlKind::RadioGroup) {
-            RadioGroup& g = groups_[GroupIndex(c.element)];
+            RadioGroup& g = groups_[el::GroupIndex(c.element)];
             g.items.assign(c.items.begin(), c.items.end());
             g.columns = c.columns;
         }
@@ -32,12 +31,12 @@ TableModel::TableModel(TableView& view) : view_(view) {
 }
 
 void TableModel::SetVisible(Element e, bool visible) {
-    visible_[static_cast<std::size_t>(e)] = visible;
+    visible_[e] = visible;
     Changed(e);
 }
 
-void TableModel::ShowRange(Element first, int count, bool visible) {
-    for (Element e = first; e < first + count; ++e)
+void TableModel::ShowRange(IdRange<Element> range, bool visible) {
+    for (Element e : range)
         Show(e, visible);
 }
 
@@ -85,43 +84,27 @@ void TableModel::SendToBack(Element e) {
     Changed(e);
 }
 
-int TableModel::GroupIndex(Element e) {
-    switch (e) {
-        case el::kTkma:
-            return 0;
-        case el::kKoz:
-            return 1;
-        case el::kVishi:
-            return 2;
-        case el::kNije:
-            return 3;
-        default:
-            assert(false && "not a radio group");
-            return 0;
-    }
-}
-
 void TableModel::SetItems(Element e, std::vector<std::string> items) {
-    RadioGroup& g = groups_[GroupIndex(e)];
+    RadioGroup& g = groups_[el::GroupIndex(e)];
     g.items = std::move(items);
     g.selected = -1;
     view_.GroupChanged(e);
 }
 
 void TableModel::AppendItem(Element e, std::string item) {
-    groups_[GroupIndex(e)].items.push_back(std::move(item));
+    groups_[el::GroupIndex(e)].items.push_back(std::move(item));
     view_.GroupChanged(e);
 }
 
 void TableModel::SetColumns(Element e, int columns) {
-    RadioGroup& g = groups_[GroupIndex(e)];
+    RadioGroup& g = groups_[el::GroupIndex(e)];
     if (g.columns == columns) return;
     g.columns = columns;
     view_.GroupChanged(e);
 }
 
 void TableModel::Select(Element e, int item) {
-    RadioGroup& g = groups_[GroupIndex(e)];
+    RadioGroup& g = groups_[el::GroupIndex(e)];
     if (item < -1 || item >= static_cast<int>(g.items.size())) item = -1;
     if (g.selected == item) return;
     g.selected = item;

@@ -69,7 +69,7 @@ class TableModel {
     void Repaint() { view_.Repaint(); }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
-    bool Visible(Element e) const { return visible_[static_cast<std::size_t>(e)]; }
+    bool Visible(Element e) const { return visible_[e]; }
     std::string_view Caption(Element e) const { return elements_[e].caption; }
     // True when `a` lies in front of `b`.
     bool InFront(Element a, Element b) const { return elements_[a].z > elements_[b].z; }
@@ -78,9 +78,9 @@ class TableModel {
         if (Visible(e) != visible) SetVisible(e, visible);
     }
     void Hide(Element e) { Show(e, false); }
-    // Shows or hides the `count` elements numbered from `first` on (a row of backs, the faces).
-    void ShowRange(Element first, int count, bool visible = true);
-    void HideRange(Element first, int count) { ShowRange(first, count, false); }
+    // Shows or hides a run of elements (a row of backs, the faces).
+    void ShowRange(IdRange<Element> range, bool visible = true);
+    void HideRange(IdRange<Element> range) { ShowRange(range, false); }
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
@@ -105,24 +105,23 @@ class TableModel {
     int height = 1024;
     int screenHeight = 1024;
 
-    // The radio groups `tkma`, `koz`, `vishi` and `nije`.
-    const RadioGroup& Group(Element e) const { return groups_[GroupIndex(e)]; }
+    // The radio groups `tkma`, `koz`, `vishi` and `nije` (el::kChoiceGroups).
+    const RadioGroup& Group(Element e) const { return groups_[el::GroupIndex(e)]; }
     void SetItems(Element e, std::vector<std::string> items);
     void AppendItem(Element e, std::string item);
     void SetColumns(Element e, int columns);
     void Select(Element e, int item);  // -1 clears the selection
 
   private:
-    static int GroupIndex(Element e);
     void SetVisible(Element e, bool visible);
     void ChangeCaption(Element e, std::string_view caption);
     void MoveTo(Element e, int left, int top);
     void Changed(Element e) { view_.ElementChanged(e); }
 
     TableView& view_;
-    std::array<ElementState, el::kCount> elements_;  // every member has its own initialiser
-    std::array<bool, el::kCount> visible_{};
-    std::array<RadioGroup, 4> groups_{};
+    PerElement<ElementState> elements_;  // every member has its own initialiser
+    PerElement<bool> visible_{};
+    std::array<RadioGroup, el::kChoiceGroups.size()> groups_{};
     int frontZ_ = 0;
     int backZ_ = 0;
 };

@@ -2,18 +2,19 @@
 
 namespace zavkari {
 
-void Tch::SelectCard(int mode, int suit) {
-    if (mode == 0 && suit == 0) return;
+void Tch::SelectCard(SelectMode mode, int suit) {
+    if (mode == SelectMode::First && suit == 0) return;
     int found = 0;
     for (int slot = 1; slot <= cardCount && slot <= kMaxHand; ++slot) {
         const CardRecord& card = cards[slot];
         if (suit != 0 && card.suit != suit) continue;
-        if (mode == 0) {
+        if (mode == SelectMode::First) {
             found = slot;
             break;
         }
-        const bool better = found == 0 || (mode < 0 && card.strength < cards[found].strength) ||
-                            (mode > 0 && card.strength > cards[found].strength);
+        const bool better = found == 0 ||
+                            (mode == SelectMode::Lowest && card.strength < cards[found].strength) ||
+                            (mode == SelectMode::Highest && card.strength > cards[found].strength);
         if (better) found = slot;
     }
     if (found == 0) return;

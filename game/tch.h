@@ -6,6 +6,14 @@
 
 namespace zavkari {
 
+// Which card of a suit SelectCard takes: the lowest strength, the first in slot order, or the
+// highest strength (the description's modes -1, 0 and 1).
+enum class SelectMode { Lowest = -1, First = 0, Highest = 1 };
+
+constexpr SelectMode Opposite(SelectMode mode) {
+    return static_cast<SelectMode>(-static_cast<int>(mode));
+}
+
 class Tch {
   public:
     int cardCount = 0;
@@ -16,11 +24,11 @@ class Tch {
     PerSlot<CardRecord> cards{};
 
     // Searches slots 1..cardCount and, when a card matches, makes it the choice:
-    //   mode 0: the first card of `suit` in slot order (nothing for suit 0);
-    //   mode -1: the lowest-strength card of `suit`, or of the whole hand for suit 0;
-    //   mode 1: the highest-strength card likewise.
+    //   First: the first card of `suit` in slot order (nothing for suit 0);
+    //   Lowest: the lowest-strength card of `suit`, or of the whole hand for suit 0;
+    //   Highest: the highest-strength card likewise.
     // Among equal strengths the lowest slot wins. Finding nothing leaves the choice as it was.
-    void SelectCard(int mode, int suit);
+    void SelectCard(SelectMode mode, int suit);
 };
 
 }  // namespace zavkari

@@ -2,8 +2,8 @@
 // its strength into the trick; the card whose strength exceeds each of the other three takes it.
 #include <algorithm>
 
+#include <string>
 #include "game.h"
-#include "short_text.h"
 
 namespace zavkari {
 namespace {
@@ -19,14 +19,14 @@ int HumanHandSlots(const GameState& s) {
 
 int Game::HumanSlotOf(CardId card) const {
     if (!IsValidCard(card.suit, card.rank)) return 0;
-    for (int slot = 1; slot <= HumanHandSlots(state); ++slot) {
-        if (state.humanHand[slot] == card) return slot;
+    for (int slot = 1; slot <= HumanHandSlots(state_); ++slot) {
+        if (state_.humanHand[slot] == card) return slot;
     }
     return 0;
 }
 
 void Game::RecordHumanPlay(const CardRecord& card, Declaration declaration, int named) {
-    GameState& s = state;
+    GameState& s = state_;
     s.humanCard = card;
     s.humanHasPlayed = true;
     s.trickDone = false;
@@ -39,35 +39,35 @@ void Game::RecordHumanPlay(const CardRecord& card, Declaration declaration, int 
 }
 
 void Game::ReportPlay(int seat, Declaration declaration, int named) {
-    if (observer == nullptr) return;
-    observer->OnPlay(currentTrick_, seat, state.playedCard[seat], state.playedStrength[seat],
-                     declaration, named);
+    if (observer_ == nullptr) return;
+    observer_->OnPlay(currentTrick_, seat, state_.playedCard[seat], state_.playedStrength[seat],
+                      declaration, named);
 }
 
 bool Game::HundredPlayedBefore(int seat) const {
     if (currentOrder_ < 1 || currentOrder_ > 4) return false;
     for (int other = LeaderOf(currentOrder_); other != seat; other = NextSeat(other)) {
-        if (state.playedStrength[other] == kWildStrength) return true;
+        if (state_.playedStrength[other] == kWildStrength) return true;
     }
     return false;
 }
 
 void Game::ShowOnSpot(int seat, Element face) {
-    const ElementState& spot = table[el::Spot(seat)];
-    table.Move(face, spot.left, spot.top);
-    table.BringToFront(face);
-    table.Show(face);
+    const ElementState& spot = table_[el::Spot(seat)];
+    table_.Move(face, spot.left, spot.top);
+    table_.BringToFront(face);
+    table_.Show(face);
 }
 
 void Game::LeadHumanCard(const CardRecord& card) {
-    state.openingOrder = 0;
-    state.ledSuit = card.suit;
-    state.playedStrength[kHumanSeat] = card.strength;
+    state_.openingOrder = 0;
+    state_.ledSuit = card.suit;
+    state_.playedStrength[kHumanSeat] = card.strength;
     RecordHumanPlay(card, Declaration::None, 0);
 }
 
 void Game::FollowHumanCard(const CardRecord& card) {
-    GameState& s = state;
+    GameState& s = state_;
     int strength = card.suit == s.ledSuit || card.suit == s.trump ? card.strength : 0;
     if ((s.viSiDeclared || s.waiRosDeclared) && card.suit == s.trump && s.ledSuit != s.trump) {
         strength = card.strength + kDeclaredTrumpBonus;
@@ -78,7 +78,7 @@ void Game::FollowHumanCard(const CardRecord& card) {
 }
 
 void Game::LeadHumanWild(const CardRecord& card, Declaration declaration, int suit) {
-    GameState& s = state;
+    GameState& s = state_;
     if (declaration == Declaration::None || suit < 1 || suit > 4) return;
     if (declaration == Declaration::ViSi) {
         s.viSiDeclared = true;
@@ -94,24 +94,24 @@ void Game::LeadHumanWild(const CardRecord& card, Declaration declaration, int su
 void Game::FollowHumanWild(const CardRecord& card, bool high) {
     int strength = 0;
     if (high) strength = HundredPlayedBefore(kHumanSeat) ? kWildStrength + 1 : kWildStrength;
-    state.playedStrength[kHumanSeat] = strength;
+    state_.playedStrength[kHumanSeat] = strength;
     RecordHumanPlay(card, Declaration::None, 0);
 }
 
 void Game::CheckRenege(const CardRecord& card) {
     if (const int code = RenegeCode(card); code != 0) {
-        state.renegePending = true;
-        state.renegeCode = code;
+        state_.renegePending = true;
+        state_.renegeCode = code;
     }
 }
 
 bool Game::WouldRenege(CardId card) const {
     if (!IsValidCard(card.suit, card.rank) || IsWildCard(card.suit, card.rank)) return false;
-    return RenegeCode(state.Card(card.suit, card.rank)) != 0;
+    return RenegeCode(state_.Card(card.suit, card.rank)) != 0;
 }
 
 int Game::RenegeCode(const CardRecord& card) const {
-    const GameState& s = state;
+    const GameState& s = state_;
     const auto holdsPlain = [&](int suit) {
         for (int slot = 1; slot <= HumanHandSlots(s); ++slot) {
             const CardId held = s.humanHand[slot];
@@ -139,9 +139,9 @@ int Game::RenegeCode(const CardRecord& card) const {
 }
 
 void Game::ResolveTrick() {
-    GameState& s = state;
+    GameState& s = state_;
     for (int seat = 1; seat <= 4; ++seat)
-        table.Show(el::TrickLabel(seat));
+        table_.Show(el::TrickLabel(seat));
 
     // The strongest card takes the trick, unless another card is as strong.
     int strongest = 1;
@@ -154,15 +154,14 @@ void Game::ResolveTrick() {
     }
 
     if (winner != 0) {
-        const Element label = el::TrickLabel(winner);
-        table.SetCaption(label, ShortText(NumberShown(table.Caption(label)) + 1));
+        table_.SetCaption(el::TrickLabel(winner), std::to_string(TricksShown(winner) + 1));
         if (winner != kHumanSeat) ++s.computerTricks[winner];
         s.nextOrder = OrderAfterWinner(winner);
     } else {
         // Nobody takes the trick: its leader leads again, also after the deal's first trick.
         s.nextOrder = currentOrder_;
     }
-    if (observer != nullptr) observer->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
+    if (observer_ != nullptr) observer_->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
 }
 
 }  // namespace zavkari

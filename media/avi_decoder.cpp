@@ -4,6 +4,7 @@
 #include <array>
 
 #include "avi_clip.h"
+#include "little_endian.h"
 
 namespace zavkari {
 namespace {
@@ -62,10 +63,6 @@ class SpanSource {
     std::array<std::uint8_t, 3 * kMaxSpan> buffer_;
 };
 
-std::uint16_t u16At(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
 // Puts a span's new pixels in place; widens `change` by them.
 void applySpan(const std::uint8_t* rgb, int count, std::uint32_t* pixels, int x, int y, White white,
                FrameChange& change) {
@@ -104,12 +101,13 @@ bool decodeAviFrame(const AviFrames& clip, std::size_t frame, PixelView picture,
     SpanSource spans(clip.frames[frame], clip.deflated);
     for (;;) {
         bool ended = false;
-        const std::uint8_t* header = spans.next(6, ended);
+        const std::uint8_t* start = spans.next(6, ended);
         if (ended) break;
-        if (header == nullptr) return damaged();
-        const int y = u16At(header);
-        const int x = u16At(header + 2);
-        const int count = u16At(header + 4);
+        if (start == nullptr) return damaged();
+        const std::span<const std::uint8_t> header(start, 6);
+        const int y = le16At(header, 0);
+        const int x = le16At(header, 2);
+        const int count = le16At(header, 4);
         if (y >= picture.height || count == 0 || x + count > picture.width) return damaged();
         const std::uint8_t* rgb = spans.next(3 * static_cast<std::size_t>(count), ended);
         if (rgb == nullptr) return damaged();

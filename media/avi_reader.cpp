@@ -2,22 +2,13 @@
 #include <string_view>
 
 #include "avi_clip.h"
+#include "little_endian.h"
 
 namespace zavkari {
 namespace {
 
 // Larger frames than this are taken for a corrupt header rather than allocated.
 constexpr std::uint32_t maxSide = 4096;
-
-std::uint32_t u32At(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-std::uint16_t u16At(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
 
 std::string_view fourccAt(std::span<const std::uint8_t> bytes, std::size_t at) {
     return {reinterpret_cast<const char*>(bytes.data() + at), 4};
@@ -39,7 +30,7 @@ class ChunkWalker {
             if (at_ < body_.size()) error = "a chunk header is cut short";
             return false;
         }
-        const std::uint32_t size = u32At(body_, at_ + 4);
+        const std::uint32_t size = le32At(body_, at_ + 4);
         if (size > body_.size() - at_ - 8) {
             error = "chunk '" + std::string(fourccAt(body_, at_)) + "' runs past its end";
             return false;
@@ -85,7 +76,7 @@ class ClipReader {
     bool readFile(std::span<const std::uint8_t> bytes) {
         if (bytes.size() < 12 || fourccAt(bytes, 0) != "RIFF" || fourccAt(bytes, 8) != "AVI ")
             return reject("not an AVI file");
-        const std::uint32_t riffSize = u32At(bytes, 4);
+        const std::uint32_t riffSize = le32At(bytes, 4);
         if (riffSize < 4 || riffSize > bytes.size() - 8) return reject("the file is truncated");
         if (!readList(bytes.subspan(12, riffSize - 4))) return false;
         if (format_.streamNumber < 0) return reject("no video stream");
@@ -110,7 +101,7 @@ class ClipReader {
         while (walker.next(chunk, error_)) {
             if (chunk.id == "avih") {
                 if (chunk.data.size() < 40) return reject("the main header is too short");
-                format_.microsecondsPerFrame = u32At(chunk.data, 0);
+                format_.microsecondsPerFrame = le32At(chunk.data, 0);
             } else if (isList(chunk, "strl")) {
                 if (!readStreamList(chunk.data.subspan(4), streamNumber)) return false;
                 ++streamNumber;
@@ -137,10 +128,10 @@ class ClipReader {
 
     bool readBitmapFormat(std::span<const std::uint8_t> data) {
         if (data.size() < 20) return reject("the frame format is too short");
-        const std::uint32_t width = u32At(data, 4);
-        const std::uint32_t height = u32At(data, 8);
+        const std::uint32_t width = le32At(data, 4);
+        const std::uint32_t height = le32At(data, 8);
         const std::string_view codec = fourccAt(data, 16);
-        if (u16At(data, 14) != 24 || (codec != kDeflatedSpans && codec != kPlainSpans))
+        if (le16At(data, 14) != 24 || (codec != kDeflatedSpans && codec != kPlainSpans))
             return reject("frames are not 24-bit pictures in the clips' own encoding");
         if (width == 0 || width > maxSide || height == 0 || height > maxSide)
             return reject("the frame size is out of range");

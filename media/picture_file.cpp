@@ -12,7 +12,7 @@
 namespace zavkari {
 namespace {
 
-std::string SystemError() {
+std::string systemError() {
     return std::generic_category().message(errno);
 }
 
@@ -47,7 +47,7 @@ std::optional<std::vector<std::uint8_t>> readPictureFile(const std::string& path
     // The type first, so that a socket, which cannot be opened, is named as what it is.
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
-        error = SystemError();
+        error = systemError();
         return std::nullopt;
     }
     if (const char* refused = RefusedType(status.st_mode)) {
@@ -57,7 +57,7 @@ std::optional<std::vector<std::uint8_t>> readPictureFile(const std::string& path
     const OpenFile file(path);
     // Checked again on what was opened: the name may have been given to something else meanwhile.
     if (file.fd() < 0 || ::fstat(file.fd(), &status) != 0) {
-        error = SystemError();
+        error = systemError();
         return std::nullopt;
     }
     if (const char* refused = RefusedType(status.st_mode)) {
@@ -77,7 +77,7 @@ std::optional<std::vector<std::uint8_t>> readPictureFile(const std::string& path
         const ssize_t got = ::read(file.fd(), bytes.data() + done, size - done);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            error = SystemError();
+            error = systemError();
             return std::nullopt;
         }
         if (got == 0) break;

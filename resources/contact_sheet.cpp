@@ -8,6 +8,7 @@
 #include <string>
 
 #include "avi_clip.h"
+#include "byte_span.h"
 #include "pictures.h"
 #include "program_fonts.h"
 
@@ -89,8 +90,7 @@ class Sheet {
 AviClip clipNamed(const QString& name) {
     const QByteArray bytes = pictures::data(name);
     std::string error;
-    auto clip = readAviClip(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()), error);
+    auto clip = readAviClip(bytesOf(bytes), error);
     if (!clip) std::fprintf(stderr, "%s: %s\n", qPrintable(name), error.c_str());
     return clip.value_or(AviClip{});
 }

@@ -25,7 +25,7 @@ class ChoiceButton : public QRadioButton {
 
 // Whether every text, drawn as a radio button draws it (its line centred in the row), keeps its
 // letters inside a row `height` pixels high.
-bool FitsInRow(const QFont& font, const std::vector<QRadioButton*>& buttons, int height) {
+bool fitsInRow(const QFont& font, const std::vector<QRadioButton*>& buttons, int height) {
     const QFontMetrics metrics(font);
     const int baseline = (height - metrics.height()) / 2 + metrics.ascent();
     for (const QRadioButton* b : buttons) {
@@ -38,12 +38,12 @@ bool FitsInRow(const QFont& font, const std::vector<QRadioButton*>& buttons, int
 }  // namespace
 
 ChoiceGroup::ChoiceGroup(const ControlSpec& control, QWidget* parent)
-    : CaptionedBox(ShownText(control, control.caption), parent), control_(control) {
-    setFont(ControlFont(control.font));
+    : CaptionedBox(controlText(control, control.caption), parent), control_(control) {
+    setFont(controlFont(control.font));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(control.text));
-    palette.setColor(QPalette::ButtonText, ToQColor(control.text));
-    if (control.ground) palette.setColor(QPalette::Window, ToQColor(*control.ground));
+    palette.setColor(QPalette::WindowText, toQColor(control.text));
+    palette.setColor(QPalette::ButtonText, toQColor(control.text));
+    if (control.ground) palette.setColor(QPalette::Window, toQColor(*control.ground));
     setPalette(palette);
     setAutoFillBackground(control.ground.has_value());
 }
@@ -56,7 +56,7 @@ void ChoiceGroup::show(const RadioGroup& group) {
         items_ = group.items;
         columns_ = std::max(1, group.columns);
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            auto* b = new ChoiceButton(ShownText(control_, items_[i]), this);
+            auto* b = new ChoiceButton(controlText(control_, items_[i]), this);
             b->setAutoExclusive(false);
             b->setFocusPolicy(Qt::NoFocus);
             // The circle white on the green, as the desktop draws it, so that it stands out.
@@ -85,7 +85,7 @@ void ChoiceGroup::arrange() {
     const int rowHeight = std::max(1, (height() - top - kBottomMargin) / rows);
     const int columnWidth = (width() - kLeftMargin - kRightMargin) / columns_;
     QFont itemFont = font();
-    while (itemFont.pixelSize() > kSmallestPixels && !FitsInRow(itemFont, buttons_, rowHeight))
+    while (itemFont.pixelSize() > kSmallestPixels && !fitsInRow(itemFont, buttons_, rowHeight))
         itemFont.setPixelSize(itemFont.pixelSize() - 1);
     for (int i = 0; i < count; ++i) {
         QRadioButton* b = buttons_[static_cast<std::size_t>(i)];

@@ -5,7 +5,7 @@
 namespace zavkari {
 namespace {
 
-QString FaceName(FontFace face) {
+QString faceName(FontFace face) {
     switch (face) {
         case FontFace::Sylfaen:
             return QStringLiteral("Sylfaen");
@@ -21,24 +21,23 @@ QString FaceName(FontFace face) {
 
 }  // namespace
 
-QFont ControlFont(const FontSpec& font, int points) {
-    QFont f = programFont(FaceName(font.face), font.pixels);
+QFont controlFont(const FontSpec& font, int points) {
+    QFont f = programFont(faceName(font.face), font.pixels);
     if (points > 0) f.setPointSize(points);
     f.setBold(font.bold);
     f.setItalic(font.italic);
     return f;
 }
 
-QString ShownText(const ControlSpec& control, std::string_view text) {
-    return shownText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                     FaceName(control.font.face));
+QString controlText(const ControlSpec& control, std::string_view text) {
+    return shownText(QString::fromUtf8(text), faceName(control.font.face));
 }
 
-QColor ToQColor(Rgb rgb) {
+QColor toQColor(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
-QColor TextColour(const ControlSpec& control, FontColour colour) {
+QColor textColour(const ControlSpec& control, FontColour colour) {
     switch (colour) {
         case FontColour::White:
             return Qt::white;
@@ -49,7 +48,7 @@ QColor TextColour(const ControlSpec& control, FontColour colour) {
         case FontColour::Standard:
             break;
     }
-    return ToQColor(control.text);
+    return toQColor(control.text);
 }
 
 }  // namespace zavkari

@@ -13,11 +13,11 @@ namespace zavkari {
 
 // The control's font; `points` above 0 replaces the design size (the trump name's, set by the
 // layout).
-QFont ControlFont(const FontSpec& font, int points = 0);
+QFont controlFont(const FontSpec& font, int points = 0);
 // The text as the control shows it: Georgian letters where its font is the Georgian one.
-QString ShownText(const ControlSpec& control, std::string_view text);
-QColor ToQColor(Rgb rgb);
+QString controlText(const ControlSpec& control, std::string_view text);
+QColor toQColor(Rgb rgb);
 // The text colour the rules gave the element, or its design colour.
-QColor TextColour(const ControlSpec& control, FontColour colour);
+QColor textColour(const ControlSpec& control, FontColour colour);
 
 }  // namespace zavkari

@@ -8,18 +8,18 @@ namespace zavkari {
 
 GameTimers::GameTimers(GameTurns& turns, std::function<void(TimerId)> tick, QObject* parent)
     : QObject(parent), turns_(turns), tick_(std::move(tick)) {
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        QTimer& t = timers_[static_cast<std::size_t>(id)];
+    for (TimerId id : timer::All()) {
+        QTimer& t = timers_[id];
         // A coarse timer may tick up to 5 % early; the game's seconds are never short.
         t.setTimerType(Qt::PreciseTimer);
-        t.setInterval(std::max(1, turns_.scaled(kTimerTick)));
+        t.setInterval(turns_.scaled(kTimerTick));
         connect(&t, &QTimer::timeout, this, [this, id] { ticked(id); });
     }
     connect(&turns_, &GameTurns::stepEnded, this, &GameTimers::handOverHeldTicks);
 }
 
 void GameTimers::setEnabled(TimerId id, bool enabled) {
-    QTimer& t = timers_[static_cast<std::size_t>(id)];
+    QTimer& t = timers_[id];
     if (enabled) {
         t.start();
     } else {
@@ -29,7 +29,7 @@ void GameTimers::setEnabled(TimerId id, bool enabled) {
 }
 
 bool GameTimers::isRunning(TimerId id) const {
-    return timers_[static_cast<std::size_t>(id)].isActive();
+    return timers_[id].isActive();
 }
 
 void GameTimers::stopAll() {

@@ -33,7 +33,7 @@ class GameTimers : public QObject {
 
     GameTurns& turns_;
     std::function<void(TimerId)> tick_;
-    std::array<QTimer, timer::kCount> timers_;
+    PerTimer<QTimer> timers_;
     std::vector<TimerId> held_;
 };
 

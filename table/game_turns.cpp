@@ -2,7 +2,8 @@
 
 #include <QEventLoop>
 #include <QTimer>
-#include <cmath>
+
+#include "time_scale.h"
 
 namespace zavkari {
 
@@ -10,7 +11,7 @@ GameTurns::GameTurns(double timeScale, QObject* parent)
     : QObject(parent), timeScale_(timeScale > 0 ? timeScale : 1.0) {}
 
 int GameTurns::scaled(int ms) const {
-    return static_cast<int>(std::lround(ms * timeScale_));
+    return scaledMs(ms, timeScale_);
 }
 
 bool GameTurns::run(const std::function<void()>& step) {
@@ -24,13 +25,19 @@ bool GameTurns::run(const std::function<void()>& step) {
 }
 
 void GameTurns::whenIdle(std::function<void()> request) {
-    if (!busy()) {
-        request();
-        return;
-    }
+    if (run(request)) return;
     waiting_.push_back(std::move(request));
     // The step's outcome is about to be set aside: let it run out without its remaining pauses.
+    cutPauses_ = true;
     if (loop_ != nullptr) loop_->quit();
+}
+
+void GameTurns::change(std::function<void()> change) {
+    if (busy() && !pausing()) {
+        change();  // the running step asked for it
+        return;
+    }
+    if (!run(change)) waiting_.push_back(std::move(change));
 }
 
 void GameTurns::runWaitingRequests() {
@@ -42,15 +49,15 @@ void GameTurns::runWaitingRequests() {
         request();
         --depth_;
     }
+    cutPauses_ = false;
 }
 
 void GameTurns::pause(int ms) {
-    const int wait = scaled(ms);
-    if (wait <= 0 || !waiting_.empty() || loop_ != nullptr) return;
+    if (ms <= 0 || cutPauses_ || loop_ != nullptr) return;
     // The loop handles painting, clicks and ticks; the click and tick handlers see `busy()` and
     // leave the game alone.
     QEventLoop loop;
-    QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer::singleShot(scaled(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop_ = &loop;
     loop.exec();
     loop_ = nullptr;

@@ -2,7 +2,8 @@
 // running; a pause inside a step waits with the window still painting, and a click made meanwhile
 // does not reach the game (the window keeps the last one on the table for when the step has
 // returned). A request that must not cut into a step (a new match, closing the window) waits
-// until the running step has returned, so that the game is never re-entered.
+// until the running step has returned, so that the game is never re-entered; so does a change of
+// the settings made during a pause. Every change of the game or its table happens inside a step.
 #pragma once
 
 #include <QEventLoop>
@@ -19,7 +20,6 @@ class GameTurns : public QObject {
     // `timeScale` shortens (below 1) every pause and every timer interval, for tests.
     explicit GameTurns(double timeScale = 1.0, QObject* parent = nullptr);
 
-    double timeScale() const { return timeScale_; }
     // A duration of the game's tempo in real milliseconds.
     int scaled(int ms) const;
 
@@ -27,13 +27,18 @@ class GameTurns : public QObject {
     bool busy() const { return depth_ > 0; }
     bool pausing() const { return loop_ != nullptr; }
     // True while the running step runs out for a request: its outcome is set aside unseen.
-    bool cuttingShort() const { return !waiting_.empty(); }
+    bool cuttingShort() const { return cutPauses_; }
 
     // Runs `step` unless another step is running; false when it was dropped.
     bool run(const std::function<void()>& step);
-    // Runs `request` now when no step is running, otherwise as soon as the running one returns;
-    // that step then runs out without waiting through its remaining pauses.
+    // Runs `request` as a step now when no step is running, otherwise as soon as the running one
+    // returns; that step then runs out without waiting through its remaining pauses.
     void whenIdle(std::function<void()> request);
+    // Runs a change of the settings that the player made outside the game's own controls: as a
+    // step now when none runs, at once when the running step itself asks for it (a match start
+    // applies the chosen pictures), and after the running step when it comes during a pause,
+    // which the step then waits out as usual.
+    void change(std::function<void()> change);
 
     // Waits `ms` of the tempo: the window repaints and keeps painting, nothing reaches the game.
     void pause(int ms);
@@ -49,6 +54,7 @@ class GameTurns : public QObject {
     int depth_ = 0;
     QEventLoop* loop_ = nullptr;  // the pause under way
     std::vector<std::function<void()>> waiting_;
+    bool cutPauses_ = false;  // a request waiting in `waiting_` sets the step's outcome aside
 };
 
 }  // namespace zavkari

@@ -18,6 +18,6 @@ struct SheetPanelGeometry {
 
 // Paints in the coordinates of `p`: its top-left corner is the origin, the window's top edge lies
 // at y = -M.
-void PaintSheetPanel(QPainter& painter, const SheetPanelGeometry& g);
+void paintSheetPanel(QPainter& painter, const SheetPanelGeometry& g);
 
 }  // namespace zavkari

@@ -19,13 +19,13 @@ namespace zavkari {
 namespace {
 
 // A picture with its white made see-through, as the score sheet shows only its ruling.
-QPixmap WithoutWhite(const QPixmap& source) {
+QPixmap withoutWhite(const QPixmap& source) {
     QPixmap clear = source;
     clear.setMask(source.createMaskFromColor(Qt::white, Qt::MaskInColor));
     return clear;
 }
 
-Qt::CursorShape CursorOf(Pointer pointer) {
+Qt::CursorShape cursorOf(Pointer pointer) {
     switch (pointer) {
         case Pointer::Hand:
             return Qt::PointingHandCursor;
@@ -39,12 +39,7 @@ Qt::CursorShape CursorOf(Pointer pointer) {
 
 }  // namespace
 
-TableCanvas::TableCanvas(const Game& game, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      byElement_(el::kCount, nullptr),
-      drawnAt_(el::kCount),
-      labels_(el::kCount) {
+TableCanvas::TableCanvas(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     const std::vector<ControlSpec>& controls = TableControls();
@@ -57,24 +52,24 @@ TableCanvas::TableCanvas(const Game& game, QWidget* parent)
     for (const Item& item : items_) {
         const Element e = item.control->element;
         if (e == kWindowOnly) continue;
-        byElement_[static_cast<std::size_t>(e)] = &item;
-        drawnAt_[static_cast<std::size_t>(e)] = extentOf(item);
+        byElement_[e] = &item;
+        drawnAt_[e] = extentOf(item);
     }
 }
 
 bool TableCanvas::draws(const ControlSpec& control) {
-    return !IsWindowed(control.kind) && control.parent.empty();
+    return !IsWindowed(control.kind) && !control.parent;
 }
 
 int TableCanvas::zOf(const Item& item) const {
     const Element e = item.control->element;
-    return e == kWindowOnly ? item.creationZ : game_.table[e].z;
+    return e == kWindowOnly ? item.creationZ : game_.Table()[e].z;
 }
 
 bool TableCanvas::isShown(const Item& item) const {
     const Element e = item.control->element;
     if (e == kWindowOnly) return item.control->visible;
-    return game_.table.Visible(e);
+    return game_.Table().Visible(e);
 }
 
 QRect TableCanvas::rectOf(const Item& item) const {
@@ -83,22 +78,22 @@ QRect TableCanvas::rectOf(const Item& item) const {
         // The background and the table surface fill the window below the menu bar.
         return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     }
-    const ElementState& s = game_.table[c.element];
-    if (c.element == el::kFon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
+    const ElementState& s = game_.Table()[c.element];
+    if (c.element == Element::fon) return {0, kMenuBarHeight, width(), height() - kMenuBarHeight};
     if (c.autoSize) return textRect(c, {s.left, s.top, 0, 0});
     return {s.left, s.top, s.width, s.height};
 }
 
 QRect TableCanvas::elementRect(Element e) const {
-    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    const Item* item = byElement_[e];
     return item != nullptr ? rectOf(*item) : QRect();
 }
 
 void TableCanvas::elementChanged(Element e) {
-    const Item* item = byElement_[static_cast<std::size_t>(e)];
+    const Item* item = byElement_[e];
     if (item == nullptr) return;
-    labels_[static_cast<std::size_t>(e)].valid = false;
-    QRect& drawn = drawnAt_[static_cast<std::size_t>(e)];
+    labels_[e].valid = false;
+    QRect& drawn = drawnAt_[e];
     const QRect now = extentOf(*item);
     update(drawn.united(now));
     drawn = now;
@@ -125,8 +120,7 @@ QSize TableCanvas::largestSizeOf(const QString& name) const {
     QSize largest;
     for (const Item& item : items_) {
         const std::string_view picture = item.control->picture;
-        if (QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size())) == name)
-            largest = largest.expandedTo(rectOf(item).size());
+        if (QString::fromUtf8(picture) == name) largest = largest.expandedTo(rectOf(item).size());
     }
     return largest;
 }
@@ -144,10 +138,10 @@ const std::vector<const TableCanvas::Item*>& TableCanvas::itemsInOrder() const {
 }
 
 const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) const {
-    ShownLabel& label = labels_[static_cast<std::size_t>(c.element)];
+    ShownLabel& label = labels_[c.element];
     if (!label.valid) {
-        label.font = ControlFont(c.font, game_.table[c.element].fontSize);
-        label.text = ShownText(c, game_.table.Caption(c.element));
+        label.font = controlFont(c.font, game_.Table()[c.element].fontSize);
+        label.text = controlText(c, game_.Table().Caption(c.element));
         const QFontMetrics metrics(label.font);
         label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
         // Italic letters lean past their advance, and some Georgian letters reach below the
@@ -165,19 +159,17 @@ const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
     // picture at its own fineness rather than enlarged from a smaller one.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
-    const QString key =
-        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size())) +
-        QLatin1Char('@') + QString::number(pixels.width()) + QLatin1Char('x') +
-        QString::number(pixels.height());
+    const QString key = QString::fromUtf8(c.picture) + QLatin1Char('@') +
+                        QString::number(pixels.width()) + QLatin1Char('x') +
+                        QString::number(pixels.height());
     auto found = pictures_.find(key);
     if (found != pictures_.end()) return *found;
-    const QString name =
-        QString::fromUtf8(c.picture.data(), static_cast<qsizetype>(c.picture.size()));
+    const QString name = QString::fromUtf8(c.picture);
     const auto chosen = overrides_.constFind(name);
     const QPixmap source =
         chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, pixels);
     QPixmap scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (c.clearWhite) scaled = WithoutWhite(scaled);
+    if (c.clearWhite) scaled = withoutWhite(scaled);
     scaled.setDevicePixelRatio(ratio);
     return *pictures_.insert(key, scaled);
 }
@@ -199,12 +191,12 @@ QRect TableCanvas::extentOf(const Item& item) const {
 }
 
 void TableCanvas::drawLabel(QPainter& painter, const ControlSpec& c, const QRect& box) const {
-    const ElementState& s = game_.table[c.element];
-    if (c.ground) painter.fillRect(box, ToQColor(*c.ground));
+    const ElementState& s = game_.Table()[c.element];
+    if (c.ground) painter.fillRect(box, toQColor(*c.ground));
     const ShownLabel& label = shownLabel(c);
     if (label.text.isEmpty()) return;
     painter.setFont(label.font);
-    painter.setPen(TextColour(c, s.colour));
+    painter.setPen(textColour(c, s.colour));
     painter.drawText(textRect(c, box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.text);
 }
 
@@ -212,11 +204,11 @@ void TableCanvas::drawItem(QPainter& painter, const Item& item) const {
     const ControlSpec& c = *item.control;
     const QRect box = rectOf(item);
     if (c.kind == ControlKind::PaintBox) {
-        if (!game_.state.sheetActive) return;
-        const ElementState& deck = game_.table[el::kB];
+        if (!game_.State().sheetActive) return;
+        const ElementState& deck = game_.Table()[Element::b];
         painter.save();
         painter.translate(box.topLeft());
-        PaintSheetPanel(painter, {size(), kMenuBarHeight, game_.table[el::kTkma].top,
+        paintSheetPanel(painter, {size(), kMenuBarHeight, game_.Table()[Element::tkma].top,
                                   QSize(deck.width, deck.height), frames_});
         painter.restore();
         return;
@@ -237,7 +229,7 @@ void TableCanvas::preparePictures() const {
 void TableCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.fillRect(dirty, ToQColor(colour::kBaize));
+    painter.fillRect(dirty, toQColor(colour::kBaize));
     painter.setClipRect(dirty);
     for (const Item* item : itemsInOrder()) {
         if (!isShown(*item)) continue;
@@ -264,7 +256,7 @@ void TableCanvas::mousePressEvent(QMouseEvent* event) {
 
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {
     const ControlSpec* c = controlAt(event->position().toPoint());
-    setCursor(CursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
+    setCursor(cursorOf(c != nullptr ? c->pointer : Pointer::Arrow));
 }
 
 bool TableCanvas::event(QEvent* event) {
@@ -272,7 +264,7 @@ bool TableCanvas::event(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const ControlSpec* c = controlAt(help->pos());
     if (c != nullptr && !c->hint.empty()) {
-        QToolTip::showText(help->globalPos(), ShownText(*c, c->hint), this);
+        QToolTip::showText(help->globalPos(), controlText(*c, c->hint), this);
     } else {
         QToolTip::hideText();
         event->ignore();

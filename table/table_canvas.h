@@ -84,9 +84,9 @@ class TableCanvas : public QWidget {
 
     const Game& game_;
     std::vector<Item> items_;
-    std::vector<const Item*> byElement_;      // the element's item, if it is drawn here
-    std::vector<QRect> drawnAt_;              // per element: where it was last drawn
-    mutable std::vector<ShownLabel> labels_;  // per element
+    PerElement<const Item*> byElement_{};    // the element's item, if it is drawn here
+    PerElement<QRect> drawnAt_;              // per element: where it was last drawn
+    mutable PerElement<ShownLabel> labels_;  // per element
     mutable std::vector<const Item*> ordered_;
     mutable bool orderDirty_ = true;
     mutable QHash<QString, QPixmap> pictures_;

@@ -24,19 +24,11 @@
 namespace zavkari {
 namespace {
 
-// The widgets of the table's four choices, in the order of the groups' elements.
-constexpr std::array<Element, 4> kGroupElements = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
-
-std::size_t GroupSlot(Element e) {
-    return static_cast<std::size_t>(std::find(kGroupElements.begin(), kGroupElements.end(), e) -
-                                    kGroupElements.begin());
-}
-
-void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
+void setGround(QWidget* w, const std::optional<Rgb>& ground) {
     if (!ground) return;
     QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, ToQColor(*ground));
-    palette.setColor(QPalette::Base, ToQColor(*ground));
+    palette.setColor(QPalette::Window, toQColor(*ground));
+    palette.setColor(QPalette::Base, toQColor(*ground));
     w->setPalette(palette);
     w->setAutoFillBackground(true);
 }
@@ -45,7 +37,7 @@ void SetGround(QWidget* w, const std::optional<Rgb>& ground) {
 // stand-in font can be taller than the design's box (the trump's name, bold italic, is), and then
 // the label grows about its middle, which keeps the text where it was. Two pixels above and below
 // the line hold the strokes of bold italic letters that reach past the font's ascent and descent.
-QRect WholeLineBox(QRect box, const QFont& font) {
+QRect wholeLineBox(QRect box, const QFont& font) {
     const int needed = QFontMetrics(font).height() + 4;
     if (box.height() >= needed) return box;
     const int grow = needed - box.height();
@@ -54,7 +46,7 @@ QRect WholeLineBox(QRect box, const QFont& font) {
 
 // The design colour of an enabled control's text; a disabled one keeps the desktop's grey, so
 // that a button shows whether it can be pressed.
-void SetTextColour(QWidget* w, const QColor& colour) {
+void setTextColour(QWidget* w, const QColor& colour) {
     QPalette palette = w->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, colour);
@@ -84,9 +76,9 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     setWindowTitle(QStringLiteral("Zavkari "));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowIcon(pictures::programIcon());
-    setFont(ControlFont({FontFace::MsSansSerif, 11}));
+    setFont(controlFont({FontFace::MsSansSerif, 11}));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour::kBaize));
+    palette.setColor(QPalette::Window, toQColor(colour::kBaize));
     setPalette(palette);
     setAutoFillBackground(true);
     resize(1270, 958);
@@ -103,44 +95,33 @@ TableWindow::~TableWindow() {
 void TableWindow::buildControls() {
     canvas_ = new TableCanvas(game_, this);
     canvas_->setGeometry(rect());
-    for (const ControlSpec& c : TableControls()) {
+    const std::vector<ControlSpec>& controls = TableControls();
+    // The widget made for each control, by its position, for the controls that lie in it.
+    std::vector<QWidget*> made(controls.size(), nullptr);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlSpec& c = controls[i];
         if (TableCanvas::draws(c)) continue;
-        QWidget* parent = this;
-        if (!c.parent.empty())
-            parent = control(
-                QString::fromUtf8(c.parent.data(), static_cast<qsizetype>(c.parent.size())));
-        QWidget* w = makeWidget(c, parent);
+        QWidget* w = makeWidget(c, c.parent ? made[*c.parent] : this);
         w->setGeometry(c.design.left, c.design.top, c.design.width, c.design.height);
         w->setVisible(c.visible);
         w->setObjectName(QString::fromStdString(c.name));
+        made[i] = w;
         if (c.element != kWindowOnly) {
-            widgets_[static_cast<std::size_t>(c.element)] = w;
+            widgets_[c.element] = w;
         } else {
-            windowOnly_.emplace_back(QString::fromStdString(c.name), w);
+            windowControls_[c.windowControl] = w;
         }
     }
 }
 
-QWidget* TableWindow::control(const QString& name) const {
-    for (const auto& [known, widget] : windowOnly_) {
-        if (known == name) return widget;
-    }
-    for (Element e = 0; e < el::kCount; ++e) {
-        if (widgets_[static_cast<std::size_t>(e)] != nullptr &&
-            ElementName(e) == name.toStdString())
-            return widgets_[static_cast<std::size_t>(e)];
-    }
-    return nullptr;
-}
-
 QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
-    const QString caption = ShownText(c, c.caption);
+    const QString caption = controlText(c, c.caption);
     QWidget* w = nullptr;
     switch (c.kind) {
         case ControlKind::RadioGroup: {
             auto* group = new ChoiceGroup(c, parent);
-            groups_[GroupSlot(c.element)] = group;
-            group->show(game_.table.Group(c.element));
+            groups_[el::GroupIndex(c.element)] = group;
+            group->show(game_.Table().Group(c.element));
             w = group;
             break;
         }
@@ -171,8 +152,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             // No length limit here: the game cuts the name to seven letters, and a limit would cut
             // the preset "  saxeli" too.
             nameBox_ = new GeorgianLineEdit(parent);
-            nameBox_->setLatinText(
-                QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size())));
+            nameBox_->setLatinText(QString::fromUtf8(c.caption));
             w = nameBox_;
             break;
         case ControlKind::Animation: {
@@ -197,9 +177,9 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
             w = new QWidget(parent);
             break;
     }
-    w->setFont(ControlFont(c.font));
-    SetTextColour(w, ToQColor(c.text));
-    SetGround(w, c.ground);
+    w->setFont(controlFont(c.font));
+    setTextColour(w, toQColor(c.text));
+    setGround(w, c.ground);
     w->setEnabled(c.enabled);
     w->setFocusPolicy(c.kind == ControlKind::EditBox || c.kind == ControlKind::Memo ? Qt::ClickFocus
                                                                                     : Qt::NoFocus);
@@ -209,45 +189,44 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 void TableWindow::connectControls() {
     connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
     connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptClick);
-    for (Element e : kGroupElements) {
-        connect(groups_[GroupSlot(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
+    for (Element e : el::kChoiceGroups) {
+        connect(groups_[el::GroupIndex(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
-                if (e == el::kTkma) game_.tkmaClick(item);
+                if (e == Element::tkma) game_.tkmaClick(item);
                 if (item < 0) return;
-                if (e == el::kKoz) game_.kozClick(item);
-                if (e == el::kVishi) game_.vishiClick(item);
-                if (e == el::kNije) game_.nijeClick(item);
+                if (e == Element::koz) game_.kozClick(item);
+                if (e == Element::vishi) game_.vishiClick(item);
+                if (e == Element::nije) game_.nijeClick(item);
             });
         });
     }
-    auto button = [this](const QString& name) {
-        return qobject_cast<QAbstractButton*>(control(name));
-    };
-    connect(button("OK"), &QAbstractButton::clicked, this,
+    const auto button = [](QWidget* w) { return qobject_cast<QAbstractButton*>(w); };
+    const auto clicked = &QAbstractButton::clicked;
+    connect(button(widgetOf(Element::OK)), clicked, this,
             [this] { turns_.run([this] { game_.OKClick(); }); });
-    connect(button("BitBtn1"), &QAbstractButton::clicked, this,
+    connect(button(widgetOf(Element::BitBtn1)), clicked, this,
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
-    connect(button("bbb"), &QAbstractButton::clicked, this, [this] {
+    connect(button(widgetOf(Element::bbb)), clicked, this, [this] {
         hideMenu();
         keptClick_.reset();  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
-    connect(button("SpeedButton4"), &QAbstractButton::clicked, this, [this] {
+    connect(button(control(WindowControl::SpeedButton4)), clicked, this, [this] {
         hideMenu();
         closeWhenIdle();
     });
-    connect(button("SpeedButton1"), &QAbstractButton::clicked, this, [this] {
-        QWidget* menu = control(QStringLiteral("Qmenu"));
+    connect(button(control(WindowControl::SpeedButton1)), clicked, this, [this] {
+        QWidget* menu = control(WindowControl::Qmenu);
         menu->setVisible(!menu->isVisible());
         menu->raise();
     });
-    connect(button("Options"), &QAbstractButton::clicked, this, &TableWindow::optionsRequested);
-    connect(button("Rule"), &QAbstractButton::clicked, this, &TableWindow::rulesRequested);
-    connect(button("Ab"), &QAbstractButton::clicked, this, &TableWindow::aboutRequested);
-    for (const char* name : {"Options", "Rule", "Ab"})
-        button(QString::fromLatin1(name))->installEventFilter(this);
-    connect(button("Button1"), &QAbstractButton::clicked, memo_, &QPlainTextEdit::clear);
-    connect(button("Button2"), &QAbstractButton::clicked, this, &TableWindow::writeMemoFile);
+    connect(button(control(WindowControl::Options)), clicked, this, &TableWindow::optionsRequested);
+    connect(button(control(WindowControl::Rule)), clicked, this, &TableWindow::rulesRequested);
+    connect(button(control(WindowControl::Ab)), clicked, this, &TableWindow::aboutRequested);
+    for (WindowControl c : {WindowControl::Options, WindowControl::Rule, WindowControl::Ab})
+        control(c)->installEventFilter(this);
+    connect(button(control(WindowControl::Button1)), clicked, memo_, &QPlainTextEdit::clear);
+    connect(button(control(WindowControl::Button2)), clicked, this, &TableWindow::writeMemoFile);
     nameBox_->installEventFilter(this);
     connect(nameBox_, &GeorgianLineEdit::latinTextChanged, this, &TableWindow::nameEdited);
     connect(nameBox_, &QLineEdit::returnPressed, this,
@@ -265,11 +244,45 @@ void TableWindow::showOnWholeScreen() {
 void TableWindow::startUp(TableSize size) {
     resize(size.width, size.height);
     canvas_->setGeometry(0, 0, size.width, size.height);
-    control(QStringLiteral("menu"))->setGeometry(0, 0, size.width, kMenuBarHeight);
-    game_.table.width = size.width;
-    game_.table.height = size.height;
-    game_.table.screenHeight = size.screenHeight;
-    turns_.run([this] { game_.LoadIdle(); });
+    control(WindowControl::menu)->setGeometry(0, 0, size.width, kMenuBarHeight);
+    turns_.run([this, size] { game_.StartUp(size); });
+}
+
+void TableWindow::setAutoDeal(bool on) {
+    turns_.change([this, on] { game_.options.autoDeal = on; });
+}
+
+void TableWindow::setPenaltySlider(int position) {
+    turns_.change([this, position] { game_.options.penaltySlider = position; });
+}
+
+void TableWindow::setDealSpeed(int position) {
+    turns_.change([this, position] { game_.options.speed = position; });
+}
+
+void TableWindow::setFramesShown(bool shown) {
+    canvas_->setFramesShown(shown);
+}
+
+void TableWindow::setBackgroundShown(bool shown) {
+    turns_.change([this, shown] { game_.ShowBackground(shown); });
+}
+
+void TableWindow::putBackgroundBehind() {
+    turns_.change([this] { game_.PutBackgroundBehind(); });
+}
+
+void TableWindow::showChosenPictures(const ChosenPictures& chosen) {
+    if (!chosen.back.isNull()) canvas_->setPictureOverride(QStringLiteral("BACK"), chosen.back);
+    if (chosen.tableTop == ChosenPictures::TableTop::Picture)
+        canvas_->setPictureOverride(QStringLiteral("MAGIDA"), chosen.tableTopPicture);
+    if (chosen.tableTop == ChosenPictures::TableTop::Unchanged) return;
+    const bool shown = chosen.tableTop == ChosenPictures::TableTop::Picture;
+    turns_.change([this, shown] { game_.ShowTableTop(shown); });
+}
+
+QSize TableWindow::pictureSizeOf(const QString& name) const {
+    return (QSizeF(canvas_->largestSizeOf(name)) * devicePixelRatioF()).toSize();
 }
 
 void TableWindow::startOrRestartMatch() {
@@ -282,7 +295,7 @@ void TableWindow::startOrRestartMatch() {
 }
 
 void TableWindow::hideMenu() {
-    control(QStringLiteral("Qmenu"))->hide();
+    control(WindowControl::Qmenu)->hide();
 }
 
 void TableWindow::canvasClicked(QPoint at, bool rightButton) {
@@ -303,18 +316,17 @@ void TableWindow::carryOutKeptClick() {
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
-    if (control == nullptr || control->element == el::kFon || control->element == el::kNoclick ||
-        control->kind == ControlKind::PaintBox) {
+    if (control == nullptr || control->element == Element::fon ||
+        control->element == Element::noclick || control->kind == ControlKind::PaintBox) {
         if (!rightButton) hideMenu();
         return;
     }
     const Element e = control->element;
-    if (e >= el::Face(1, 1) && e < el::Face(1, 1) + kDeckSize) {
-        const CardRecord card = game_.DeckRecordOfImage(e);
+    if (const ElementPlace face = Decode(e); face.family == ElementFamily::Face) {
         // A right click only means something on a wild card.
-        if (rightButton && !IsWildCard(card.suit, card.rank)) return;
+        if (rightButton && !IsWildCard(face.first, face.second)) return;
         turns_.run([this, e, rightButton] { game_.CardClick(e, rightButton); });
-    } else if (e == el::kB && !rightButton) {
+    } else if (e == Element::b && !rightButton) {
         turns_.run([this] { game_.bClick(); });
     }
 }
@@ -341,9 +353,7 @@ void TableWindow::nameEdited(const QString& latin) {
 }
 
 void TableWindow::showNameFromModel() {
-    const QString latin =
-        QString::fromUtf8(game_.table.Caption(el::kSaxeli).data(),
-                          static_cast<qsizetype>(game_.table.Caption(el::kSaxeli).size()));
+    const QString latin = QString::fromUtf8(game_.Table().Caption(Element::saxeli));
     if (nameBox_->latinText() == latin) return;
     showingName_ = true;
     const int cursor = nameBox_->cursorPosition();
@@ -374,26 +384,27 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 // --- What the table model reports ---
 
 void TableWindow::ElementChanged(Element e) {
-    if (widgets_[static_cast<std::size_t>(e)] == nullptr) {
+    Q_ASSERT_X(turns_.busy(), "ElementChanged", "the table changes only inside a step");
+    if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
-        if (e == el::kB || e == el::kTkma) canvas_->surfaceChanged();
+        if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
         return;
     }
     showElement(e);
 }
 
 void TableWindow::showElement(Element e) {
-    QWidget* w = widgets_[static_cast<std::size_t>(e)];
-    const ElementState& s = game_.table[e];
+    QWidget* w = widgets_[e];
+    const ElementState& s = game_.Table()[e];
     const ControlSpec& c = *ControlOf(e);
     w->setGeometry(s.left, s.top, s.width, s.height);
     w->setEnabled(s.enabled);
-    const QString caption = ShownText(c, s.caption);
+    const QString caption = controlText(c, s.caption);
     if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(caption);
-        label->setFont(ControlFont(c.font, s.fontSize));
-        label->setGeometry(WholeLineBox(w->geometry(), label->font()));
-        SetTextColour(label, TextColour(c, s.colour));
+        label->setFont(controlFont(c.font, s.fontSize));
+        label->setGeometry(wholeLineBox(w->geometry(), label->font()));
+        setTextColour(label, textColour(c, s.colour));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
@@ -401,20 +412,22 @@ void TableWindow::showElement(Element e) {
     } else if (w == nameBox_) {
         showNameFromModel();
     }
-    const bool visible = game_.table.Visible(e);
+    const bool visible = game_.Table().Visible(e);
     if (auto* clip = qobject_cast<AnimationPlayer*>(w)) {
         if (visible && !clip->isPlaying()) clip->play(AnimationPlayer::Repeat::Forever);
         if (!visible) clip->stop();
     }
     w->setVisible(visible);
-    if (e == el::kTkma) canvas_->surfaceChanged();  // the panel ends above the bid list
+    if (e == Element::tkma) canvas_->surfaceChanged();  // the panel ends above the bid list
 }
 
 void TableWindow::GroupChanged(Element e) {
-    groups_[GroupSlot(e)]->show(game_.table.Group(e));
+    Q_ASSERT_X(turns_.busy(), "GroupChanged", "the table changes only inside a step");
+    groups_[el::GroupIndex(e)]->show(game_.Table().Group(e));
 }
 
 void TableWindow::TimerChanged(TimerId id, bool enabled) {
+    Q_ASSERT_X(turns_.busy(), "TimerChanged", "the timers change only inside a step");
     timers_.setEnabled(id, enabled);
 }
 
@@ -437,11 +450,11 @@ void TableWindow::Pause(int ms) {
 void TableWindow::MemoAppendToLastLine(std::string_view text) {
     QTextCursor cursor(memo_->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    cursor.insertText(QString::fromUtf8(text));
 }
 
 void TableWindow::MemoAddLine(std::string_view text) {
-    memo_->appendPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    memo_->appendPlainText(QString::fromUtf8(text));
 }
 
 void TableWindow::RecordHumanStrength(int strength) {
@@ -479,7 +492,7 @@ void TableWindow::writeMemoFile() {
 }
 
 void TableWindow::reportError(const QString& text) {
-    ShowErrorBox(this, QStringLiteral("Zavkari"), text);
+    showErrorBox(this, QStringLiteral("Zavkari"), text);
 }
 
 }  // namespace zavkari

@@ -6,12 +6,12 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "choice_group.h"
+#include "chosen_pictures.h"
 #include "debug_memo.h"
 #include "game.h"
 #include "game_timers.h"
@@ -42,17 +42,27 @@ class TableWindow : public QWidget, public TableView {
 
     const Game& game() const { return game_; }
     const GameTurns& turns() const { return turns_; }
+    GameTurns& turns() { return turns_; }
     const GameTimers& timers() const { return timers_; }
     TableCanvas* canvas() const { return canvas_; }
     // The widget of a windowed element (the choices, the buttons, the name box ...), or nullptr.
-    QWidget* widgetOf(Element e) const { return widgets_[static_cast<std::size_t>(e)]; }
-    // A control that only the window has, by name ("Qmenu", "SpeedButton1", "me" ...).
-    QWidget* control(const QString& name) const;
-    // For the options dialog: the settings the game reads, the table it shows, and the dialog's
-    // confirm action, which the game also takes when a match opens.
-    Options& options() { return game_.options; }
-    TableModel& tableModel() { return game_.table; }
-    void setApplyOptions(std::function<void()> apply) { applyOptions_ = std::move(apply); }
+    QWidget* widgetOf(Element e) const { return widgets_[e]; }
+    // A control that only the window has (the menu, the debug memo ...).
+    QWidget* control(WindowControl c) const { return windowControls_[c]; }
+    // --- The player's settings, from the options dialog; each acts inside a step of the game ---
+    void setAutoDeal(bool on);
+    void setPenaltySlider(int position);
+    void setDealSpeed(int position);
+    void setFramesShown(bool shown);
+    void setBackgroundShown(bool shown);
+    // A table picture was chosen: the background goes behind everything, so that the table top
+    // can lie above it.
+    void putBackgroundBehind();
+    // The dialog's confirm action: the chosen card back and table top.
+    void showChosenPictures(const ChosenPictures& chosen);
+    // The largest size, in the screen's pixels, that the table draws the picture `name` ("BACK",
+    // "MAGIDA") at: the size the player's own picture is worth keeping at.
+    QSize pictureSizeOf(const QString& name) const;
 
     // The file the memo is written to: "zavkari.txt" in the player's home folder; empty when
     // there is no home folder.
@@ -72,15 +82,15 @@ class TableWindow : public QWidget, public TableView {
     void MemoAppendToLastLine(std::string_view text) override;
     void MemoAddLine(std::string_view text) override;
     void RecordHumanStrength(int strength) override;
-    void ApplyOptions() override {
-        if (applyOptions_) applyOptions_();
-    }
+    void ApplyOptions() override { emit optionsConfirmDue(); }
 
   signals:
     void optionsRequested();
     void rulesRequested();
     void aboutRequested();
     void closed();
+    // A match opens: the options dialog confirms its choices as its "OK " does.
+    void optionsConfirmDue();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,8 +118,8 @@ class TableWindow : public QWidget, public TableView {
     Game game_;
     GameTimers timers_;
     TableCanvas* canvas_ = nullptr;
-    std::array<QWidget*, el::kCount> widgets_{};
-    std::vector<std::pair<QString, QWidget*>> windowOnly_;
+    PerElement<QWidget*> widgets_{};
+    PerWindowControl<QWidget*> windowControls_{};
     std::array<ChoiceGroup*, 4> groups_{};
     GeorgianLineEdit* nameBox_ = nullptr;
     DebugMemo* memo_ = nullptr;
@@ -121,7 +131,6 @@ class TableWindow : public QWidget, public TableView {
         bool rightButton = false;
     };
     std::optional<KeptClick> keptClick_;
-    std::function<void()> applyOptions_;
 };
 
 }  // namespace zavkari

@@ -1,22 +1,18 @@
 #include "human_player.h"
 
 #include <algorithm>
-
-#include "short_text.h"
+#include <array>
+#include <ranges>
+#include <span>
 
 namespace zavkari {
 namespace {
 
-HumanPlayer::Cards HandCards(const GameState& s) {
-    HumanPlayer::Cards cards;
-    for (int slot = 1; slot <= s.dealSize; ++slot) {
-        if (!s.humanHand[slot].empty()) cards.push_back(s.humanHand[slot]);
-    }
-    return cards;
-}
-
-int HumanTricks(const Game& game) {
-    return NumberShown(game.table.Caption(el::kMH));
+// The cards the human holds, in slot order.
+auto HeldCards(const GameState& s) {
+    const auto slots = static_cast<std::size_t>(std::clamp(s.dealSize, 0, kMaxHand));
+    return std::span(s.humanHand.items).first(slots) |
+           std::views::filter([](CardId c) { return !c.empty(); });
 }
 
 }  // namespace
@@ -41,12 +37,28 @@ std::string_view PolicyName(HumanPolicy policy) {
 }
 
 bool HumanPlayer::Act(Game& game) {
-    return Declare(game) || Bid(game) || Play(game);
+    switch (game.HumanAsked()) {
+        case Asked::Trump:
+            Declare(game);
+            return true;
+        case Asked::Bid:
+            Bid(game);
+            return true;
+        case Asked::ViSiSuit:
+            game.vishiClick(Pick(4));
+            return true;
+        case Asked::WaiRosSuit:
+            game.nijeClick(Pick(4));
+            return true;
+        case Asked::Card:
+            return Play(game);
+        default:  // the name and the deck are the match runner's
+            return false;
+    }
 }
 
-bool HumanPlayer::Declare(Game& game) {
-    const GameState& s = game.state;
-    if (!game.table.Visible(el::kKoz) || s.trumpChosen) return false;
+void HumanPlayer::Declare(Game& game) {
+    const GameState& s = game.State();
     int trump = Pick(5);
     if (policy_ == HumanPolicy::Greedy) {
         // The suit held most often among the first three cards, or no trump.
@@ -59,25 +71,20 @@ bool HumanPlayer::Declare(Game& game) {
         trump = static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin());
     }
     game.kozClick(trump);
-    return true;
 }
 
 int HumanPlayer::GreedyBid(const Game& game) const {
-    const GameState& s = game.state;
-    int bid = 0;
-    for (const CardId& c : HandCards(s)) {
-        if (IsWildCard(c.suit, c.rank) || c.rank == kAce ||
-            (c.suit == s.trump && c.rank >= kQueen)) {
-            ++bid;
-        }
-    }
-    return std::min(bid, s.dealSize);
+    const GameState& s = game.State();
+    const auto bid = std::ranges::count_if(HeldCards(s), [&s](CardId c) {
+        return IsWildCard(c.suit, c.rank) || c.rank == kAce ||
+               (c.suit == s.trump && c.rank >= kQueen);
+    });
+    return std::min(static_cast<int>(bid), s.dealSize);
 }
 
-bool HumanPlayer::Bid(Game& game) {
-    const GameState& s = game.state;
-    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
-    const int items = static_cast<int>(game.table.Group(el::kTkma).items.size());
+void HumanPlayer::Bid(Game& game) {
+    const GameState& s = game.State();
+    const int items = static_cast<int>(game.Table().Group(Element::tkma).items.size());
     int bid = Pick(items);
     if (policy_ != HumanPolicy::Random && s.dealer == kHumanSeat) {
         if (policy_ == HumanPolicy::Greedy) bid = GreedyBid(game);
@@ -87,43 +94,28 @@ bool HumanPlayer::Bid(Game& game) {
     }
     game.tkmaClick(bid);
     game.OKClick();
-    return true;
-}
-
-HumanPlayer::Cards HumanPlayer::PlayableCards(const Game& game) const {
-    Cards cards = HandCards(game.state);
-    if (policy_ == HumanPolicy::Random || game.HumanLeads()) return cards;
-    Cards legal;
-    for (const CardId& c : cards) {
-        if (!game.WouldRenege(c)) legal.push_back(c);
-    }
-    return legal.empty() ? cards : legal;
 }
 
 bool HumanPlayer::Play(Game& game) {
-    GameState& s = game.state;
-    if (game.table.Visible(el::kVishi)) {
-        game.vishiClick(Pick(4));
-        return true;
-    }
-    if (game.table.Visible(el::kNije)) {
-        game.nijeClick(Pick(4));
-        return true;
-    }
-    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
-    const Cards cards = PlayableCards(game);
+    const GameState& s = game.State();
+    // Legal and Greedy keep to the cards that break no obligation, as long as there are any.
+    const auto legal = [&game](CardId c) { return !game.WouldRenege(c); };
+    const bool keepToLegal = policy_ != HumanPolicy::Random && !game.HumanLeads() &&
+                             std::ranges::any_of(HeldCards(s), legal);
+    std::array<CardId, kMaxHand> playable;
+    const auto end = std::ranges::copy_if(HeldCards(s), playable.begin(), [&](CardId c) {
+                         return !keepToLegal || legal(c);
+                     }).out;
+    const std::span cards(playable.begin(), end);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
     bool high = Pick(2) == 0;
     if (policy_ == HumanPolicy::Greedy) {
         // Short of the bid: the strongest card, a wild card high; otherwise the weakest, low.
-        high = HumanTricks(game) < s.humanBid;
-        const auto strength = [&](const CardId& c) { return s.Card(c.suit, c.rank).strength; };
-        card = high ? *std::max_element(cards.begin(), cards.end(),
-                                        [&](auto& a, auto& b) { return strength(a) < strength(b); })
-                    : *std::min_element(cards.begin(), cards.end(), [&](auto& a, auto& b) {
-                          return strength(a) < strength(b);
-                      });
+        high = game.TricksShown(kHumanSeat) < s.humanBid;
+        const auto strength = [&s](CardId c) { return s.Card(c.suit, c.rank).strength; };
+        card = high ? *std::ranges::max_element(cards, {}, strength)
+                    : *std::ranges::min_element(cards, {}, strength);
     }
     game.CardClick(el::Face(card.suit, card.rank), !high);
     return true;

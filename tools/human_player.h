@@ -3,7 +3,6 @@
 // policies.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,40 +22,21 @@ std::string_view PolicyName(HumanPolicy policy);
 
 class HumanPlayer {
   public:
-    // The cards of one hand, without allocating.
-    struct Cards {
-        std::array<CardId, kMaxHand> items{};
-        std::size_t count = 0;
-        void push_back(CardId c) { items[count++] = c; }
-        bool empty() const { return count == 0; }
-        std::size_t size() const { return count; }
-        const CardId* begin() const { return items.data(); }
-        const CardId* end() const { return items.data() + count; }
-        const CardId& operator[](std::size_t i) const { return items[i]; }
-    };
+    HumanPlayer(HumanPolicy policy, std::uint64_t seed) : policy_(policy), random_(seed) {}
 
-    HumanPlayer(HumanPolicy policy, std::uint64_t seed) : policy_(policy), rng_(seed) {}
-
-    // Makes one move if the table offers one; false when there is nothing for the human to do.
+    // Makes the move the human is asked for, if any (not the name, nor a click on the deck); false
+    // when there is nothing for the human to do.
     bool Act(Game& game);
 
   private:
-    bool Declare(Game& game);
-    bool Bid(Game& game);
+    void Declare(Game& game);
+    void Bid(Game& game);
     bool Play(Game& game);
-    // A number from 0 to count - 1 (a small, quick generator: the policy's choices need no more).
-    int Pick(int count) {
-        std::uint64_t z = (rng_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return static_cast<int>((((z ^ (z >> 31)) >> 32) * static_cast<std::uint64_t>(count)) >>
-                                32);
-    }
-    Cards PlayableCards(const Game& game) const;
+    int Pick(int count) { return random_.Below(count); }
     int GreedyBid(const Game& game) const;
 
     HumanPolicy policy_;
-    std::uint64_t rng_;
+    SplitMix64 random_;
 };
 
 }  // namespace zavkari

@@ -23,7 +23,7 @@ MatchDriver::MatchDriver(const MatchConfig& config)
 }
 
 void MatchDriver::Open(std::string_view name) {
-    game.LoadIdle();
+    game.StartUp({});
     game.bbbClick();
     game.saxeliClick();
     game.saxeliChange(name);
@@ -32,10 +32,10 @@ void MatchDriver::Open(std::string_view name) {
 
 bool MatchDriver::Step() {
     if (human.Act(game)) return true;
-    const TimerId next = table.NextTimer();
-    if (next < 0) return false;
-    table.AdvanceTo(next);
-    game.Tick(next);
+    const std::optional<TimerId> next = table.NextTimer();
+    if (!next) return false;
+    table.AdvanceTo(*next);
+    game.Tick(*next);
     return true;
 }
 
@@ -61,10 +61,10 @@ MatchResult PlayMatch(const MatchConfig& config, const std::function<void(Game&)
     MatchResult result;
     result.finished = driver.Finished();
     // Rows count the deals: the deals before the one under way are scored, or all 24 at the end.
-    result.deals = game.state.matchOver ? el::kRows : std::max(game.CurrentRow() - 1, 0);
+    result.deals = game.State().matchOver ? el::kRows : std::max(game.CurrentRow() - 1, 0);
     for (int column = 1; column <= 4; ++column) {
         result.totals[static_cast<std::size_t>(column - 1)] =
-            std::string(game.table.Caption(el::TotalCell(column, 4)));
+            std::string(game.Table().Caption(el::TotalCell(column, 4)));
     }
     return result;
 }

@@ -50,7 +50,7 @@ class MatchDriver {
     // One step; false when nothing can happen any more.
     bool Step();
     // The 24th deal is scored and the last pool totalled.
-    bool Finished() const { return game.state.matchOver && !game.timers.Enabled(timer::kBoloj); }
+    bool Finished() const { return game.MatchFinished(); }
 };
 
 // Plays one match. `attach`, when given, is called with the new game before anything happens, so

@@ -25,7 +25,7 @@ void WriteLine(std::ostream& out, const Event& event) {
 }
 
 Event Caption(const Game& game, Element element) {
-    return std::string(game.table.Caption(element));
+    return std::string(game.Table().Caption(element));
 }
 
 }  // namespace
@@ -55,14 +55,14 @@ void TraceWriter::OnDraw(int seat, CardId card) {
 void TraceWriter::OnColumns() {
     Event columns = Event::array(), names = Event::array();
     for (int seat = 1; seat <= 4; ++seat)
-        columns.push_back(game_.state.sheetColumn[seat]);
+        columns.push_back(game_.State().sheetColumn[seat]);
     for (int column = 1; column <= 4; ++column)
         names.push_back(Caption(game_, el::Name(column)));
     WriteLine(out_, {{"event", "columns"}, {"columns", columns}, {"names", names}});
 }
 
 void TraceWriter::OnDealSettled() {
-    const GameState& s = game_.state;
+    const GameState& s = game_.State();
     const int n = s.dealSize;
     Event hands = Event::array();
     for (int seat = 1; seat <= 4; ++seat) {

@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
             writer = std::make_unique<TraceWriter>(*trace, game);
             writer->WriteMatch(config.seed, PolicyName(config.policy),
                                -10 * (config.penaltySlider + 1));
-            game.observer = writer.get();
+            game.SetObserver(writer.get());
         };
         const MatchResult result = PlayMatch(config, attach);
         if (writer) writer->WriteEnd(result.finished, result.deals);

@@ -82,18 +82,18 @@ TEST_F(Bidding, ComputedBidsAreCaptionedButStayHidden) {
     GiveHand(2, "a9 a10 av ad ak");
     GiveHand(3, "y7 y8 y9 y10 yv");
     game.ComputeComputerBids(5);
-    EXPECT_EQ(game.table.Caption(el::kC1U), "3 ");
-    EXPECT_EQ(game.table.Caption(el::kC2U), "pasi");
-    EXPECT_EQ(game.table.Caption(el::kC3U), "pasi ");
+    EXPECT_EQ(game.table.Caption(Element::c1_u), "3 ");
+    EXPECT_EQ(game.table.Caption(Element::c2_u), "pasi");
+    EXPECT_EQ(game.table.Caption(Element::c3_u), "pasi ");
     EXPECT_EQ(game.state.computerTricks, (PerComputer<int>{{0, 0, 0}}));
 
     GiveHand(1, "y7 y8 y9 y10 yv");
     GiveHand(2, "gd gk gt a7 a8");
     GiveHand(3, "gd gk gt a7 a8");
     game.ComputeComputerBids(5);
-    EXPECT_EQ(game.table.Caption(el::kC1U), "pasi ");
-    EXPECT_EQ(game.table.Caption(el::kC2U), "3");
-    EXPECT_EQ(game.table.Caption(el::kC3U), "3 ");
+    EXPECT_EQ(game.table.Caption(Element::c1_u), "pasi ");
+    EXPECT_EQ(game.table.Caption(Element::c2_u), "3");
+    EXPECT_EQ(game.table.Caption(Element::c3_u), "3 ");
     for (int seat = 1; seat <= 3; ++seat)
         EXPECT_FALSE(game.table.Visible(el::BidLabel(seat)));
 }
@@ -110,8 +110,8 @@ class BiddingRound : public LoggedGame {
         std::vector<std::string> items{"pasi"};
         for (int bid = 1; bid <= n; ++bid)
             items.push_back(std::to_string(bid));
-        game.table.SetItems(el::kTkma, items);
-        game.table.Show(el::kTkma);
+        game.table.SetItems(Element::tkma, items);
+        game.table.Show(Element::tkma);
         game.ComputeComputerBids(n);
         game.StartBidding(n);
     }
@@ -145,26 +145,26 @@ TEST_F(BiddingRound, HumanDealerMayNotMakeTheBidsAddUp) {
     EXPECT_EQ(SheetBid(1), "2 ");
     EXPECT_EQ(SheetBid(2), "1");
     EXPECT_EQ(SheetBid(3), "1 ");
-    EXPECT_TRUE(game.table.Visible(el::kKl));
+    EXPECT_TRUE(game.table.Visible(Element::kl));
     EXPECT_FALSE(game.timers.Enabled(timer::Waiting(1)));
 
     Bid(0);
-    EXPECT_TRUE(game.table.Visible(el::kAra));
-    EXPECT_TRUE(game.table.Visible(el::kTkma));
-    EXPECT_TRUE(game.table.Visible(el::kOK));
-    EXPECT_FALSE(game.table.Visible(el::kMU));
+    EXPECT_TRUE(game.table.Visible(Element::ara));
+    EXPECT_TRUE(game.table.Visible(Element::tkma));
+    EXPECT_TRUE(game.table.Visible(Element::OK));
+    EXPECT_FALSE(game.table.Visible(Element::m_u));
     EXPECT_EQ(game.state.trickStage, 0);
 
     Bid(2);
-    EXPECT_FALSE(game.table.Visible(el::kAra));
-    EXPECT_FALSE(game.table.Visible(el::kTkma));
-    EXPECT_FALSE(game.table.Visible(el::kOK));
-    EXPECT_TRUE(game.table.Visible(el::kMU));
-    EXPECT_EQ(game.table.Caption(el::kMU), "2");
+    EXPECT_FALSE(game.table.Visible(Element::ara));
+    EXPECT_FALSE(game.table.Visible(Element::tkma));
+    EXPECT_FALSE(game.table.Visible(Element::OK));
+    EXPECT_TRUE(game.table.Visible(Element::m_u));
+    EXPECT_EQ(game.table.Caption(Element::m_u), "2");
     EXPECT_EQ(game.state.humanBid, 2);
     EXPECT_EQ(game.state.trickStage, 1);
-    EXPECT_FALSE(game.table.Visible(el::kKl));
-    EXPECT_TRUE(game.table.InFront(el::kB, el::kNoclick));
+    EXPECT_FALSE(game.table.Visible(Element::kl));
+    EXPECT_TRUE(game.table.InFront(Element::b, Element::noclick));
     EXPECT_EQ(SheetBid(4), "2");
     EXPECT_EQ(observer.log,
               (std::vector<std::string>{"bid 1 2", "bid 2 1", "bid 3 1", "refused 0", "bid 4 2"}));
@@ -177,8 +177,8 @@ TEST_F(BiddingRound, BidsAboveTheCardsHoldNobodyBack) {
     BeginDeal(1, 4);
     EXPECT_EQ(game.state.forbiddenBid, -1);
     Bid(0);
-    EXPECT_FALSE(game.table.Visible(el::kAra));
-    EXPECT_EQ(game.table.Caption(el::kMU), "pasi");
+    EXPECT_FALSE(game.table.Visible(Element::ara));
+    EXPECT_EQ(game.table.Caption(Element::m_u), "pasi");
     EXPECT_EQ(SheetBid(4), "pasi");
 }
 
@@ -186,22 +186,22 @@ TEST_F(BiddingRound, StrayClicksOnTheBidBoxDoNothing) {
     game.state.dealer = 4;
     game.state.dealSize = 1;
     game.state.forbiddenBid = -1;
-    game.table.SetItems(el::kTkma, {"pasi", "1"});
+    game.table.SetItems(Element::tkma, {"pasi", "1"});
     game.tkmaClick(1);
     game.OKClick();
-    EXPECT_FALSE(game.table.Visible(el::kOK));
-    EXPECT_EQ(game.table.Group(el::kTkma).selected, -1);
-    EXPECT_FALSE(game.table.Visible(el::kMU));
+    EXPECT_FALSE(game.table.Visible(Element::OK));
+    EXPECT_EQ(game.table.Group(Element::tkma).selected, -1);
+    EXPECT_FALSE(game.table.Visible(Element::m_u));
 
-    game.table.Show(el::kTkma);
+    game.table.Show(Element::tkma);
     game.OKClick();  // nothing chosen yet
     game.tkmaClick(-1);
-    EXPECT_TRUE(game.table.Visible(el::kOK));
+    EXPECT_TRUE(game.table.Visible(Element::OK));
     game.OKClick();
     game.tkmaClick(7);
     game.OKClick();
-    EXPECT_EQ(game.table.Group(el::kTkma).selected, -1);
-    EXPECT_FALSE(game.table.Visible(el::kMU));
+    EXPECT_EQ(game.table.Group(Element::tkma).selected, -1);
+    EXPECT_FALSE(game.table.Visible(Element::m_u));
     EXPECT_TRUE(observer.log.empty());
 
     Bid(1);
@@ -246,7 +246,7 @@ TEST_F(BiddingRound, LeftComputerDealerBidsOneLessWhenForbidden) {
     game.Tick(timer::Waiting(1));
     EXPECT_EQ(BidReveals(), (std::vector<std::string>{"pause 300", "show c1_u"}));
     EXPECT_EQ(game.state.forbiddenBid, 3);
-    EXPECT_EQ(game.table.Caption(el::kC1U), "2 ");
+    EXPECT_EQ(game.table.Caption(Element::c1_u), "2 ");
     EXPECT_EQ(SheetBid(1), "2 ");
     EXPECT_EQ(observer.log,
               (std::vector<std::string>{"bid 2 0", "bid 3 1", "bid 4 0", "bid 1 2 (3)"}));
@@ -268,7 +268,7 @@ TEST_F(BiddingRound, TopComputerDealerMovedFromPasiShowsOneWithABlank) {
     BeginDeal(4, 2);
     EXPECT_EQ(BidReveals(), (std::vector<std::string>{"show c3_u", "pause 300"}));
     EXPECT_EQ(SheetBid(3), "4 ");
-    EXPECT_EQ(game.table.Caption(el::kC2U), "pasi");
+    EXPECT_EQ(game.table.Caption(Element::c2_u), "pasi");
     Bid(0);
     view.log.clear();
     game.Tick(timer::Waiting(2));

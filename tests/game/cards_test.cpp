@@ -48,31 +48,30 @@ TEST(Cards, ImageNames) {
 
 TEST(Cards, ElementAndTimerNames) {
     EXPECT_EQ(ElementName(el::Face(1, 9)), "at");
-    EXPECT_EQ(ElementName(el::kNo), "no");
+    EXPECT_EQ(ElementName(Element::no), "no");
     EXPECT_EQ(ElementName(el::Back(2, 3)), "b23");
     EXPECT_EQ(ElementName(el::Back(3, 9)), "b39");
-    EXPECT_EQ(ElementName(el::kB), "b");
+    EXPECT_EQ(ElementName(Element::b), "b");
     EXPECT_EQ(ElementName(el::TrickLabel(4)), "m_h");
     EXPECT_EQ(ElementName(el::BidLabel(1)), "c1_u");
     EXPECT_EQ(ElementName(el::Spot(4)), "cham4");
-    EXPECT_EQ(ElementName(el::kBbb), "bbb");
+    EXPECT_EQ(ElementName(Element::bbb), "bbb");
     EXPECT_EQ(ElementName(el::Name(4)), "n4");
     EXPECT_EQ(ElementName(el::RowHeading(24)), "nnn24");
     EXPECT_EQ(ElementName(el::BidCell(1, 1)), "a11");
     EXPECT_EQ(ElementName(el::ScoreCell(4, 24)), "c424");
     EXPECT_EQ(ElementName(el::TotalCell(3, 1)), "j31");
-    EXPECT_EQ(ElementName(el::kCount - 1), "j44");
+    EXPECT_EQ(ElementName(el::TotalCell(4, 4)), "j44");
 
     EXPECT_EQ(TimerName(timer::Trick(1, 1)), "_1");
     EXPECT_EQ(TimerName(timer::Trick(2, 2)), "_22");
     EXPECT_EQ(TimerName(timer::Trick(3, 1)), "_31");
     EXPECT_EQ(TimerName(timer::Trick(9, 9)), "_99");
-    EXPECT_EQ(timer::Trick(9, 9), timer::kTrickCount - 1);
     EXPECT_EQ(TimerName(timer::Play(4)), "ch4");
-    EXPECT_EQ(TimerName(timer::kTavidan), "tavidan");
-    EXPECT_EQ(TimerName(timer::kBoloj), "boloj");
+    EXPECT_EQ(TimerName(TimerId::tavidan), "tavidan");
+    EXPECT_EQ(TimerName(TimerId::boloj), "boloj");
     EXPECT_EQ(TimerName(timer::Waiting(3)), "waiting3");
-    EXPECT_EQ(TimerName(timer::kVacxado), "vacxado");
+    EXPECT_EQ(TimerName(TimerId::vacxado), "vacxado");
 }
 
 }  // namespace

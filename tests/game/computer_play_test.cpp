@@ -11,16 +11,16 @@ TEST(TchSelectCard, Modes) {
     tch.cards[4] = {0, kYvavi, 1, 2};
     tch.cards[5] = {0, kGuli, 0, 1};  // beyond the count: never looked at
     tch.cardCount = 4;
-    const auto chosen = [&tch](int mode, int suit) {
+    const auto chosen = [&tch](SelectMode mode, int suit) {
         tch.SelectCard(mode, suit);
         return tch.choiceIndex;
     };
-    EXPECT_EQ(chosen(-1, kGuli), 3);
-    EXPECT_EQ(chosen(0, kGuli), 1);
-    EXPECT_EQ(chosen(-1, 0), 2);  // the lower of two equal strengths
-    EXPECT_EQ(chosen(1, kYvavi), 4);
-    EXPECT_EQ(chosen(0, 0), 4);  // nothing found: the choice stays
-    EXPECT_EQ(chosen(1, kJvari), 4);
+    EXPECT_EQ(chosen(SelectMode::Lowest, kGuli), 3);
+    EXPECT_EQ(chosen(SelectMode::First, kGuli), 1);
+    EXPECT_EQ(chosen(SelectMode::Lowest, 0), 2);  // the lower of two equal strengths
+    EXPECT_EQ(chosen(SelectMode::Highest, kYvavi), 4);
+    EXPECT_EQ(chosen(SelectMode::First, 0), 4);  // nothing found: the choice stays
+    EXPECT_EQ(chosen(SelectMode::Highest, kJvari), 4);
     EXPECT_EQ(tch.choiceSuit, kYvavi);
     EXPECT_EQ(tch.choiceRank, 2);
     EXPECT_EQ(tch.choiceStrength, 1);
@@ -57,8 +57,8 @@ TEST_F(ComputerPlay, Leads) {
     EXPECT_TRUE(game.state.waiRosDeclared);
     EXPECT_TRUE(game.state.wildLedByComputer);
     EXPECT_EQ(game.state.ledSuit, kJvari);
-    EXPECT_TRUE(game.table.Visible(el::kKNije));
-    EXPECT_EQ(game.table.Caption(el::kKNije), "waiRos jvarma");
+    EXPECT_TRUE(game.table.Visible(Element::KNije));
+    EXPECT_EQ(game.table.Caption(Element::KNije), "waiRos jvarma");
 
     // An open bid leads its wild card as viSi, whatever else it holds.
     random.queue = {2};
@@ -66,7 +66,7 @@ TEST_F(ComputerPlay, Leads) {
     EXPECT_EQ(Leads(3, false), (CardId{kYvavi, kSix}));
     EXPECT_EQ(log.plays.back(), (Play{3, {kYvavi, kSix}, 100, Declaration::ViSi, kGuli}));
     EXPECT_TRUE(game.state.viSiDeclared);
-    EXPECT_EQ(game.table.Caption(el::kKVishi), "viSi guli");
+    EXPECT_EQ(game.table.Caption(Element::KVishi), "viSi guli");
 }
 
 TEST_F(ComputerPlay, FollowsAnUndeclaredTrick) {
@@ -89,14 +89,14 @@ TEST_F(ComputerPlay, FollowsAnUndeclaredTrick) {
     EXPECT_EQ(ComputerFollows(2, kAguri, false), 100);
     GiveComputer(3, {{kJvari, kSix}});
     EXPECT_EQ(ComputerFollows(3, kAguri, false), 101);
-    EXPECT_FALSE(game.table.Visible(el::kUnder));
+    EXPECT_FALSE(game.table.Visible(Element::under));
 
     // A met bid whose only card of the led suit is the wild card plays it low.
     GiveComputer(1, {{kAguri, 3}, {kJvari, kSix}});
     EXPECT_EQ(ComputerFollows(1, kJvari, true), 0);
     EXPECT_EQ(game.state.playedCard[1], (CardId{kJvari, kSix}));
-    EXPECT_TRUE(game.table.Visible(el::kUnder));
-    EXPECT_EQ(game.table.Caption(el::kUnder), "qveSidan Seudo");
+    EXPECT_TRUE(game.table.Visible(Element::under));
+    EXPECT_EQ(game.table.Caption(Element::under), "qveSidan Seudo");
 }
 
 TEST_F(ComputerPlay, AnswersADeclaredWildCard) {
@@ -193,18 +193,18 @@ TEST_F(ComputerPlay, AnswersADeclaredWildCard) {
         SetTrump(c.trump);
         game.state.viSiDeclared = c.declared == Declaration::ViSi;
         game.state.waiRosDeclared = c.declared == Declaration::WaiRos;
-        game.table.Hide(el::kUnder);
+        game.table.Hide(Element::under);
         GiveComputer(3, c.hand);
         EXPECT_EQ(ComputerFollows(3, c.namedSuit, c.bidMet), c.strength);
         EXPECT_EQ(game.state.playedCard[3], c.card);
-        EXPECT_EQ(game.table.Visible(el::kUnder),
+        EXPECT_EQ(game.table.Visible(Element::under),
                   IsWildCard(c.card.suit, c.card.rank) && c.strength == 0);
     }
 }
 
 TEST_F(ComputerPlay, PlayedCardLeavesTheHandAndShowsOnTheSpot) {
     view.keepsMemo = true;
-    game.table.SetGeometry(el::kCham2, 300, 200, 100, 130);
+    game.table.SetGeometry(Element::cham2, 300, 200, 100, 130);
     game.ShowComputerBacks(2, 5);
     GiveComputer(2, {{kAguri, 2}, {kGuli, kKing}, {kJvari, kTen}, {kYvavi, 4}, {kGuli, kSix}});
     EXPECT_EQ(Leads(2, false), (CardId{kGuli, kKing}));
@@ -218,7 +218,7 @@ TEST_F(ComputerPlay, PlayedCardLeavesTheHandAndShowsOnTheSpot) {
     EXPECT_TRUE(game.table.Visible(el::Face(kGuli, kKing)));
     EXPECT_EQ(face.left, 300);
     EXPECT_EQ(face.top, 200);
-    EXPECT_TRUE(game.table.InFront(el::Face(kGuli, kKing), el::kNoclick));
+    EXPECT_TRUE(game.table.InFront(el::Face(kGuli, kKing), Element::noclick));
 
     const std::vector<std::string> memo = {"me1;2 | 2;8 | 3;5 | 4;4 | 2;1 | ",
                                            "1;2 | 2;1 | 3;5 | 4;4 | -1;-1 | ", std::string(87, '-'),

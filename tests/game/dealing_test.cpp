@@ -24,7 +24,7 @@ TEST_F(Dealing, ResetDeckRestoresRanksAndCoversTheHand) {
     game.ResetDeck();
     ExpectStrengths(game.state, kNoTrump);
     EXPECT_EQ(DealtCount(), 0);
-    EXPECT_TRUE(game.table.Visible(el::kKl));
+    EXPECT_TRUE(game.table.Visible(Element::kl));
 }
 
 TEST_F(Dealing, DeclaredTrumpsAddTenExceptToTheWildCards) {
@@ -35,8 +35,8 @@ TEST_F(Dealing, DeclaredTrumpsAddTenExceptToTheWildCards) {
         game.state.trump = trump;
         game.SettleTrump();
         ExpectStrengths(game.state, trump);
-        EXPECT_EQ(game.table.Caption(el::kKkk), kSuitWords[static_cast<std::size_t>(trump)]);
-        EXPECT_TRUE(game.table.Visible(el::kKkk));
+        EXPECT_EQ(game.table.Caption(Element::kkk), kSuitWords[static_cast<std::size_t>(trump)]);
+        EXPECT_TRUE(game.table.Visible(Element::kkk));
     }
     game.state.trump = kJvari;
     game.ResetDeck();
@@ -44,13 +44,13 @@ TEST_F(Dealing, DeclaredTrumpsAddTenExceptToTheWildCards) {
     EXPECT_EQ(game.state.Card(kJvari, 2).strength, 12);
     EXPECT_EQ(game.state.Card(kJvari, 9).strength, 19);
     EXPECT_EQ(game.state.Card(kJvari, kSix).strength, 100);
-    EXPECT_EQ(game.table[el::kKkk].colour, FontColour::Black);
+    EXPECT_EQ(game.table[Element::kkk].colour, FontColour::Black);
 }
 
 TEST(DealingScripted, TurnedCardSetsTheTrump) {
     HeadlessTable view;
     ScriptedRandom random;
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.state.dealSize = 3;
 
@@ -61,8 +61,8 @@ TEST(DealingScripted, TurnedCardSetsTheTrump) {
     EXPECT_EQ(game.state.trump, kNoTrump);
     EXPECT_EQ(game.state.drawnCard, (CardId{3, 1}));
     EXPECT_TRUE(game.state.Card(3, 1).dealt);
-    EXPECT_EQ(game.table.Caption(el::kKkk), "bezi");
-    EXPECT_EQ(game.table[el::kKkk].colour, FontColour::White);
+    EXPECT_EQ(game.table.Caption(Element::kkk), "bezi");
+    EXPECT_EQ(game.table[Element::kkk].colour, FontColour::White);
     EXPECT_TRUE(game.table.Visible(el::Face(3, 1)));
     for (const CardRecord& c : game.state.deck)
         EXPECT_LT(c.strength == 100 ? 0 : c.strength, 10);
@@ -72,13 +72,13 @@ TEST(DealingScripted, TurnedCardSetsTheTrump) {
     random.queue = {0, 2, 0, 7};
     game.SettleTrump();
     EXPECT_EQ(game.state.trump, kGuli);
-    EXPECT_EQ(game.table.Caption(el::kKkk), "guli");
-    EXPECT_EQ(game.table[el::kKkk].colour, FontColour::Red);
+    EXPECT_EQ(game.table.Caption(Element::kkk), "guli");
+    EXPECT_EQ(game.table[Element::kkk].colour, FontColour::Red);
     EXPECT_EQ(game.state.Card(kGuli, 7).strength, 17);
     EXPECT_EQ(game.state.Card(kAguri, 7).strength, 7);
     // The turned card lies on the deck pile.
-    EXPECT_EQ(game.table[el::Face(2, 7)].left, game.table[el::kB].left + 5);
-    EXPECT_EQ(game.table[el::Face(2, 7)].top, game.table[el::kB].top - 3);
+    EXPECT_EQ(game.table[el::Face(2, 7)].left, game.table[Element::b].left + 5);
+    EXPECT_EQ(game.table[el::Face(2, 7)].top, game.table[Element::b].top - 3);
 }
 
 TEST_F(Dealing, SmallDealsDealFourHandsAndATurnedCard) {
@@ -131,7 +131,7 @@ TEST_F(Dealing, NineCardDealUsesTheWholeDeck) {
 TEST(DealingScripted, ComputerDrawFallsBackToTheFirstUndealtCardAfterFiftyCandidates) {
     HeadlessTable view;
     ScriptedRandom random;  // every candidate is the aguri six
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     game.state.Card(kAguri, 1).dealt = true;
@@ -165,7 +165,7 @@ TEST(RandomCard, EveryCardOfTheDeckIsEquallyLikely) {
 TEST(DealingFrozenClock, TwoDrawsWithinOneMillisecondNeverRepeatACard) {
     HeadlessTable view;
     ClockSeededRandom random(42, [] { return std::int64_t{123456}; });
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     std::set<int> drawn;
@@ -180,7 +180,7 @@ TEST(DealingFrozenClock, TwoDrawsWithinOneMillisecondNeverRepeatACard) {
 TEST(DealingFrozenClock, SecondDrawContinuesTheFirstDrawsSequence) {
     HeadlessTable view;
     ClockSeededRandom random(7, [] { return std::int64_t{5}; });
-    Game game(view, random);
+    TestGame game(view, random);
     game.InitDeck();
     game.ResetDeck();
     const CardId first = game.DrawCard();
@@ -194,12 +194,12 @@ TEST(DealingFrozenClock, SecondDrawContinuesTheFirstDrawsSequence) {
 TEST_F(Dealing, HumanDeclarationDealsTheComputersAfterwards) {
     DealCards(9, 3);
     EXPECT_EQ(DealtCount(), 9);  // only the human's hand so far
-    EXPECT_TRUE(game.timers.Enabled(timer::kVacxado));
-    EXPECT_TRUE(game.table.Visible(el::kKoz));
-    EXPECT_FALSE(game.table.Visible(el::kTkma));
+    EXPECT_TRUE(game.timers.Enabled(TimerId::vacxado));
+    EXPECT_TRUE(game.table.Visible(Element::koz));
+    EXPECT_FALSE(game.table.Visible(Element::tkma));
 
-    game.Tick(timer::kVacxado);  // no declaration yet: nothing happens
-    EXPECT_TRUE(game.timers.Enabled(timer::kVacxado));
+    game.Tick(TimerId::vacxado);  // no declaration yet: nothing happens
+    EXPECT_TRUE(game.timers.Enabled(TimerId::vacxado));
     EXPECT_EQ(DealtCount(), 9);
 
     game.kozClick(5);  // outside the five items
@@ -209,16 +209,16 @@ TEST_F(Dealing, HumanDeclarationDealsTheComputersAfterwards) {
     game.kozClick(kGuli);
     EXPECT_TRUE(game.state.trumpChosen);
     EXPECT_EQ(game.state.trump, kGuli);
-    EXPECT_FALSE(game.table.Visible(el::kKoz));
-    EXPECT_EQ(game.table.Caption(el::kKkk), "guli");
+    EXPECT_FALSE(game.table.Visible(Element::koz));
+    EXPECT_EQ(game.table.Caption(Element::kkk), "guli");
     game.kozClick(kAguri);  // a second click changes nothing
     EXPECT_EQ(game.state.trump, kGuli);
 
-    game.Tick(timer::kVacxado);
-    EXPECT_FALSE(game.timers.Enabled(timer::kVacxado));
+    game.Tick(TimerId::vacxado);
+    EXPECT_FALSE(game.timers.Enabled(TimerId::vacxado));
     EXPECT_FALSE(game.state.trumpChosen);
     EXPECT_EQ(DealtCount(), 36);
-    EXPECT_TRUE(game.table.Visible(el::kTkma));
+    EXPECT_TRUE(game.table.Visible(Element::tkma));
     for (int seat = 1; seat <= 3; ++seat) {
         for (int slot = 1; slot <= 9; ++slot) {
             const CardRecord& c = game.state.computerHand[seat][slot];
@@ -235,9 +235,10 @@ TEST_F(Dealing, ComputerFirstHandDeclaresBeforeTheLastSixCircuits) {
     EXPECT_GE(game.state.trump, 0);
     EXPECT_LE(game.state.trump, 4);
     ExpectStrengths(game.state, game.state.trump);
-    EXPECT_EQ(game.table.Caption(el::kKkk), kSuitWords[static_cast<std::size_t>(game.state.trump)]);
-    EXPECT_TRUE(game.table.Visible(el::kTkma));
-    EXPECT_FALSE(game.timers.Enabled(timer::kVacxado));
+    EXPECT_EQ(game.table.Caption(Element::kkk),
+              kSuitWords[static_cast<std::size_t>(game.state.trump)]);
+    EXPECT_TRUE(game.table.Visible(Element::tkma));
+    EXPECT_FALSE(game.timers.Enabled(TimerId::vacxado));
     EXPECT_EQ(DealtCount(), 36);
 }
 
@@ -258,8 +259,8 @@ TEST_F(Dealing, AnimationShowsCardsInDealingOrder) {
                                            el::Back(2, 1), el::Back(3, 1), face(3), el::Back(1, 3)};
     EXPECT_EQ(view.shown, expected);
     // The dealt hand lies under its cover until the first trick starts.
-    EXPECT_TRUE(game.table.Visible(el::kKl));
-    EXPECT_TRUE(game.table.InFront(el::kKl, face(3)));
+    EXPECT_TRUE(game.table.Visible(Element::kl));
+    EXPECT_TRUE(game.table.InFront(Element::kl, face(3)));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <deque>
 #include <vector>
 
-#include "game.h"
 #include "headless_table.h"
+#include "test_game.h"
 
 namespace zavkari::testing {
 
@@ -39,18 +39,18 @@ class ShowRecorder : public HeadlessTable {
 
     void Watch(const TableModel& table) {
         model_ = &table;
-        for (Element e = 0; e < el::kCount; ++e)
-            visible_[static_cast<std::size_t>(e)] = table.Visible(e);
+        for (Element e : el::All())
+            visible_[e] = table.Visible(e);
     }
     void ElementChanged(Element e) override {
         const bool visible = model_ && model_->Visible(e);
-        if (visible && !visible_[static_cast<std::size_t>(e)]) shown.push_back(e);
-        visible_[static_cast<std::size_t>(e)] = visible;
+        if (visible && !visible_[e]) shown.push_back(e);
+        visible_[e] = visible;
     }
 
   private:
     const TableModel* model_ = nullptr;
-    std::array<bool, el::kCount> visible_{};
+    PerElement<bool> visible_{};
 };
 
 class GameFixture : public ::testing::Test {
@@ -61,17 +61,13 @@ class GameFixture : public ::testing::Test {
         game.InitDeck();
     }
 
-    // Settles a deal of n cards the way the deal cycle does, without the bidding.
+    // Starts a deal of n cards with `dealer` dealing, as the schedule of a fresh match does.
     void DealCards(int n, int dealer) {
-        game.state.dealSize = n;
+        game.AbandonMatch();
+        game.state.ascendCount = n;
+        game.state.nineIndex = n == kMaxHand ? 1 : 0;
         game.state.dealer = dealer;
-        game.ResetDeck();
-        game.ClearTable();
-        game.DealHumanHand(n);
-        game.PrepareHands(n);
-        game.AnimateDeal(n, dealer);
-        if (n != 9) game.SettleTrump();
-        if (n != 9 || dealer != 3) game.DealComputerHands(n);
+        game.NextDeal();
     }
 
     int DealtCount() const {
@@ -83,7 +79,7 @@ class GameFixture : public ::testing::Test {
 
     ShowRecorder view;
     ClockSeededRandom random;
-    Game game;
+    TestGame game;
 };
 
 }  // namespace zavkari::testing

@@ -6,7 +6,7 @@ namespace {
 class HumanPlay : public TrickFixture {
   protected:
     HumanPlay() {
-        game.table.SetGeometry(el::kCham4, 400, 500, 100, 130);
+        game.table.SetGeometry(Element::cham4, 400, 500, 100, 130);
         GiveHuman({{kGuli, 2}, {kAguri, kAce}, {kJvari, kSix}, {kYvavi, kSix}});
         game.state.ledSuit = kGuli;
     }
@@ -26,7 +26,7 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
     Click({kGuli, 2});  // uncovered, but no trick has started
     OpenHand();
     Click({kYvavi, kAce});  // not in the hand
-    for (const Element e : std::array<Element, 4>{-1, el::kNo, el::kKl, 9999}) {
+    for (const Element e : {Element::no, Element::kl, Element::b}) {
         game.CardClick(e, false);
     }
     game.vishiClick(0);  // no named-suit choice open
@@ -38,8 +38,8 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
     // While the named suit of a led wild card is asked for, nothing else is played.
     game.state.openingOrder = 3;
     Click({kJvari, kSix});
-    EXPECT_TRUE(game.table.Visible(el::kVishi));
-    EXPECT_TRUE(game.table.Visible(el::kKl));
+    EXPECT_TRUE(game.table.Visible(Element::vishi));
+    EXPECT_TRUE(game.table.Visible(Element::kl));
     EXPECT_TRUE(OnSpot({kJvari, kSix}));
     EXPECT_EQ(game.state.openingOrder, 0);
     EXPECT_FALSE(game.state.humanHasPlayed);
@@ -51,7 +51,7 @@ TEST_F(HumanPlay, StrayClicksDoNothing) {
     EXPECT_TRUE(log.plays.empty());
 
     game.vishiClick(2);
-    EXPECT_FALSE(game.table.Visible(el::kVishi));
+    EXPECT_FALSE(game.table.Visible(Element::vishi));
     EXPECT_EQ(log.plays, (std::vector<Play>{{4, {kJvari, kSix}, 100, Declaration::ViSi, kJvari}}));
     EXPECT_TRUE(game.state.humanHand[3].empty());
     EXPECT_TRUE(view.humanStrengths.empty());  // only plain cards are listed
@@ -61,10 +61,10 @@ TEST_F(HumanPlay, WildCardLedAsWaiRos) {
     game.state.nextOrder = 3;
     OpenHand(3);
     Click({kYvavi, kSix}, true);
-    EXPECT_TRUE(game.table.Visible(el::kNije));
-    EXPECT_FALSE(game.table.Visible(el::kVishi));
+    EXPECT_TRUE(game.table.Visible(Element::nije));
+    EXPECT_FALSE(game.table.Visible(Element::vishi));
     game.nijeClick(1);
-    EXPECT_FALSE(game.table.Visible(el::kNije));
+    EXPECT_FALSE(game.table.Visible(Element::nije));
     EXPECT_EQ(log.plays.back(), (Play{4, {kYvavi, kSix}, 0, Declaration::WaiRos, kGuli}));
     EXPECT_TRUE(game.state.waiRosDeclared);
     EXPECT_EQ(game.state.ledSuit, kGuli);
@@ -78,13 +78,13 @@ TEST_F(HumanPlay, FollowingCardsArePlayedAtOnce) {
     EXPECT_EQ(game.state.renegeCode, kGuli);
     EXPECT_EQ(view.humanStrengths, std::vector<int>{0});
     EXPECT_TRUE(OnSpot({kAguri, kAce}));
-    EXPECT_TRUE(game.table.Visible(el::kKl));
+    EXPECT_TRUE(game.table.Visible(Element::kl));
     EXPECT_TRUE(game.state.humanHand[2].empty());
 
     OpenHand();
     Click({kJvari, kSix}, true);
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 0);
-    EXPECT_FALSE(game.table.Visible(el::kNije));
+    EXPECT_FALSE(game.table.Visible(Element::nije));
     OpenHand();
     Click({kYvavi, kSix});
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 100);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "match_runner.h"
+#include "test_game.h"
 
 namespace zavkari {
 namespace {
@@ -26,17 +27,17 @@ class ScheduleRecorder final : public MatchObserver {
     std::vector<std::string_view> faults;  // the texts are literals
 
     void OnDealSettled() override {
-        const GameState& s = game_.state;
-        const RadioGroup& list = game_.table.Group(el::kTkma);
+        const GameState& s = game_.State();
+        const RadioGroup& list = game_.Table().Group(Element::tkma);
         deals.push_back({s.dealSize, s.dealer, game_.CurrentRow(), list.items, list.columns});
         if (list.selected != -1) faults.push_back("bid list keeps a selection");
     }
     void OnScore(int, int) override {
-        const GameState& s = game_.state;
+        const GameState& s = game_.State();
         // The sequencer has wound down: no trick live, every trick timer off, trick 1 next.
         if (s.trickStage != 0 || s.nextTrickToStart != 1) faults.push_back("sequencer not idle");
-        for (TimerId id = 0; id < timer::kTrickCount; ++id) {
-            if (game_.timers.Enabled(id)) faults.push_back("trick timer left running");
+        for (TimerId id : IdRange<TimerId>(timer::Trick(1, 1), timer::kTrickCount)) {
+            if (game_.TimerEnabled(id)) faults.push_back("trick timer left running");
         }
     }
     void OnPool(int) override { poolAfterDeal.push_back(static_cast<int>(deals.size())); }
@@ -57,9 +58,9 @@ TEST(MatchFlow, TwentyFourDealsFollowTheSchedule) {
     config.seed = 3;
     MatchDriver driver(config);
     ScheduleRecorder recorder(driver.game);
-    driver.game.observer = &recorder;
+    driver.game.SetObserver(&recorder);
     driver.Open("gio");
-    const int firstDealer = driver.game.state.dealer;
+    const int firstDealer = driver.game.State().dealer;
     PlayToEnd(driver);
 
     const int sizes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9, 9, 8, 7, 6, 5, 4, 3, 2, 1, 9, 9, 9, 9};
@@ -81,16 +82,16 @@ TEST(MatchFlow, TwentyFourDealsFollowTheSchedule) {
 
     // The finished match stays finished: every counter 0, and the deck deals nothing more.
     Game& game = driver.game;
-    EXPECT_EQ(game.state.ascendCount, 0);
-    EXPECT_EQ(game.state.descendCount, 0);
-    EXPECT_EQ(game.state.nineIndex, 0);
-    game.NextDeal();
-    game.table.BringToFront(el::kB);
+    EXPECT_EQ(game.State().ascendCount, 0);
+    EXPECT_EQ(game.State().descendCount, 0);
+    EXPECT_EQ(game.State().nineIndex, 0);
+    TestGame::NextDealOf(game);
+    TestGame::TableOf(game).BringToFront(Element::b);
     game.bClick();
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
     for (int column = 1; column <= 4; ++column) {
-        EXPECT_TRUE(game.table.Visible(el::TotalCell(column, 4)));
-        EXPECT_TRUE(game.table.Visible(el::ScoreCell(column, 24)));
+        EXPECT_TRUE(game.Table().Visible(el::TotalCell(column, 4)));
+        EXPECT_TRUE(game.Table().Visible(el::ScoreCell(column, 24)));
     }
 }
 
@@ -100,8 +101,8 @@ void PlayOneDealWith(MatchDriver& driver, const std::function<void(Game&)>& befo
     const int deal = game.CurrentRow();
     bool armed = false;
     for (int steps = 0; steps < 50'000; ++steps) {
-        if (!armed && game.state.trickStage == 0 && game.timers.Enabled(timer::kTavidan) &&
-            game.CurrentRow() == deal && game.state.humanHasPlayed) {
+        if (!armed && game.State().trickStage == 0 && game.TimerEnabled(TimerId::tavidan) &&
+            game.CurrentRow() == deal && game.State().humanHasPlayed) {
             beforeEnd(game);
             armed = true;
         }
@@ -122,24 +123,25 @@ TEST(MatchFlow, RenegeMessageNamesTheSuitOrTheTrumpAndCountsOncePerDeal) {
         std::string shown;
         PlayOneDealWith(driver, [&](Game& game) {
             // Two reneges in one deal: the later code stands, the deal counts once.
-            game.state.renegePending = true;
-            game.state.renegeCode = 5;
-            game.state.renegeCode = codeIsTrump ? game.state.trump : (game.state.trump % 4) + 1;
+            GameState& s = TestGame::StateOf(game);
+            s.renegePending = true;
+            s.renegeCode = 5;
+            s.renegeCode = codeIsTrump ? s.trump : (s.trump % 4) + 1;
         });
-        while (driver.game.timers.Enabled(timer::kTavidan))
+        while (driver.game.TimerEnabled(TimerId::tavidan))
             ASSERT_TRUE(driver.Step());
         Game& game = driver.game;
-        const int trump = game.state.trump;
+        const int trump = game.State().trump;
         const char* const suits[] = {"aguris", "gulis", "jvaris", "yvavis"};
         ASSERT_NE(trump, 0);  // this seed's first deal has a trump
         const std::string expected =
             codeIsTrump ? "strogi  koziris damalvisTvis, viSi wageSlebaT "
-                        : "strogi  " + std::string(suits[game.state.renegeCode - 1]) +
+                        : "strogi  " + std::string(suits[game.State().renegeCode - 1]) +
                               " damalvisTvis, viSi wageSlebaT ";
-        EXPECT_EQ(game.table.Caption(el::kStrog), expected);
-        EXPECT_FALSE(game.table.Visible(el::kStrog));
-        EXPECT_EQ(game.state.renegeCount, 1);
-        EXPECT_FALSE(game.state.renegePending);
+        EXPECT_EQ(game.Table().Caption(Element::strog), expected);
+        EXPECT_FALSE(game.Table().Visible(Element::strog));
+        EXPECT_EQ(game.State().renegeCount, 1);
+        EXPECT_FALSE(game.State().renegePending);
     }
 }
 
@@ -151,19 +153,19 @@ TEST(MatchFlow, WithoutAutoDealTheNextDealWaitsForTheDeck) {
     game.options.autoDeal = false;
     driver.Open("gio");
     PlayOneDealWith(driver, [](Game&) {});
-    while (game.timers.Enabled(timer::kTavidan))
+    while (game.TimerEnabled(TimerId::tavidan))
         ASSERT_TRUE(driver.Step());
     // Deal 2 is due but not dealt: no card in any hand is shown, nothing ticks.
     EXPECT_EQ(game.CurrentRow(), 2);
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
-    EXPECT_TRUE(game.table.InFront(el::kB, el::kNoclick));
-    game.NextDeal();  // the deck is what deals, not a second call while one is under way
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
+    EXPECT_TRUE(game.Table().InFront(Element::b, Element::noclick));
+    TestGame::NextDealOf(game);  // the deck is what deals, not a second call while one is under way
     game.bClick();
-    EXPECT_EQ(game.state.dealSize, 2);
-    EXPECT_GE(driver.table.NextTimer(), 0);
-    const CardId firstCard = game.state.humanHand[1];
+    EXPECT_EQ(game.State().dealSize, 2);
+    EXPECT_TRUE(driver.table.NextTimer().has_value());
+    const CardId firstCard = game.State().humanHand[1];
     game.bClick();  // a second click while the deal is under way changes nothing
-    EXPECT_EQ(game.state.humanHand[1], firstCard);
+    EXPECT_EQ(game.State().humanHand[1], firstCard);
 }
 
 TEST(MatchFlow, AbandonedMatchLeavesNothingRunningAndANewMatchPlaysThrough) {
@@ -175,25 +177,25 @@ TEST(MatchFlow, AbandonedMatchLeavesNothingRunningAndANewMatchPlaysThrough) {
     // Play into the second pool, stopping in the middle of a trick.
     for (int steps = 0; steps < 100'000 && game.CurrentRow() < 10; ++steps)
         ASSERT_TRUE(driver.Step());
-    while (!game.state.humanHasPlayed)
+    while (!game.State().humanHasPlayed)
         ASSERT_TRUE(driver.Step());
-    ASSERT_TRUE(game.table.Visible(el::TotalCell(1, 1)));
+    ASSERT_TRUE(game.Table().Visible(el::TotalCell(1, 1)));
 
     game.bbbClick();  // "Tavidan"
-    EXPECT_TRUE(driver.table.NextTimer() < 0);
-    for (TimerId id = 0; id < timer::kCount; ++id)
-        EXPECT_FALSE(game.timers.Enabled(id));
+    EXPECT_TRUE(!driver.table.NextTimer().has_value());
+    for (TimerId id : timer::All())
+        EXPECT_FALSE(game.TimerEnabled(id));
     for (int column = 1; column <= 4; ++column) {
-        EXPECT_FALSE(game.table.Visible(el::Name(column)));
-        EXPECT_FALSE(game.table.Visible(el::TotalCell(column, 1)));
+        EXPECT_FALSE(game.Table().Visible(el::Name(column)));
+        EXPECT_FALSE(game.Table().Visible(el::TotalCell(column, 1)));
         for (int row = 1; row <= 24; ++row) {
-            EXPECT_FALSE(game.table.Visible(el::BidCell(column, row)));
-            EXPECT_EQ(game.table.Caption(el::ScoreCell(column, row)), "");
+            EXPECT_FALSE(game.Table().Visible(el::BidCell(column, row)));
+            EXPECT_EQ(game.Table().Caption(el::ScoreCell(column, row)), "");
         }
     }
-    EXPECT_EQ(game.state.ascendCount, 1);
-    EXPECT_FALSE(game.state.sheetActive);
-    EXPECT_TRUE(game.table.Visible(el::kSaxeli));
+    EXPECT_EQ(game.State().ascendCount, 1);
+    EXPECT_FALSE(game.State().sheetActive);
+    EXPECT_TRUE(game.Table().Visible(Element::saxeli));
 
     game.saxeliClick();
     game.saxeliChange("nino");

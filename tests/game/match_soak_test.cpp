@@ -18,7 +18,7 @@ class DealChecker final : public MatchObserver {
     int deals = 0;
 
     void OnDealSettled() override {
-        const GameState& s = game_.state;
+        const GameState& s = game_.State();
         ++deals;
         std::set<int> cards;
         for (int slot = 1; slot <= s.dealSize; ++slot) {
@@ -41,7 +41,7 @@ class DealChecker final : public MatchObserver {
     }
 
     void OnTrick(int trick, int, int leader) override {
-        const GameState& s = game_.state;
+        const GameState& s = game_.State();
         Expect(plays_.size() == 4, "a trick without four cards");
         for (std::size_t i = 0; i < plays_.size(); ++i) {
             int seat = leader;
@@ -87,7 +87,7 @@ void Soak(HumanPolicy policy, int matches, std::uint64_t firstSeed) {
         std::unique_ptr<DealChecker> checker;
         const MatchResult result = PlayMatch(config, [&](Game& game) {
             checker = std::make_unique<DealChecker>(game);
-            game.observer = checker.get();
+            game.SetObserver(checker.get());
         });
         ASSERT_TRUE(result.finished) << "seed " << config.seed << " stalled after " << result.deals;
         ASSERT_EQ(result.deals, 24) << "seed " << config.seed;

@@ -11,6 +11,7 @@
 #include "headless_table.h"
 #include "human_player.h"
 #include "table_layout.h"
+#include "test_game.h"
 
 namespace zavkari {
 namespace {
@@ -25,21 +26,19 @@ class MirrorTable final : public HeadlessTable {
   public:
     void Watch(const TableModel& table) {
         model_ = &table;
-        for (Element e = 0; e < el::kCount; ++e)
+        for (Element e : el::All())
             ElementChanged(e);
-        for (Element g : kGroups)
+        for (Element g : el::kChoiceGroups)
             GroupChanged(g);
     }
-    void ElementChanged(Element e) override {
-        elements_[static_cast<std::size_t>(e)] = {model_->Visible(e), (*model_)[e]};
-    }
-    void GroupChanged(Element e) override { groups_[GroupSlot(e)] = model_->Group(e); }
+    void ElementChanged(Element e) override { elements_[e] = {model_->Visible(e), (*model_)[e]}; }
+    void GroupChanged(Element e) override { groups_[el::GroupIndex(e)] = model_->Group(e); }
     void RaiseWindow() override { ++raises; }
 
     // The first element or group whose copy differs from the model, or an empty text.
     std::string Difference() const {
-        for (Element e = 0; e < el::kCount; ++e) {
-            const MirroredElement& m = elements_[static_cast<std::size_t>(e)];
+        for (Element e : el::All()) {
+            const MirroredElement& m = elements_[e];
             const ElementState& s = (*model_)[e];
             const bool same = m.visible == model_->Visible(e) && m.state.enabled == s.enabled &&
                               std::string_view(m.state.caption) == std::string_view(s.caption) &&
@@ -49,8 +48,8 @@ class MirrorTable final : public HeadlessTable {
                               m.state.fontSize == s.fontSize;
             if (!same) return "element " + ElementName(e);
         }
-        for (Element g : kGroups) {
-            const RadioGroup& m = groups_[GroupSlot(g)];
+        for (Element g : el::kChoiceGroups) {
+            const RadioGroup& m = groups_[el::GroupIndex(g)];
             const RadioGroup& s = model_->Group(g);
             if (m.items != s.items || m.columns != s.columns || m.selected != s.selected)
                 return "group " + ElementName(g);
@@ -61,15 +60,30 @@ class MirrorTable final : public HeadlessTable {
     int raises = 0;
 
   private:
-    static constexpr std::array<Element, 4> kGroups = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
-    static std::size_t GroupSlot(Element e) {
-        return static_cast<std::size_t>(std::find(kGroups.begin(), kGroups.end(), e) -
-                                        kGroups.begin());
-    }
-
     const TableModel* model_ = nullptr;
-    std::array<MirroredElement, el::kCount> elements_{};
+    PerElement<MirroredElement> elements_{};
     std::array<RadioGroup, 4> groups_{};
+};
+
+// Where the first and the last slot of each hand lie in a deal of one and of nine cards, worked
+// out by hand for a 1280 x 1024 screen (cards 89 x 121) and a 1024 x 768 one (cards 79 x 100);
+// seat 4 is the human's row of cards.
+struct ExamplePlace {
+    int width;
+    int n;
+    int seat;
+    int slot;
+    int left;
+    int top;
+};
+constexpr ExamplePlace kExamplePlaces[] = {
+    {1280, 1, 1, 1, 16, 465},  {1280, 1, 2, 1, 450, 36},  {1280, 1, 3, 1, 875, 465},
+    {1280, 1, 4, 1, 450, 887}, {1280, 9, 1, 1, 16, 185},  {1280, 9, 1, 9, 16, 745},
+    {1280, 9, 2, 1, 138, 36},  {1280, 9, 2, 9, 762, 36},  {1280, 9, 3, 9, 875, 745},
+    {1280, 9, 4, 1, 138, 887}, {1280, 9, 4, 9, 762, 887}, {1024, 1, 1, 1, 16, 337},
+    {1024, 1, 2, 1, 322, 36},  {1024, 1, 3, 1, 629, 337}, {1024, 1, 4, 1, 322, 652},
+    {1024, 9, 1, 9, 16, 511},  {1024, 9, 2, 1, 112, 36},  {1024, 9, 2, 9, 528, 36},
+    {1024, 9, 3, 1, 629, 159}, {1024, 9, 4, 1, 112, 652}, {1024, 9, 4, 9, 528, 652},
 };
 
 // Checks what the player sees when a deal has been laid out and the bidding is about to start.
@@ -77,74 +91,70 @@ class DealLayoutChecker final : public MatchObserver {
   public:
     explicit DealLayoutChecker(const Game& game) : game_(game) {}
     std::vector<std::string> faults;
+    int placesChecked = 0;
 
     void OnDealSettled() override {
-        const TableModel& t = game_.table;
-        const int n = game_.state.dealSize;
-        const int xstep = (t.width - 500) / (n + 1);
-        const int ystep = (t.height - 324) / (n + 1);
-        const int cardW = CardWidth(t.screenHeight);
+        const TableModel& t = game_.Table();
+        const int n = game_.State().dealSize;
         for (int k = 1; k <= kMaxHand; ++k) {
             for (int seat = 1; seat <= 3; ++seat) {
-                const Element back = el::Back(seat, k);
                 // Each computer shows a back for every card it holds, and no more.
+                const Element back = el::Back(seat, k);
                 if (t.Visible(back) != (k <= n)) Fault("back " + ElementName(back));
-                if (k > n) continue;
-                const int left = seat == 1   ? 16
-                                 : seat == 3 ? t.width - cardW - 316
-                                             : 60 + k * xstep;
-                const int top = seat == 2 ? 36 : 115 + k * ystep;
-                if (t[back].left != left || t[back].top != top)
-                    Fault("back placed wrong " + ElementName(back));
             }
         }
         for (int slot = 1; slot <= n; ++slot) {
-            const CardId card = game_.state.humanHand[slot];
-            const Element face = el::Face(card.suit, card.rank);
+            const Element face = el::CardImage(game_.State().humanHand[slot]);
             if (!t.Visible(face)) Fault("human card hidden " + ElementName(face));
-            if (!t.Visible(el::kKl) || !t.InFront(el::kKl, face))
+            if (!t.Visible(Element::kl) || !t.InFront(Element::kl, face))
                 Fault("the dealt hand is not covered");
-            if (t[face].left != 60 + slot * xstep ||
-                t[face].top != t.height - t[el::kTkma].height - 16)
-                Fault("human card placed wrong " + ElementName(face));
+        }
+        for (const ExamplePlace& p : kExamplePlaces) {
+            if (p.width != t.width || p.n != n || t.height != (p.width == 1280 ? 1024 : 768))
+                continue;
+            const Element e = p.seat == kHumanSeat ? el::CardImage(game_.State().humanHand[p.slot])
+                                                   : el::Back(p.seat, p.slot);
+            if (t[e].left != p.left || t[e].top != p.top) Fault("placed wrong: " + ElementName(e));
+            ++placesChecked;
         }
     }
 
   private:
     void Fault(const std::string& what) {
-        faults.push_back("deal of " + std::to_string(game_.state.dealSize) + ": " + what);
+        faults.push_back("deal of " + std::to_string(game_.State().dealSize) + ": " + what);
     }
     const Game& game_;
 };
 
 // What a finished trick leaves once it has been cleared away.
 std::string TrickClearedFault(const Game& game) {
-    const TableModel& t = game.table;
+    const TableModel& t = game.Table();
     for (int seat = 1; seat <= 4; ++seat) {
-        const Element face = el::CardImage(game.state.playedCard[seat]);
-        if (face != el::kNo && t.Visible(face)) return "played card left on the table";
+        const Element face = el::CardImage(game.State().playedCard[seat]);
+        if (face != Element::no && t.Visible(face)) return "played card left on the table";
     }
-    for (Element e : {el::kKVishi, el::kKNije, el::kUnder})
+    for (Element e : {Element::KVishi, Element::KNije, Element::under})
         if (t.Visible(e)) return "declaration label left: " + ElementName(e);
-    if (!t.Visible(el::kB)) return "the deck is not shown after the trick";
-    if (!t.Visible(el::kKl)) return "the hand is not covered after the trick";
-    if (!t.InFront(el::kNoclick, el::kB)) return "the deck lies in front of the table cover";
+    if (!t.Visible(Element::b)) return "the deck is not shown after the trick";
+    if (!t.Visible(Element::kl)) return "the hand is not covered after the trick";
+    if (!t.InFront(Element::noclick, Element::b))
+        return "the deck lies in front of the table cover";
     return {};
 }
 
 // What the end of a deal leaves while the next deal waits for a click on the deck.
 std::string DealEndedFault(const Game& game) {
-    const TableModel& t = game.table;
-    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
+    const TableModel& t = game.Table();
+    for (Element e : el::Faces())
         if (t.Visible(e)) return "a face left showing: " + ElementName(e);
-    for (Element e = el::Back(1, 1); e < el::Back(1, 1) + 3 * kMaxHand; ++e)
+    for (Element e : el::Backs())
         if (t.Visible(e)) return "a back left showing: " + ElementName(e);
     for (int seat = 1; seat <= 4; ++seat) {
         if (t.Visible(el::BidLabel(seat)) || t.Visible(el::TrickLabel(seat)))
             return "a bid or trick label left showing";
     }
-    if (t.Visible(el::kKkk)) return "the trump name left showing";
-    if (!t.InFront(el::kB, el::kNoclick)) return "the deck cannot be clicked";
+    if (t.Visible(Element::kkk)) return "the trump name left showing";
+    if (!t.InFront(Element::b, Element::noclick)) return "the deck cannot be clicked";
     return {};
 }
 
@@ -161,7 +171,7 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
     const Seat& p = GetParam();
     MirrorTable view;
     ClockSeededRandom random(p.seed, [&view] { return view.Now(); });
-    Game game(view, random);
+    TestGame game(view, random);
     HumanPlayer human(p.policy, p.seed + 17);
     DealLayoutChecker layout(game);
     game.observer = &layout;
@@ -169,7 +179,7 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
     game.table.width = p.size.width;
     game.table.height = p.size.height;
     game.table.screenHeight = p.size.screenHeight;
-    view.Watch(game.table);
+    view.Watch(game.Table());
 
     // Opening the match a click at a time, as the player does.
     const std::vector<std::function<void()>> opening = {
@@ -182,25 +192,27 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
 
     int tricks = 0;
     int dealEnds = 0;
-    auto finished = [&game] { return game.state.matchOver && !game.timers.Enabled(timer::kBoloj); };
+    auto finished = [&game] {
+        return game.State().matchOver && !game.timers.Enabled(TimerId::boloj);
+    };
     for (int step = 0; step < 200'000 && !finished(); ++step) {
         if (!human.Act(game)) {
-            const TimerId next = view.NextTimer();
-            if (next < 0) {
+            const std::optional<TimerId> next = view.NextTimer();
+            if (!next) {
                 ASSERT_FALSE(game.options.autoDeal) << "the match stalled";
                 game.bClick();  // the deck deals the next deal
             } else {
-                view.AdvanceTo(next);
-                const bool playTimer = next >= timer::Play(1) && next <= timer::Play(4);
-                const bool endOfDeal = next == timer::kTavidan;
-                const bool closed = game.state.trickClosed;
-                game.Tick(next);
-                if (playTimer && !closed && game.state.trickClosed) {
+                view.AdvanceTo(*next);
+                const bool playTimer = Decode(*next).family == TimerFamily::Play;
+                const bool endOfDeal = next == TimerId::tavidan;
+                const bool closed = game.State().trickClosed;
+                game.Tick(*next);
+                if (playTimer && !closed && game.State().trickClosed) {
                     ++tricks;
                     ASSERT_EQ(TrickClearedFault(game), "") << "trick " << tricks;
                 }
-                if (endOfDeal && !game.timers.Enabled(timer::kTavidan) && !game.options.autoDeal &&
-                    !game.state.matchOver) {
+                if (endOfDeal && !game.timers.Enabled(TimerId::tavidan) && !game.options.autoDeal &&
+                    !game.State().matchOver) {
                     ++dealEnds;
                     ASSERT_EQ(DealEndedFault(game), "") << "deal " << dealEnds;
                 }
@@ -214,6 +226,9 @@ TEST_P(MirroredMatch, WindowSeesEveryChangeAndTheTableShowsWhatItShould) {
         EXPECT_EQ(dealEnds, 23);
     }
     EXPECT_EQ(layout.faults, std::vector<std::string>{});
+    if (p.size.height == 1024 || p.size.height == 768) {
+        EXPECT_GT(layout.placesChecked, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,8 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MirroredRenege, WindowRaisedForTheMessage) {
     MirrorTable view;
     ClockSeededRandom random(11, [&view] { return view.Now(); });
-    Game game(view, random);
-    view.Watch(game.table);
+    TestGame game(view, random);
+    view.Watch(game.Table());
     game.LoadIdle();
     game.state.renegePending = true;
     game.state.renegeCode = 2;

@@ -33,8 +33,11 @@ TEST_F(ScoreSheet, CurrentRowIsTheDealOfTheMatch) {
 TEST_F(ScoreSheet, CellsAreWrittenOnlyInsideTheSheet) {
     const auto written = [&] {
         std::vector<std::string> cells;
-        for (Element e = el::kFirstBidCell; e < el::kFirstTotalCell; ++e) {
-            if (game.table.Visible(e))
+        for (Element e : el::SheetLabels()) {
+            const ElementFamily family = Decode(e).family;
+            const bool cell =
+                family == ElementFamily::BidCell || family == ElementFamily::ScoreCell;
+            if (cell && game.table.Visible(e))
                 cells.push_back(ElementName(e) + "=" + std::string(game.table.Caption(e)));
         }
         return cells;
@@ -55,7 +58,7 @@ TEST_F(ScoreSheet, CellsAreWrittenOnlyInsideTheSheet) {
 class NamedGame : public LoggedGame {
   protected:
     void TypeName(std::string_view text) {
-        game.table.Show(el::kSaxeli);
+        game.table.Show(Element::saxeli);
         game.saxeliChange(text);
     }
     std::vector<std::string> Names() const {
@@ -102,7 +105,7 @@ TEST_F(NamedGame, AComputerSharingTheHumansNameIsCalledBedoni) {
 TEST_F(NamedGame, TheNameNeedsMoreThanBlanksAndKeepsSevenCharacters) {
     game.saxeliChange("gio");  // the box is not shown
     EXPECT_EQ(game.HumanName(), "");
-    game.table.SetEnabled(el::kBitBtn1, false);
+    game.table.SetEnabled(Element::BitBtn1, false);
     for (const auto& [typed, kept, accepted] : {std::tuple{"", "", false},
                                                 {"       ", "       ", false},
                                                 {"a", "a", true},
@@ -112,17 +115,17 @@ TEST_F(NamedGame, TheNameNeedsMoreThanBlanksAndKeepsSevenCharacters) {
         SCOPED_TRACE(typed);
         TypeName(typed);
         EXPECT_EQ(game.HumanName(), kept);
-        EXPECT_EQ(game.table.Caption(el::kSaxeli), kept);
-        EXPECT_EQ(game.table.Enabled(el::kBitBtn1), accepted);
+        EXPECT_EQ(game.table.Caption(Element::saxeli), kept);
+        EXPECT_EQ(game.table.Enabled(Element::BitBtn1), accepted);
     }
     game.saxeliClick();
     EXPECT_EQ(game.HumanName(), "");
-    EXPECT_EQ(game.table.Caption(el::kSaxeli), "");
-    EXPECT_FALSE(game.table.Enabled(el::kBitBtn1));
+    EXPECT_EQ(game.table.Caption(Element::saxeli), "");
+    EXPECT_FALSE(game.table.Enabled(Element::BitBtn1));
 
-    game.table.Show(el::kBitBtn1);
+    game.table.Show(Element::BitBtn1);
     game.BitBtn1Click();
-    EXPECT_TRUE(game.table.Visible(el::kSaxeli));
+    EXPECT_TRUE(game.table.Visible(Element::saxeli));
     EXPECT_TRUE(observer.log.empty());
 }
 
@@ -149,16 +152,16 @@ TEST_F(ScoreSheet, ClearingTheSheetEmptiesEveryCell) {
     game.WriteBidCell(9, 3, "pasi");
     game.WriteScoreCell(9, 3, "50");
     game.ScorePool(4);
-    for (Element e : {el::kCxrili, el::kBox1, el::kReklama})
+    for (Element e : {Element::cxrili, Element::Box1, Element::reklama})
         game.table.Show(e);
 
     game.ClearScoreSheet();
-    for (Element e = el::kFirstName; e < el::kCount; ++e) {
-        if (e >= el::kFirstRowHeading && e < el::kFirstBidCell) continue;
+    for (Element e : el::SheetLabels()) {
+        if (Decode(e).family == ElementFamily::RowHeading) continue;
         EXPECT_FALSE(game.table.Visible(e)) << ElementName(e);
         EXPECT_EQ(game.table.Caption(e), "") << ElementName(e);
     }
-    for (Element e : {el::kCxrili, el::kBox1, el::kReklama}) {
+    for (Element e : {Element::cxrili, Element::Box1, Element::reklama}) {
         EXPECT_FALSE(game.table.Visible(e)) << ElementName(e);
     }
 }
@@ -245,12 +248,12 @@ TEST_F(SeededDealerDraw, TheFirstAceDealsAndRepeatedDrawsStartOver) {
 
 TEST_F(SeededDealerDraw, ConfirmingTheNameDrawsTheDealerAndOpensTheMatch) {
     game.LoadIdle();
-    game.table.Show(el::kSaxeli);
-    game.table.Show(el::kBitBtn1);
+    game.table.Show(Element::saxeli);
+    game.table.Show(Element::BitBtn1);
     game.saxeliChange("gio");
     game.BitBtn1Click();
-    EXPECT_FALSE(game.table.Visible(el::kSaxeli));
-    EXPECT_FALSE(game.table.Visible(el::kBitBtn1));
+    EXPECT_FALSE(game.table.Visible(Element::saxeli));
+    EXPECT_FALSE(game.table.Visible(Element::BitBtn1));
     const auto columns = std::find(observer.log.begin(), observer.log.end(), "columns");
     ASSERT_NE(columns, observer.log.end());
     EXPECT_EQ((columns - 1)->at(5) - '0', game.state.dealer);

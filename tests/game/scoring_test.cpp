@@ -29,7 +29,7 @@ class Scoring : public LoggedGame {
             game.state.computerTricks[seat] = tricks[seat];
         }
         game.state.humanBid = bids[4];
-        game.table.SetCaption(el::kMH, std::to_string(tricks[4]));
+        game.table.SetCaption(Element::m_h, std::to_string(tricks[4]));
     }
 
     // Writes one pool's score cells directly, column by column in row order.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "match_runner.h"
+#include "test_game.h"
 
 namespace zavkari {
 namespace {
@@ -17,7 +18,7 @@ class PlayLog final : public MatchObserver {
 
 struct SequencerTest : ::testing::Test {
     SequencerTest() : driver(Config()) {
-        driver.game.observer = &log;
+        driver.game.SetObserver(&log);
         driver.Open("gio");
     }
     static MatchConfig Config() {
@@ -28,14 +29,14 @@ struct SequencerTest : ::testing::Test {
     }
     // Ticks timers (without the human) until the human's card is awaited.
     void UntilHumansTurn() {
-        for (int steps = 0; steps < 10'000 && !driver.game.AwaitingHumanCard(); ++steps) {
+        for (int steps = 0; steps < 10'000 && driver.game.HumanAsked() != Asked::Card; ++steps) {
             if (driver.human.Act(driver.game)) continue;  // a bid or a declaration
-            const TimerId next = driver.table.NextTimer();
-            ASSERT_GE(next, 0);
-            driver.table.AdvanceTo(next);
-            driver.game.Tick(next);
+            const std::optional<TimerId> next = driver.table.NextTimer();
+            ASSERT_TRUE(next.has_value());
+            driver.table.AdvanceTo(*next);
+            driver.game.Tick(*next);
         }
-        ASSERT_TRUE(driver.game.AwaitingHumanCard());
+        ASSERT_EQ(driver.game.HumanAsked(), Asked::Card);
     }
     MatchDriver driver;
     PlayLog log;
@@ -48,51 +49,51 @@ TEST_F(SequencerTest, ComputersBeforeTheHumanPlayInsideTheStartOfTheTrick) {
         log.seats.clear();
         UntilHumansTurn();
         Game& game = driver.game;
-        const int order = game.CurrentOrder();
+        const int order = TestGame::CurrentOrderOf(game);
         std::vector<int> before;
         for (int seat = LeaderOf(order); seat != kHumanSeat; seat = NextSeat(seat))
             before.push_back(seat);
         EXPECT_EQ(log.seats, before) << "order " << order;
-        EXPECT_TRUE(game.timers.Enabled(timer::Play(order)));
-        EXPECT_FALSE(game.table.Visible(el::kKl));
+        EXPECT_TRUE(game.TimerEnabled(timer::Play(order)));
+        EXPECT_FALSE(game.Table().Visible(Element::kl));
         if (order == 4) {
             // The human plays last and answers as in an undeclared trick.
-            EXPECT_FALSE(game.state.viSiDeclared);
-            EXPECT_FALSE(game.state.waiRosDeclared);
+            EXPECT_FALSE(game.State().viSiDeclared);
+            EXPECT_FALSE(game.State().waiRosDeclared);
         }
 
         ASSERT_TRUE(driver.human.Act(game));  // the human's card (and suit, for a wild lead)
-        if (!game.state.humanHasPlayed) {
+        if (!game.State().humanHasPlayed) {
             ASSERT_TRUE(driver.human.Act(game));
         }
-        ASSERT_TRUE(game.state.humanHasPlayed);
-        EXPECT_FALSE(game.AwaitingHumanCard());
-        EXPECT_TRUE(game.table.Visible(el::kKl));
+        ASSERT_TRUE(game.State().humanHasPlayed);
+        EXPECT_NE(game.HumanAsked(), Asked::Card);
+        EXPECT_TRUE(game.Table().Visible(Element::kl));
 
         // A further click on any card still in the hand is ignored until the next trick starts.
-        for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-            const CardId c = game.state.humanHand[slot];
+        for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+            const CardId c = game.State().humanHand[slot];
             if (c.empty()) continue;
             game.CardClick(el::Face(c.suit, c.rank), false);
-            EXPECT_EQ(game.state.humanHand[slot], c);
+            EXPECT_EQ(game.State().humanHand[slot], c);
         }
         // The play timer finishes the trick: the seats after the human play there, none twice.
         const TimerId play = timer::Play(order);
         driver.table.AdvanceTo(play);
         game.Tick(play);
         EXPECT_EQ(log.seats.size(), 4u);
-        EXPECT_TRUE(game.state.trickClosed);
-        EXPECT_FALSE(game.timers.Enabled(play));
+        EXPECT_TRUE(game.State().trickClosed);
+        EXPECT_FALSE(game.TimerEnabled(play));
     }
 }
 
 TEST_F(SequencerTest, OneCardDealEndsAsSoonAsItsTrickIsResolved) {
     Game& game = driver.game;
-    ASSERT_EQ(game.state.dealSize, 1);
+    ASSERT_EQ(game.State().dealSize, 1);
     UntilHumansTurn();
-    EXPECT_EQ(game.state.trickStage, 0);  // `_1` hands over at once
-    EXPECT_FALSE(game.timers.Enabled(timer::Trick(1, 1)));
-    EXPECT_EQ(game.state.nextTrickToStart, 1);
+    EXPECT_EQ(game.State().trickStage, 0);  // `_1` hands over at once
+    EXPECT_FALSE(game.TimerEnabled(timer::Trick(1, 1)));
+    EXPECT_EQ(game.State().nextTrickToStart, 1);
 }
 
 }  // namespace

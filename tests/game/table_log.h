@@ -17,10 +17,10 @@ class LoggingTable : public HeadlessTable {
     std::vector<std::string> log;
 
     void ElementChanged(Element e) override {
-        if (model && model->Visible(e) && !wasVisible_[static_cast<std::size_t>(e)]) {
+        if (model && model->Visible(e) && !wasVisible_[e]) {
             log.push_back("show " + ElementName(e));
         }
-        if (model) wasVisible_[static_cast<std::size_t>(e)] = model->Visible(e);
+        if (model) wasVisible_[e] = model->Visible(e);
     }
     void Pause(int ms) override {
         HeadlessTable::Pause(ms);
@@ -41,7 +41,7 @@ class LoggingTable : public HeadlessTable {
     }
 
   private:
-    std::array<bool, el::kCount> wasVisible_{};
+    PerElement<bool> wasVisible_{};
 };
 
 class LoggingObserver : public MatchObserver {
@@ -104,7 +104,7 @@ class LoggedGame : public ::testing::Test {
 
     LoggingTable view;
     ScriptedRandom random;
-    Game game;
+    TestGame game;
     LoggingObserver observer;
 };
 

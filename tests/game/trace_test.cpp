@@ -25,7 +25,7 @@ std::string TraceOf(const MatchConfig& config) {
         writer = std::make_unique<TraceWriter>(out, game);
         writer->WriteMatch(config.seed, PolicyName(config.policy),
                            -10 * (config.penaltySlider + 1));
-        game.observer = writer.get();
+        game.SetObserver(writer.get());
     });
     writer->WriteEnd(result.finished, result.deals);
     return out.str();

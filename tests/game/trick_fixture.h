@@ -7,18 +7,6 @@
 
 #include "game_fixture.h"
 
-namespace zavkari {
-
-struct GameTestAccess {
-    // Names the trick in play as the sequencer would when it starts it.
-    static void SetCurrentTrick(Game& game, int trick, int order) {
-        game.currentTrick_ = trick;
-        game.currentOrder_ = order;
-    }
-};
-
-}  // namespace zavkari
-
 namespace zavkari::testing {
 
 class RecordingTable : public HeadlessTable {
@@ -90,7 +78,7 @@ class TrickFixture : public ::testing::Test {
     // The trick in play has order code `order`; the seats before the one to play have put down
     // cards of these strengths, in playing order.
     void InTrick(int order, std::initializer_list<int> strengthsSoFar = {}) {
-        GameTestAccess::SetCurrentTrick(game, 1, order);
+        game.SetCurrentTrick(1, order);
         int seat = LeaderOf(order);
         for (int strength : strengthsSoFar) {
             game.state.playedStrength[seat] = strength;
@@ -117,7 +105,7 @@ class TrickFixture : public ::testing::Test {
     RecordingTable view;
     ScriptedRandom random;
     PlayLog log;
-    Game game;
+    TestGame game;
 };
 
 }  // namespace zavkari::testing

@@ -56,8 +56,8 @@ TEST_F(TrickRules, HumanLeadsAndWildCards) {
     EXPECT_EQ(game.state.playedStrength[kHumanSeat], 0);
     EXPECT_TRUE(game.state.waiRosDeclared);
     EXPECT_FALSE(game.state.wildLedByComputer);
-    EXPECT_FALSE(game.table.Visible(el::kKVishi));
-    EXPECT_FALSE(game.table.Visible(el::kKNije));
+    EXPECT_FALSE(game.table.Visible(Element::KVishi));
+    EXPECT_FALSE(game.table.Visible(Element::KNije));
 
     // Following high: 100, or 101 after a 100 already in this trick; a 100 of an earlier trick
     // (seat 1 plays after the human here) does not count.
@@ -110,7 +110,7 @@ TEST_F(TrickRules, WinnerHasTheStrictlyGreatestStrength) {
     game.state.playedStrength = {{0, 0, 0, 7}};
     game.ResolveTrick();
     game.ResolveTrick();
-    EXPECT_EQ(game.table.Caption(el::kMH), "2");
+    EXPECT_EQ(game.table.Caption(Element::m_h), "2");
 }
 
 TEST_F(TrickRules, Reneges) {

@@ -59,17 +59,17 @@ class ChaosTest : public ::testing::Test {
     }
     void TearDown() override { qputenv("HOME", savedHome); }
 
-    bool nameAsked() const { return table->widgetOf(el::kSaxeli)->isVisible(); }
+    bool nameAsked() const { return table->widgetOf(Element::saxeli)->isVisible(); }
     void enterName(TableClicker& player) {
-        QWidget* box = table->widgetOf(el::kSaxeli);
+        QWidget* box = table->widgetOf(Element::saxeli);
         player.clickWidget(box);
         QTest::keyClicks(box, QStringLiteral("nino"));
-        player.clickWidget(table->widgetOf(el::kBitBtn1));
+        player.clickWidget(table->widgetOf(Element::BitBtn1));
     }
     // Between deals with automatic dealing off, the deck waits for a click.
     bool deckWaits() const {
-        const TableModel& t = table->game().table;
-        return t.Visible(el::kB) && t.InFront(el::kB, el::kNoclick);
+        const TableModel& t = table->game().Table();
+        return t.Visible(Element::b) && t.InFront(Element::b, Element::noclick);
     }
 
     // The storm: random input, and the player's own moves now and then so that the game goes on.
@@ -89,10 +89,10 @@ class ChaosTest : public ::testing::Test {
     // or none at all, makes way for a new one. True when a whole match reached its end.
     bool playAMatchToItsEnd(TableClicker& player) {
         windows.options()->findChild<QCheckBox*>(QStringLiteral("darigeba"))->setChecked(true);
-        QWidget* menu = table->control(QStringLiteral("Qmenu"));
-        if (menu->isVisible()) player.clickWidget(table->control(QStringLiteral("SpeedButton1")));
+        QWidget* menu = table->control(WindowControl::Qmenu);
+        if (menu->isVisible()) player.clickWidget(table->control(WindowControl::SpeedButton1));
         const Game& game = table->game();
-        if (player.matchFinished() || game.table.Caption(el::kBbb) == "dawyeba")
+        if (player.matchFinished() || game.Table().Caption(Element::bbb) == "dawyeba")
             player.openMatch(QStringLiteral("nino"));
         QElapsedTimer clock;
         clock.start();
@@ -101,7 +101,7 @@ class ChaosTest : public ::testing::Test {
                 if (nameAsked()) {
                     enterName(player);
                 } else if (deckWaits()) {
-                    player.clickTable(player.centreOf(el::kB));
+                    player.clickTable(player.centreOf(Element::b));
                 } else {
                     player.act();
                 }

@@ -15,7 +15,7 @@ namespace {
 TEST(ChoiceGroup, AClickAnywhereInARowAsksForItsItem) {
     QWidget table;
     table.resize(400, 300);
-    ChoiceGroup bids(*ControlOf(el::kTkma), &table);
+    ChoiceGroup bids(*ControlOf(Element::tkma), &table);
     bids.setGeometry(10, 10, 217, 121);
     bids.show(RadioGroup{{"pasi", "1"}, 2, 0});
     table.show();
@@ -51,11 +51,11 @@ QRect TextInk(const QRadioButton& item) {
 TEST(ChoiceGroup, EveryItemIsWholeApartAndClickableAtBothCardSizes) {
     const std::vector<std::string> bids = {"pasi", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     const std::vector<std::pair<Element, RadioGroup>> groups = {
-        {el::kKoz, {{"bezi", "aguri", "guli", "jvari", "yvavi"}, 1, -1}},
-        {el::kVishi, {{"aguri", "guli", "jvari", "yvavi"}, 1, -1}},
-        {el::kNije, {{"agurma", "gulma", "jvarma", "yvavma"}, 1, -1}},
-        {el::kTkma, {bids, 2, -1}},                               // deals 21 to 24
-        {el::kTkma, {{bids.begin(), bids.begin() + 9}, 3, -1}}};  // eight cards
+        {Element::koz, {{"bezi", "aguri", "guli", "jvari", "yvavi"}, 1, -1}},
+        {Element::vishi, {{"aguri", "guli", "jvari", "yvavi"}, 1, -1}},
+        {Element::nije, {{"agurma", "gulma", "jvarma", "yvavma"}, 1, -1}},
+        {Element::tkma, {bids, 2, -1}},                               // deals 21 to 24
+        {Element::tkma, {{bids.begin(), bids.begin() + 9}, 3, -1}}};  // eight cards
     for (const int screenHeight : {768, 1024}) {
         for (const auto& [element, items] : groups) {
             SCOPED_TRACE(ElementName(element) + " at screen height " +

@@ -21,8 +21,8 @@ TEST(FileChooser, ThePlayersOwnBackIsPickedThroughTheRealChooser) {
     TableWindow window{0.002};
     window.startUp({1280, 1024, 1024});
     window.show();
-    OptionsDialog dialog{window};
-    dialog.showOptions();
+    OptionsDialog dialog{window.game().options, &window};
+    dialog.showOptions(true);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("own.bmp"));

@@ -6,17 +6,17 @@ namespace zavkari::testing {
 
 std::string Snapshot(const Game& game) {
     std::ostringstream out;
-    const TableModel& t = game.table;
-    for (Element e = 0; e < el::kCount; ++e) {
+    const TableModel& t = game.Table();
+    for (Element e : el::All()) {
         const ElementState& s = t[e];
-        out << e << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"' << s.left << ','
-            << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
+        out << ElementName(e) << ':' << t.Visible(e) << s.enabled << '"' << s.caption << '"'
+            << s.left << ',' << s.top << ',' << s.width << ',' << s.height << ',' << s.z << ' ';
     }
-    for (Element group : {el::kTkma, el::kKoz, el::kVishi, el::kNije})
+    for (Element group : el::kChoiceGroups)
         out << '|' << t.Group(group).selected << '/' << t.Group(group).items.size();
-    for (TimerId id = 0; id < timer::kCount; ++id)
-        out << (game.timers.Enabled(id) ? 'T' : '.');
-    const GameState& s = game.state;
+    for (TimerId id : timer::All())
+        out << (game.TimerEnabled(id) ? 'T' : '.');
+    const GameState& s = game.State();
     out << "|hand";
     for (CardId c : s.humanHand)
         out << ' ' << c.suit << '/' << c.rank;
@@ -28,7 +28,7 @@ std::string Snapshot(const Game& game) {
     out << '|' << s.humanHasPlayed << s.trumpChosen << s.sheetActive << s.matchOver << ' '
         << s.humanBid << ' ' << s.openingOrder << ' ' << s.nextOrder << ' ' << s.trickStage << ' '
         << s.dealSize << ' ' << s.ascendCount << ' ' << s.descendCount << ' ' << s.nineIndex << ' '
-        << game.CurrentTrick() << ' ' << game.CurrentOrder() << ' ' << game.HumanName();
+        << game.CurrentTrick() << ' ' << game.HumanName();
     return out.str();
 }
 

@@ -25,23 +25,21 @@ class HandClicksTest : public ::testing::Test {
 
     // The first wild card in the human's hand, or `no`.
     Element heldWildCard() const {
-        for (int slot = 1; slot <= game().state.dealSize; ++slot) {
-            const CardId c = game().state.humanHand[slot];
+        for (int slot = 1; slot <= game().State().dealSize; ++slot) {
+            const CardId c = game().State().humanHand[slot];
             if (!c.empty() && IsWildCard(c.suit, c.rank)) return el::Face(c.suit, c.rank);
         }
-        return el::kNo;
+        return Element::no;
     }
 
     bool humanToPlay() const {
-        return !window.turns().busy() && game().AwaitingHumanCard() &&
-               !game().table.Visible(el::kKl) && !game().table.Visible(el::kVishi) &&
-               !game().table.Visible(el::kNije);
+        return !window.turns().busy() && game().HumanAsked() == Asked::Card;
     }
 
     // Plays a plain card the rules allow, keeping the wild cards; false when only a wild is left.
     bool playPlainCard() {
-        for (int slot = 1; slot <= game().state.dealSize; ++slot) {
-            const CardId c = game().state.humanHand[slot];
+        for (int slot = 1; slot <= game().State().dealSize; ++slot) {
+            const CardId c = game().State().humanHand[slot];
             if (c.empty() || IsWildCard(c.suit, c.rank)) continue;
             if (!game().HumanLeads() && game().WouldRenege(c)) continue;
             player.clickTable(player.centreOf(el::Face(c.suit, c.rank)));
@@ -64,16 +62,16 @@ TEST_F(HandClicksTest, ClickOnTheCoveredHandDoesNothing) {
     // The hand lies dealt and covered while the players bid.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            const CardId c = game().state.humanHand[1];
-            return !c.empty() && game().table.Visible(el::CardImage(c)) &&
-                   game().table.Visible(el::kKl) && !window.turns().busy();
+            const CardId c = game().State().humanHand[1];
+            return !c.empty() && game().Table().Visible(el::CardImage(c)) &&
+                   game().Table().Visible(Element::kl) && !window.turns().busy();
         },
         20'000));
-    const Element face = el::CardImage(game().state.humanHand[1]);
+    const Element face = el::CardImage(game().State().humanHand[1]);
     const QPoint centre = player.centreOf(face);
     const ControlSpec* hit = window.canvas()->controlAt(centre);
     ASSERT_NE(hit, nullptr);
-    EXPECT_EQ(hit->element, el::kKl);
+    EXPECT_EQ(hit->element, Element::kl);
     const std::string before = Snapshot(game());
     player.clickTable(centre);
     player.clickTable(centre, Qt::RightButton);
@@ -88,8 +86,8 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
     bool followedLow = false;
     auto lead = [&](Element wild, bool high) {
         SCOPED_TRACE(high ? "led with the left button" : "led with the right button");
-        const Element asked = high ? el::kVishi : el::kNije;
-        const Element other = high ? el::kNije : el::kVishi;
+        const Element asked = high ? Element::vishi : Element::nije;
+        const Element other = high ? Element::nije : Element::vishi;
         if (high) {
             player.clickTable(player.centreOf(wild));
         } else {
@@ -98,15 +96,15 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
         }
         EXPECT_TRUE(window.widgetOf(asked)->isVisible());
         EXPECT_FALSE(window.widgetOf(other)->isVisible());
-        EXPECT_FALSE(game().state.humanHasPlayed);  // not played before the suit is named
+        EXPECT_FALSE(game().State().humanHasPlayed);  // not played before the suit is named
         auto& group = *static_cast<ChoiceGroup*>(window.widgetOf(asked));
         ASSERT_EQ(group.buttons().size(), 4u);
         player.clickWidget(group.buttons()[1]);  // "guli" / "gulma"
-        EXPECT_TRUE(game().state.humanHasPlayed);
-        EXPECT_FALSE(window.widgetOf(el::kVishi)->isVisible());
-        EXPECT_FALSE(window.widgetOf(el::kNije)->isVisible());
-        EXPECT_EQ(game().state.ledSuit, 2);
-        EXPECT_TRUE(high ? game().state.viSiDeclared : game().state.waiRosDeclared);
+        EXPECT_TRUE(game().State().humanHasPlayed);
+        EXPECT_FALSE(window.widgetOf(Element::vishi)->isVisible());
+        EXPECT_FALSE(window.widgetOf(Element::nije)->isVisible());
+        EXPECT_EQ(game().State().ledSuit, 2);
+        EXPECT_TRUE(high ? game().State().viSiDeclared : game().State().waiRosDeclared);
     };
     auto follow = [&](Element wild) {
         SCOPED_TRACE("followed with the right button");
@@ -118,10 +116,10 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
         const QMetaObject::Connection seen =
             QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] {
                 if (played) return;
-                played = game().state.humanHasPlayed;
-                strength = game().state.playedStrength[kHumanSeat];
-                groupShown = window.widgetOf(el::kVishi)->isVisible() ||
-                             window.widgetOf(el::kNije)->isVisible();
+                played = game().State().humanHasPlayed;
+                strength = game().State().playedStrength[kHumanSeat];
+                groupShown = window.widgetOf(Element::vishi)->isVisible() ||
+                             window.widgetOf(Element::nije)->isVisible();
             });
         rightClickThroughTheWindow(wild);
         QObject::disconnect(seen);
@@ -134,11 +132,11 @@ TEST_F(HandClicksTest, WildCardsLedAndFollowedWithBothButtons) {
     clock.start();
     while (!(ledHigh && ledLow && followedLow) && clock.elapsed() < 150'000) {
         if (player.matchFinished()) player.openMatch(QStringLiteral("gio"));
-        const Element wild = humanToPlay() ? heldWildCard() : el::kNo;
-        if (wild != el::kNo && game().HumanLeads() && !(ledHigh && ledLow)) {
+        const Element wild = humanToPlay() ? heldWildCard() : Element::no;
+        if (wild != Element::no && game().HumanLeads() && !(ledHigh && ledLow)) {
             lead(wild, !ledHigh);
             (ledHigh ? ledLow : ledHigh) = true;
-        } else if (wild != el::kNo && !game().HumanLeads() && !followedLow) {
+        } else if (wild != Element::no && !game().HumanLeads() && !followedLow) {
             follow(wild);
             followedLow = true;
         } else if (!(humanToPlay() && playPlainCard()) && !window.turns().busy()) {
@@ -158,14 +156,14 @@ TEST_F(HandClicksTest, ComputerRowShowsOneBackLessAfterItsPlay) {
     QTimer watch;
     watch.setInterval(0);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        const GameState& s = game().state;
+        const GameState& s = game().State();
         if (s.dealSize != 5 || game().CurrentTrick() != 1) return;
         for (int seat = 1; seat <= 3; ++seat) {
             if (s.computerCardCount[seat] != 4 || sawFourBacks) continue;
             sawFourBacks = true;
             for (int slot = 1; slot <= kMaxHand; ++slot) {
                 const Element back = el::Back(seat, slot);
-                EXPECT_EQ(game().table.Visible(back), slot <= 4) << ElementName(back);
+                EXPECT_EQ(game().Table().Visible(back), slot <= 4) << ElementName(back);
                 if (slot > 4) {
                     const ControlSpec* hit =
                         window.canvas()->controlAt(window.canvas()->elementRect(back).center());

@@ -9,6 +9,7 @@
 #include "control_look.h"
 #include "pictures.h"
 #include "table_window.h"
+#include "test_game.h"
 
 namespace zavkari::testing {
 namespace {
@@ -25,8 +26,12 @@ class HighDensityTest : public ::testing::TestWithParam<TableSize> {
     }
     qreal ratio() const { return window.devicePixelRatioF(); }
 
+    // The test changes the table itself, as a step of the window's own game does.
+    void change(const std::function<void(TableModel&)>& edit) {
+        window.turns().run([&] { edit(TestGame::TableOf(const_cast<Game&>(window.game()))); });
+    }
+
     TableWindow window{0.002};
-    TableModel& table = window.tableModel();
 };
 
 // Whether the row of the window's picture shows white within the label.
@@ -39,14 +44,16 @@ bool WhiteInRow(const QImage& shot, const QRect& label, int y) {
 }
 
 TEST_P(HighDensityTest, EveryTrumpsNameIsShownWhole) {
-    auto* kkk = qobject_cast<QLabel*>(window.widgetOf(el::kKkk));
+    auto* kkk = qobject_cast<QLabel*>(window.widgetOf(Element::kkk));
     ASSERT_NE(kkk, nullptr);
-    table.Show(el::kBox1);
-    table.Show(el::kKkk);
-    table.SetColour(el::kKkk, FontColour::White);
+    change([](TableModel& table) {
+        table.Show(Element::Box1);
+        table.Show(Element::kkk);
+        table.SetColour(Element::kkk, FontColour::White);
+    });
     for (const char* trump : {"bezi", "aguri", "guli", "jvari", "yvavi"}) {
         SCOPED_TRACE(trump);
-        table.SetCaption(el::kKkk, trump);
+        change([trump](TableModel& table) { table.SetCaption(Element::kkk, trump); });
         const QRect label(kkk->mapTo(&window, QPoint(0, 0)), kkk->size());
         const QRect shown(label.topLeft() * ratio(), DevicePixels(label.size(), ratio()));
         const QImage shot = window.grab().toImage();
@@ -62,17 +69,19 @@ TEST_P(HighDensityTest, EveryTrumpsNameIsShownWhole) {
 TEST_P(HighDensityTest, CardsBacksAndTheSheetAreDrawnFromPicturesAsFineAsTheScreen) {
     // Places whose corners fall on whole device pixels at every scale tried.
     const Element face = el::Face(kAguri, kKing);
-    table.Move(face, 20, 40);
-    table.Show(face);
-    table.Move(el::Back(1, 1), 140, 40);
-    table.Show(el::Back(1, 1));
-    table.Move(el::kCxrili, 400, 200);
-    table.Show(el::kCxrili);
-    for (Element e : {face, el::Back(1, 1), Element{el::kCxrili}}) {
+    change([face](TableModel& table) {
+        table.Move(face, 20, 40);
+        table.Show(face);
+        table.Move(el::Back(1, 1), 140, 40);
+        table.Show(el::Back(1, 1));
+        table.Move(Element::cxrili, 400, 200);
+        table.Show(Element::cxrili);
+    });
+    for (Element e : {face, el::Back(1, 1), Element::cxrili}) {
         const ControlSpec& c = *ControlOf(e);
-        const QString name = QString::fromUtf8(c.picture.data(), c.picture.size());
+        const QString name = QString::fromUtf8(c.picture);
         SCOPED_TRACE(name.toStdString());
-        table.BringToFront(e);
+        change([e](TableModel& table) { table.BringToFront(e); });
         const QRect box = window.canvas()->elementRect(e);
         const QSize pixels = DevicePixels(box.size(), ratio());
         const QPixmap source = pictures::pixmapFor(name, pixels);

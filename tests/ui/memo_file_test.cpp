@@ -36,7 +36,7 @@ class MemoFileTest : public ::testing::Test {
     }
 
     QByteArray writtenFile() {
-        player.clickWidget(window.control(QStringLiteral("Button2")));
+        player.clickWidget(window.control(WindowControl::Button2));
         QFile file(TableWindow::memoFilePath());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
         return file.readAll();
@@ -59,10 +59,10 @@ TEST_F(MemoFileTest, FileIsInTheHomeFolder) {
 TEST_F(MemoFileTest, EveryLineEndsWithALineBreakAndAnEmptyMemoGivesAnEmptyFile) {
     EXPECT_EQ(writtenFile(), QByteArray("me\n"));
 
-    player.clickWidget(window.control(QStringLiteral("Button1")));
+    player.clickWidget(window.control(WindowControl::Button1));
     EXPECT_EQ(writtenFile(), QByteArray());
 
-    QWidget* memo = window.control(QStringLiteral("me"));
+    QWidget* memo = window.control(WindowControl::me);
     player.clickWidget(memo);
     QTest::keyClicks(memo, QStringLiteral("pirveli"));
     QTest::keyClick(memo, Qt::Key_Return);
@@ -74,13 +74,13 @@ TEST_F(MemoFileTest, EveryLineEndsWithALineBreakAndAnEmptyMemoGivesAnEmptyFile) 
 TEST_F(MemoFileTest, UnwritableHomeShowsTheErrorAndTheMatchGoesOn) {
     player.openMatch(QStringLiteral("gio"));
     const Game& game = window.game();
-    ASSERT_TRUE(player.playUntil([&] { return game.state.ascendCount >= 2; }, 30'000));
+    ASSERT_TRUE(player.playUntil([&] { return game.State().ascendCount >= 2; }, 30'000));
     qputenv("HOME", home.filePath(QStringLiteral("no/such/folder")).toLocal8Bit());
-    player.clickWidget(window.control(QStringLiteral("Button2")));
+    player.clickWidget(window.control(WindowControl::Button2));
     ASSERT_NE(errorBox(), nullptr);
     EXPECT_TRUE(errorBox()->isVisible());
     EXPECT_FALSE(QFile::exists(TableWindow::memoFilePath()));
-    EXPECT_TRUE(player.playUntil([&] { return game.state.ascendCount >= 4; }, 30'000));
+    EXPECT_TRUE(player.playUntil([&] { return game.State().ascendCount >= 4; }, 30'000));
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ TEST_F(MemoFileTest, WithoutAHomeFolderTheErrorBoxShowsAndNothingIsWritten) {
     const bool inRoot = QFileInfo::exists(QStringLiteral("/zavkari.txt"));
     qunsetenv("HOME");
     EXPECT_TRUE(TableWindow::memoFilePath().isEmpty());
-    player.clickWidget(window.control(QStringLiteral("Button2")));
+    player.clickWidget(window.control(WindowControl::Button2));
     ASSERT_NE(errorBox(), nullptr);
     EXPECT_TRUE(errorBox()->text().contains(QStringLiteral("home folder")));
     EXPECT_EQ(QFileInfo::exists(QStringLiteral("/zavkari.txt")), inRoot);
@@ -104,10 +104,10 @@ TEST_F(MemoFileTest, WithoutAHomeFolderTheErrorBoxShowsAndNothingIsWritten) {
 // With text on the clipboard the same keys paste it.
 TEST_F(MemoFileTest, PastesWithoutTextChangeNeitherTheMemoNorTheNameBox) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    player.clickWidget(window.widgetOf(el::kBbb));
-    auto* memo = static_cast<QPlainTextEdit*>(window.control(QStringLiteral("me")));
-    auto* name = static_cast<QLineEdit*>(window.widgetOf(el::kSaxeli));
+    player.clickWidget(window.control(WindowControl::SpeedButton1));
+    player.clickWidget(window.widgetOf(Element::bbb));
+    auto* memo = static_cast<QPlainTextEdit*>(window.control(WindowControl::me));
+    auto* name = static_cast<QLineEdit*>(window.widgetOf(Element::saxeli));
     for (QWidget* box : {static_cast<QWidget*>(memo), static_cast<QWidget*>(name)}) {
         const auto text = [&] { return box == memo ? memo->toPlainText() : name->text(); };
         QWidget* surface = box == memo ? memo->viewport() : name;

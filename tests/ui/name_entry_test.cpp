@@ -16,14 +16,14 @@ class NameEntryTest : public ::testing::Test {
     void SetUp() override {
         window.startUp({1280, 1024, 1024});
         window.show();
-        player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-        player.clickWidget(window.widgetOf(el::kBbb));
+        player.clickWidget(window.control(WindowControl::SpeedButton1));
+        player.clickWidget(window.widgetOf(Element::bbb));
     }
 
     GeorgianLineEdit& box() const {
-        return *static_cast<GeorgianLineEdit*>(window.widgetOf(el::kSaxeli));
+        return *static_cast<GeorgianLineEdit*>(window.widgetOf(Element::saxeli));
     }
-    QWidget& ok() const { return *window.widgetOf(el::kBitBtn1); }
+    QWidget& ok() const { return *window.widgetOf(Element::BitBtn1); }
 
     // A click into the box, then the text typed, letter by letter (also letters outside ASCII,
     // as a Georgian keyboard layout gives them).
@@ -76,10 +76,10 @@ TEST_F(NameEntryTest, PresetNameStandsSelectedSoTypingReplacesIt) {
 TEST_F(NameEntryTest, NameIsCutToSevenLetters) {
     type(QStringLiteral("abcdefghij"));
     EXPECT_EQ(box().latinText(), QStringLiteral("abcdefg"));
-    EXPECT_EQ(window.game().table.Caption(el::kSaxeli), "abcdefg");
+    EXPECT_EQ(window.game().Table().Caption(Element::saxeli), "abcdefg");
     QTest::keyClick(&box(), Qt::Key_Return);
     EXPECT_FALSE(box().isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().state.sheetActive; }, 10'000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().State().sheetActive; }, 10'000));
     EXPECT_EQ(window.game().HumanName(), "abcdefg");
 }
 
@@ -90,12 +90,12 @@ TEST_F(NameEntryTest, GeorgianLettersAreKeptInLatinSoSeatOneBecomesBedoni) {
     ASSERT_TRUE(ok().isEnabled());
     player.clickWidget(&ok());
     const Game& game = window.game();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game.table.Visible(el::Name(1)); }, 20'000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.Table().Visible(el::Name(1)); }, 20'000));
     const char* const names[] = {"", "bedoni", "valtiko", "gorbeni", "zurala"};
     for (int seat = 1; seat <= 4; ++seat) {
-        const Element label = el::Name(game.state.sheetColumn[seat]);
-        EXPECT_TRUE(game.table.Visible(label));
-        EXPECT_EQ(game.table.Caption(label), names[seat]) << "seat " << seat;
+        const Element label = el::Name(game.State().sheetColumn[seat]);
+        EXPECT_TRUE(game.Table().Visible(label));
+        EXPECT_EQ(game.Table().Caption(label), names[seat]) << "seat " << seat;
     }
 }
 

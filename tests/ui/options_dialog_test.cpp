@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include "options_dialog.h"
+#include "options_wiring.h"
 #include "table_clicker.h"
 
 namespace zavkari::testing {
@@ -32,6 +33,7 @@ class OptionsDialogTest : public ::testing::Test {
     void SetUp() override {
         window.startUp({1280, 1024, 1024});
         window.show();
+        connectOptionsDialog(dialog, window);
         dialog.setFileChooser([this](QWidget*) { return nextFile; });
     }
 
@@ -66,7 +68,7 @@ class OptionsDialogTest : public ::testing::Test {
     QMessageBox* errorBox() { return dialog.findChild<QMessageBox*>(QStringLiteral("errorBox")); }
 
     TableWindow window{kQuick};
-    OptionsDialog dialog{window};
+    OptionsDialog dialog{window.game().options, &window};
     TableClicker player{window, 7};
     QTemporaryDir dir;
     QString nextFile;
@@ -107,77 +109,77 @@ TEST_F(OptionsDialogTest, SliderTextsShowThePenaltyAndTheSpeedAtTheirEnds) {
 }
 
 TEST_F(OptionsDialogTest, ChecksAndBackgroundActAtOnceWithoutOk) {
-    dialog.showOptions();
+    emit window.optionsRequested();
     find<QCheckBox>("fon")->click();
-    EXPECT_FALSE(window.game().table.Visible(el::kFon));
+    EXPECT_FALSE(window.game().Table().Visible(Element::fon));
     find<QCheckBox>("CheckBox1")->click();
     EXPECT_FALSE(window.canvas()->framesShown());
     find<QCheckBox>("darigeba")->click();
     EXPECT_FALSE(window.game().options.autoDeal);
     EXPECT_TRUE(dialog.isVisible());
     find<QCheckBox>("fon")->click();
-    EXPECT_TRUE(window.game().table.Visible(el::kFon));
+    EXPECT_TRUE(window.game().Table().Visible(Element::fon));
 }
 
 TEST_F(OptionsDialogTest, PenaltySizeIsOpenOnlyUntilTheFirstDealIsOver) {
-    dialog.showOptions();
+    emit window.optionsRequested();
     EXPECT_TRUE(find("sss")->isEnabled());
     player.openMatch(QStringLiteral("gio"));
-    dialog.showOptions();
+    emit window.optionsRequested();
     EXPECT_TRUE(find("sss")->isEnabled());
-    ASSERT_TRUE(player.playUntil([&] { return window.game().state.ascendCount > 1; }, 30'000));
-    dialog.showOptions();
+    ASSERT_TRUE(player.playUntil([&] { return window.game().State().ascendCount > 1; }, 30'000));
+    emit window.optionsRequested();
     EXPECT_FALSE(find("sss")->isEnabled());
 }
 
 TEST_F(OptionsDialogTest, OkWithoutAChoiceOnlyHidesTheDialog) {
     const QImage before = window.canvas()->grab().toImage();
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("ok");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+    EXPECT_FALSE(window.game().Table().Visible(Element::magida));
     EXPECT_EQ(window.canvas()->grab().toImage(), before);
 }
 
 TEST_F(OptionsDialogTest, TheTableChoicesShowAndHideTheTableTop) {
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("m2");
     click("ok");
-    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
-    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
-    dialog.showOptions();
+    EXPECT_TRUE(window.game().Table().Visible(Element::magida));
+    EXPECT_TRUE(window.game().Table().InFront(Element::magida, Element::fon));
+    emit window.optionsRequested();
     click("m1");
     EXPECT_EQ(dialog.chosenTable(), 1);
     click("ok");
-    EXPECT_FALSE(window.game().table.Visible(el::kMagida));
+    EXPECT_FALSE(window.game().Table().Visible(Element::magida));
 }
 
 TEST_F(OptionsDialogTest, OwnTablePictureShowsAboveTheBackgroundWithoutOtherChoices) {
     pickBitmap(kMagenta);
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("button2");
     EXPECT_EQ(dialog.chosenTable(), 3);
     EXPECT_FALSE(find("button2")->isVisible());
     click("ok");
-    const TableModel& table = window.game().table;
-    EXPECT_TRUE(table.Visible(el::kMagida));
-    EXPECT_TRUE(table.InFront(el::kMagida, el::kFon));
-    EXPECT_EQ(tableColourAt(centreOf(el::kMagida)), kMagenta);
+    const TableModel& table = window.game().Table();
+    EXPECT_TRUE(table.Visible(Element::magida));
+    EXPECT_TRUE(table.InFront(Element::magida, Element::fon));
+    EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
 TEST_F(OptionsDialogTest, AMatchStartAppliesTheChoicesAndClosesTheDialog) {
     pickBitmap(kMagenta);
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("button");
     EXPECT_EQ(dialog.chosenBack(), 6);
     click("m2");
     player.openMatch(QStringLiteral("gio"));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(window.game().table.Visible(el::kMagida));
-    EXPECT_TRUE(window.game().table.InFront(el::kMagida, el::kFon));
+    EXPECT_TRUE(window.game().Table().Visible(Element::magida));
+    EXPECT_TRUE(window.game().Table().InFront(Element::magida, Element::fon));
     // The first back dealt to computer 1 shows the player's picture.
     const Element back = el::Back(1, 1);
-    ASSERT_TRUE(player.playUntil([&] { return window.game().table.Visible(back); }, 10'000));
+    ASSERT_TRUE(player.playUntil([&] { return window.game().Table().Visible(back); }, 10'000));
     const QImage table = window.canvas()->grab().toImage();
     const QRect drawn = window.canvas()->elementRect(back);
     EXPECT_EQ(table.pixelColor(drawn.topLeft() + QPoint(2, 2)), kMagenta);
@@ -191,7 +193,7 @@ TEST_F(OptionsDialogTest, RefusedOrCancelledFilesLeaveThePictureAndTheChoice) {
         ++chooserOpened;
         return nextFile;
     });
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("bb2");
     const QImage ownBack = find<PictureBox>("bb6")->picture().toImage();
 
@@ -236,7 +238,7 @@ TEST_F(OptionsDialogTest, FilesThatAreNoPicturesAreRefusedAtOnce) {
     socket.setSocketOptions(QLocalServer::WorldAccessOption);
     ASSERT_TRUE(socket.listen(socketPath));
 
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("m2");
     for (const QString& path : {zero, pipe, folder, socketPath}) {
         nextFile = path;
@@ -254,17 +256,17 @@ TEST_F(OptionsDialogTest, FilesThatAreNoPicturesAreRefusedAtOnce) {
 // Pictures larger than the screen are kept at the largest size they are drawn at: the table top
 // at its place on the table, a card back at the table's card size.
 TEST_F(OptionsDialogTest, HugePicturesAreKeptAtTheSizeTheyAreShownAt) {
-    dialog.showOptions();
+    emit window.optionsRequested();
     pickBitmap(kMagenta, {2000, 1500});
     click("button2");
-    const QSize tableTop = window.canvas()->elementRect(el::kMagida).size();
+    const QSize tableTop = window.canvas()->elementRect(Element::magida).size();
     EXPECT_EQ(find<PictureBox>("m3")->picture().size(), tableTop);
     pickBitmap(kMagenta, {2000, 60});
     click("button");
-    const QSize card = window.canvas()->elementRect(el::kB).size();
+    const QSize card = window.canvas()->elementRect(Element::b).size();
     EXPECT_EQ(find<PictureBox>("bb6")->picture().size(), QSize(card.width(), 60));
     click("ok");
-    EXPECT_EQ(tableColourAt(centreOf(el::kMagida)), kMagenta);
+    EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
 TEST_F(OptionsDialogTest, TheMarkStaysOnTheChosenPictureUntilAnotherIsChosen) {
@@ -273,7 +275,7 @@ TEST_F(OptionsDialogTest, TheMarkStaysOnTheChosenPictureUntilAnotherIsChosen) {
         const QRect r = find(name)->geometry();
         return dialog.grab().toImage().pixelColor(r.left(), r.center().y());
     };
-    dialog.showOptions();
+    emit window.optionsRequested();
     click("bb2");
     EXPECT_EQ(leftEdge("bb2"), grey);
     dialog.repaint();

@@ -39,31 +39,31 @@ class Watch {
 
 void ClickEverything(TableWindow& window, TableClicker& player) {
     const Game& game = window.game();
-    player.clickTable(player.centreOf(el::kB));
-    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-        const CardId c = game.state.humanHand[slot];
+    player.clickTable(player.centreOf(Element::b));
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
         if (c.empty()) continue;
         player.clickTable(player.centreOf(el::CardImage(c)));
         player.clickTable(player.centreOf(el::CardImage(c)), Qt::RightButton);
     }
-    for (Element group : {el::kTkma, el::kKoz, el::kVishi, el::kNije}) {
+    for (Element group : el::kChoiceGroups) {
         for (QRadioButton* b : static_cast<ChoiceGroup*>(window.widgetOf(group))->buttons())
             player.clickWidget(b);
     }
-    player.clickWidget(window.widgetOf(el::kOK));
-    player.clickWidget(window.widgetOf(el::kSaxeli));
-    player.clickWidget(window.widgetOf(el::kBitBtn1));
+    player.clickWidget(window.widgetOf(Element::OK));
+    player.clickWidget(window.widgetOf(Element::saxeli));
+    player.clickWidget(window.widgetOf(Element::BitBtn1));
 }
 
 void ExpectNothingRunning(const TableWindow& window) {
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        EXPECT_FALSE(window.game().timers.Enabled(id)) << "timer " << id;
-        EXPECT_FALSE(window.timers().isRunning(id)) << "timer " << id;
+    for (TimerId id : timer::All()) {
+        EXPECT_FALSE(window.game().TimerEnabled(id)) << TimerName(id);
+        EXPECT_FALSE(window.timers().isRunning(id)) << TimerName(id);
     }
 }
 
 void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
-    const TableModel& t = window.game().table;
+    const TableModel& t = window.game().Table();
     for (int column = 1; column <= 4; ++column) {
         EXPECT_FALSE(t.Visible(el::Name(column)));
         for (int row = 1; row <= el::kRows; ++row) {
@@ -73,20 +73,20 @@ void ExpectCleanSheetAndNameEntry(const TableWindow& window) {
         for (int pool = 1; pool <= 4; ++pool)
             EXPECT_FALSE(t.Visible(el::TotalCell(column, pool)));
     }
-    EXPECT_FALSE(t.Visible(el::kCxrili));
-    EXPECT_FALSE(window.game().state.sheetActive);
-    auto* box = static_cast<GeorgianLineEdit*>(window.widgetOf(el::kSaxeli));
+    EXPECT_FALSE(t.Visible(Element::cxrili));
+    EXPECT_FALSE(window.game().State().sheetActive);
+    auto* box = static_cast<GeorgianLineEdit*>(window.widgetOf(Element::saxeli));
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->latinText(), QStringLiteral("  saxeli"));
-    EXPECT_TRUE(window.widgetOf(el::kBitBtn1)->isVisible());
-    EXPECT_FALSE(window.widgetOf(el::kBitBtn1)->isEnabled());
+    EXPECT_TRUE(window.widgetOf(Element::BitBtn1)->isVisible());
+    EXPECT_FALSE(window.widgetOf(Element::BitBtn1)->isEnabled());
 }
 
 void ClickTavidan(TableWindow& window, TableClicker& player) {
-    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    ASSERT_EQ(toLatin(window.widgetOf(el::kBbb)->property("text").toString()),
+    player.clickWidget(window.control(WindowControl::SpeedButton1));
+    ASSERT_EQ(toLatin(window.widgetOf(Element::bbb)->property("text").toString()),
               QStringLiteral("Tavidan"));
-    player.clickWidget(window.widgetOf(el::kBbb));
+    player.clickWidget(window.widgetOf(Element::bbb));
 }
 
 TEST(PausesAndRequests, ClicksAndTicksDuringAPauseReachNothing) {
@@ -102,8 +102,8 @@ TEST(PausesAndRequests, ClicksAndTicksDuringAPauseReachNothing) {
         if (!window.turns().pausing()) return;
         // In a trick some timer is enabled, and its ticks are due during the wait below.
         bool timing = false;
-        for (TimerId id = 0; id < timer::kCount; ++id)
-            timing = timing || game.timers.Enabled(id);
+        for (TimerId id : timer::All())
+            timing = timing || game.TimerEnabled(id);
         const bool inTrick = game.CurrentTrick() >= 1 && timing;
         if (inTrick ? checkedInTrick >= 3 : checkedInDeal >= 3) return;
         ++(inTrick ? checkedInTrick : checkedInDeal);
@@ -127,15 +127,15 @@ TEST(PausesAndRequests, TavidanInMidTrickStopsEverythingAndShowsTheNameEntry) {
     // The human's card is awaited in the second deal, after the computers before him have played.
     ASSERT_TRUE(player.playUntil(
         [&] {
-            return game.state.ascendCount >= 3 && game.AwaitingHumanCard() &&
-                   !game.table.Visible(el::kKl) && !window.turns().busy();
+            return game.State().ascendCount >= 3 && game.HumanAsked() == Asked::Card &&
+                   !window.turns().busy();
         },
         30'000));
     ClickTavidan(window, player);
     ExpectNothingRunning(window);
     ExpectCleanSheetAndNameEntry(window);
-    for (Element e = el::Face(1, 1); e < el::Face(1, 1) + kDeckSize; ++e)
-        EXPECT_FALSE(game.table.Visible(e)) << ElementName(e);
+    for (Element e : el::Faces())
+        EXPECT_FALSE(game.Table().Visible(e)) << ElementName(e);
     const std::string after = Snapshot(game);
     QTest::qWait(10 * window.turns().scaled(kTimerTick));
     EXPECT_EQ(Snapshot(game), after);
@@ -174,10 +174,10 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
         QElapsedTimer clock;
         Watch watch([&] {
             if (clicked || !window.turns().pausing()) return;
-            if (window.game().state.sheetActive != inTheDeal) return;
+            if (window.game().State().sheetActive != inTheDeal) return;
             clicked = true;
             ClickTavidan(window, player);
-            deferred = !window.game().table.Visible(el::kSaxeli) && window.turns().busy();
+            deferred = !window.game().Table().Visible(Element::saxeli) && window.turns().busy();
             clock.start();
         });
         player.openMatch(QStringLiteral("gio"));
@@ -194,9 +194,9 @@ TEST(PausesAndRequests, TavidanDuringAPauseActsOnceTheStepHasReturned) {
 // The cards of the hand that lie open to a click: shown, in the hand, not wild.
 std::vector<CardId> PlainCardsInHand(const Game& game) {
     std::vector<CardId> cards;
-    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-        const CardId c = game.state.humanHand[slot];
-        if (!c.empty() && !IsWildCard(c.suit, c.rank) && game.table.Visible(el::CardImage(c)))
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
+        if (!c.empty() && !IsWildCard(c.suit, c.rank) && game.Table().Visible(el::CardImage(c)))
             cards.push_back(c);
     }
     return cards;
@@ -223,18 +223,20 @@ TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
         if (!window.turns().pausing() || onceReturned) return;
         const std::vector<CardId> plain = PlainCardsInHand(game);
         if (plain.empty()) return;
-        const int order = game.CurrentOrder();
-        const bool beforeHumansTurn = !game.state.humanHasPlayed && order != 3 &&
-                                      game.CurrentTrick() >= 1 && !game.table.Visible(el::kKl) &&
-                                      !game.timers.Enabled(timer::Play(order));
+        bool playTimerOn = false;
+        for (int order = 1; order <= 4; ++order)
+            playTimerOn = playTimerOn || game.TimerEnabled(timer::Play(order));
+        const bool beforeHumansTurn = !game.State().humanHasPlayed && !game.HumanLeads() &&
+                                      game.CurrentTrick() >= 1 &&
+                                      !game.Table().Visible(Element::kl) && !playTimerOn;
         if (beforeHumansTurn && bursts < 2) {
             // First a single click, then one on every plain card: the last one is played.
             const std::size_t clicks = bursts == 0 ? 1 : plain.size();
             for (std::size_t i = 0; i < clicks; ++i)
                 player.clickTable(player.centreOf(el::CardImage(plain[i])));
-            EXPECT_FALSE(game.state.humanHasPlayed);
+            EXPECT_FALSE(game.State().humanHasPlayed);
             onceReturned = [&game, held = plain.size(), last = plain[clicks - 1]] {
-                EXPECT_EQ(game.state.playedCard[kHumanSeat], last);
+                EXPECT_EQ(game.State().playedCard[kHumanSeat], last);
                 EXPECT_EQ(PlainCardsInHand(game).size(), held - 1);
             };
             ++bursts;
@@ -243,10 +245,11 @@ TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
         // The rest of the trick is played after the human's card, with the hand covered.
         const QPoint at = player.centreOf(el::CardImage(plain.front()));
         const ControlSpec* hit = window.canvas()->controlAt(at);
-        if (!covered && game.state.humanHasPlayed && hit != nullptr && hit->element == el::kKl) {
+        if (!covered && game.State().humanHasPlayed && hit != nullptr &&
+            hit->element == Element::kl) {
             player.clickTable(at);
-            onceReturned = [&game, hand = game.state.humanHand] {
-                EXPECT_EQ(game.state.humanHand, hand);
+            onceReturned = [&game, hand = game.State().humanHand] {
+                EXPECT_EQ(game.State().humanHand, hand);
             };
             covered = true;
         }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pictures.h"
+#include "table_controls.h"
 
 namespace zavkari {
 namespace {
@@ -41,6 +42,23 @@ TEST(Pictures, EveryOtherPictureResolvesAtItsSize) {
         EXPECT_EQ(pictures::image(name).size(), size);
         EXPECT_EQ(pictures::pixmap(name).size(), size);
     }
+}
+
+// Every picture the table's controls name is built in; each face shows its own card, the black
+// sixes the two wild cards.
+TEST(Pictures, EveryControlOfTheTableFindsItsPicture) {
+    QStringList faces;
+    for (const ControlSpec& c : TableControls()) {
+        if (c.picture.empty()) continue;
+        const QString name = QString::fromUtf8(c.picture);
+        EXPECT_FALSE(pictures::image(name).isNull()) << c.name;
+        if (c.element != kWindowOnly && Decode(c.element).family == ElementFamily::Face)
+            faces << name;
+    }
+    QStringList expected = cardFaceNames() << QStringLiteral("J1") << QStringLiteral("J2");
+    faces.sort();
+    expected.sort();
+    EXPECT_EQ(faces, expected);
 }
 
 TEST(Pictures, UnknownNamesGiveNothing) {

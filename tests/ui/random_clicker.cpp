@@ -12,15 +12,15 @@ namespace zavkari::testing {
 QWidget* RandomClicker::allowedTarget(QWidget* window, QPoint at) const {
     QWidget* target = window->childAt(at);
     if (target == nullptr) target = window;
-    if (target == window_.control(QStringLiteral("SpeedButton4"))) return nullptr;
+    if (target == window_.control(WindowControl::SpeedButton4)) return nullptr;
     return target;
 }
 
 void RandomClicker::click() {
     const QPoint at = pickPoint();
     QWidget* target = allowedTarget(&window_, at);
-    if (target == nullptr || target == window_.control(QStringLiteral("Button2"))) return;
-    if (target == window_.widgetOf(el::kBbb) && below(300) != 0) return;
+    if (target == nullptr || target == window_.control(WindowControl::Button2)) return;
+    if (target == window_.widgetOf(Element::bbb) && below(300) != 0) return;
     const Qt::MouseButton button = below(3) == 0 ? Qt::RightButton : Qt::LeftButton;
     QTest::mouseClick(target, button, {}, target->mapFrom(&window_, at));
     ++events_;
@@ -59,7 +59,7 @@ QPoint RandomClicker::pickPointIn(QWidget* window) {
 void RandomClicker::stormMouse(QWidget* window, QPoint at) {
     QWidget* target = allowedTarget(window, at);
     if (target == nullptr) return;
-    if (target == window_.widgetOf(el::kBbb) && below(300) != 0) return;
+    if (target == window_.widgetOf(Element::bbb) && below(300) != 0) return;
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                        Qt::MiddleButton};
     const Qt::MouseButton button = buttons[below(4)];
@@ -119,10 +119,10 @@ void RandomClicker::stormKeys(QWidget* window) {
 }
 
 void RandomClicker::restart() {
-    QWidget* menu = window_.control(QStringLiteral("Qmenu"));
-    QWidget* open = window_.control(QStringLiteral("SpeedButton1"));
+    QWidget* menu = window_.control(WindowControl::Qmenu);
+    QWidget* open = window_.control(WindowControl::SpeedButton1);
     if (!menu->isVisible()) QTest::mouseClick(open, Qt::LeftButton, {}, open->rect().center());
-    QWidget* start = window_.widgetOf(el::kBbb);
+    QWidget* start = window_.widgetOf(Element::bbb);
     QTest::mouseClick(start, Qt::LeftButton, {}, start->rect().center());
     ++events_;
 }
@@ -146,7 +146,7 @@ void RandomClicker::changeClipboard() {
 }
 
 int RandomClicker::below(int n) {
-    return std::uniform_int_distribution<int>(0, n - 1)(rng_);
+    return random_.Below(n);
 }
 
 QPoint RandomClicker::inside(const QRect& r) {
@@ -161,27 +161,29 @@ QPoint RandomClicker::pickPoint() {
     const Game& game = window_.game();
     switch (below(6)) {
         case 0: {  // a card of the hand, or where one was
-            const CardId c = game.state.humanHand[1 + below(kMaxHand)];
+            const CardId c = game.State().humanHand[1 + below(kMaxHand)];
             if (!c.empty()) return inside(window_.canvas()->elementRect(el::CardImage(c)));
             break;
         }
         case 1: {  // an item of a choice group, shown or not
-            const Element groups[] = {el::kTkma, el::kKoz, el::kVishi, el::kNije};
-            auto* group = static_cast<ChoiceGroup*>(window_.widgetOf(groups[below(4)]));
+            auto* group = static_cast<ChoiceGroup*>(
+                window_.widgetOf(el::kChoiceGroups[static_cast<std::size_t>(below(4))]));
             if (group->isVisible() && !group->buttons().empty()) {
                 QWidget* b = group->buttons()[static_cast<std::size_t>(
                     below(static_cast<int>(group->buttons().size())))];
                 return windowRect(b).center();
             }
-            return windowRect(window_.widgetOf(el::kOK)).center();
+            return windowRect(window_.widgetOf(Element::OK)).center();
         }
         case 2:
-            return inside(window_.canvas()->elementRect(el::kB));
+            return inside(window_.canvas()->elementRect(Element::b));
         case 3:
-            return inside(window_.canvas()->elementRect(el::kCxrili));
+            return inside(window_.canvas()->elementRect(Element::cxrili));
         case 4: {  // the menu bar and the drop-down menu
-            const char* const names[] = {"SpeedButton1", "Options", "Rule", "Ab", "Qmenu"};
-            QWidget* w = window_.control(QString::fromLatin1(names[below(5)]));
+            const WindowControl menu[] = {WindowControl::SpeedButton1, WindowControl::Options,
+                                          WindowControl::Rule, WindowControl::Ab,
+                                          WindowControl::Qmenu};
+            QWidget* w = window_.control(menu[below(5)]);
             if (w->isVisible()) return inside(windowRect(w));
             break;
         }

@@ -12,7 +12,6 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
-#include <random>
 
 #include "table_window.h"
 
@@ -20,7 +19,7 @@ namespace zavkari::testing {
 
 class RandomClicker {
   public:
-    RandomClicker(TableWindow& window, std::uint32_t seed) : window_(window), rng_(seed) {}
+    RandomClicker(TableWindow& window, std::uint64_t seed) : window_(window), random_(seed) {}
 
     // One click with a random button at a random point of a random part of the table window.
     void click();
@@ -43,7 +42,7 @@ class RandomClicker {
     void changeClipboard();
 
     TableWindow& window_;
-    std::mt19937 rng_;
+    SplitMix64 random_;
     long events_ = 0;
 };
 

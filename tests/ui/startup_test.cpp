@@ -49,8 +49,8 @@ class StartUpTest : public ::testing::Test {
         windows.start();
     }
     QProgressBar* bar() { return windows.splash().findChild<QProgressBar*>(); }
-    QAbstractButton* tableButton(const char* name) {
-        return qobject_cast<QAbstractButton*>(windows.table()->control(QString::fromLatin1(name)));
+    QAbstractButton* tableButton(WindowControl c) {
+        return qobject_cast<QAbstractButton*>(windows.table()->control(c));
     }
     bool waitForTable() {
         return QTest::qWaitFor([&] { return windows.table()->isVisible(); }, 10'000);
@@ -139,8 +139,8 @@ TEST_F(StartUpTest, TheTableComesTwoSecondsAfterTheBarIsFull) {
     EXPECT_FALSE(windows.splash().isVisible());
     // The table is laid out for the screen and waits for a match in the idle state.
     EXPECT_EQ(windows.table()->canvas()->size(), QSize(1024, 700));
-    EXPECT_EQ(windows.table()->game().state.ascendCount, 1);
-    EXPECT_EQ(windows.table()->game().state.dealer, 1);
+    EXPECT_EQ(windows.table()->game().State().ascendCount, 1);
+    EXPECT_EQ(windows.table()->game().State().dealer, 1);
     EXPECT_EQ(ended.count(), 0);
 }
 
@@ -166,8 +166,8 @@ TEST_F(StartUpTest, ALowScreenGetsTheMessageAndTheProgramEndsAfterItIsDismissed)
 TEST_F(StartUpTest, TheMenusQuitEndsTheProgram) {
     start({1024, 700});
     ASSERT_TRUE(waitForTable());
-    tableButton("SpeedButton1")->click();
-    tableButton("SpeedButton4")->click();
+    tableButton(WindowControl::SpeedButton1)->click();
+    tableButton(WindowControl::SpeedButton4)->click();
     // The table closes as a fresh event, never inside a click's own handling.
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, 2000));
     EXPECT_FALSE(windows.table()->isVisible());
@@ -185,14 +185,14 @@ TEST_F(StartUpTest, ClosingTheTableThroughTheDesktopEndsTheProgram) {
 TEST_F(StartUpTest, TheMenuOpensTheRulesAndAboutWindowsAndTheirButtonsHideThem) {
     start({1024, 700});
     ASSERT_TRUE(waitForTable());
-    tableButton("Rule")->click();
+    tableButton(WindowControl::Rule)->click();
     EXPECT_TRUE(windows.rules()->isVisible());
     EXPECT_FALSE(windows.rules()->isModal());
     windows.rules()->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))->click();
     EXPECT_FALSE(windows.rules()->isVisible());
 
     windows.about()->showMinimized();
-    tableButton("Ab")->click();
+    tableButton(WindowControl::Ab)->click();
     EXPECT_TRUE(windows.about()->isVisible());
     EXPECT_FALSE(windows.about()->isMinimized());
     windows.about()->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))->click();

@@ -10,8 +10,7 @@
 namespace zavkari::testing {
 
 int TableClicker::pick(int count) {
-    rng_ = rng_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<int>((rng_ >> 33) % static_cast<std::uint64_t>(count));
+    return random_.Below(count);
 }
 
 void TableClicker::clickWidget(QWidget* widget) {
@@ -29,78 +28,67 @@ QPoint TableClicker::centreOf(Element e) const {
 }
 
 void TableClicker::openMatch(const QString& name) {
-    clickWidget(window_.control(QStringLiteral("SpeedButton1")));
-    clickWidget(window_.widgetOf(el::kBbb));
-    auto* box = static_cast<QLineEdit*>(window_.widgetOf(el::kSaxeli));
+    clickWidget(window_.control(WindowControl::SpeedButton1));
+    clickWidget(window_.widgetOf(Element::bbb));
+    auto* box = static_cast<QLineEdit*>(window_.widgetOf(Element::saxeli));
     clickWidget(box);
     QTest::keyClicks(box, name);
-    clickWidget(window_.widgetOf(el::kBitBtn1));
+    clickWidget(window_.widgetOf(Element::BitBtn1));
 }
 
 bool TableClicker::matchFinished() const {
-    const Game& game = window_.game();
-    return game.state.matchOver && !game.timers.Enabled(timer::kBoloj);
+    return window_.game().MatchFinished();
 }
 
 std::string TableClicker::describe() const {
     const Game& game = window_.game();
-    const GameState& s = game.state;
+    const GameState& s = game.State();
     std::string text = "deal of " + std::to_string(s.dealSize) + " cards, dealer " +
                        std::to_string(s.dealer) + ", trick stage " + std::to_string(s.trickStage);
-    for (Element e : {el::kKoz, el::kTkma, el::kOK, el::kAra, el::kMU, el::kKl, el::kVishi,
-                      el::kNije, el::kB, el::kSaxeli}) {
-        if (game.table.Visible(e)) text += ", " + ElementName(e) + " shown";
+    for (Element e : {Element::koz, Element::tkma, Element::OK, Element::ara, Element::m_u,
+                      Element::kl, Element::vishi, Element::nije, Element::b, Element::saxeli}) {
+        if (game.Table().Visible(e)) text += ", " + ElementName(e) + " shown";
     }
-    if (game.AwaitingHumanCard()) text += ", awaiting the human's card";
-    const RadioGroup& bids = game.table.Group(el::kTkma);
+    text += ", asked " + std::to_string(static_cast<int>(game.HumanAsked()));
+    const RadioGroup& bids = game.Table().Group(Element::tkma);
     text += ", bid list of " + std::to_string(bids.items.size()) + " with " +
             std::to_string(bids.selected) + " chosen, forbidden " + std::to_string(s.forbiddenBid);
-    const QWidget* list = window_.widgetOf(el::kTkma);
+    const QWidget* list = window_.widgetOf(Element::tkma);
     if (!list->isVisible() || !list->isEnabled()) text += ", bid list widget not usable";
     if (window_.turns().busy()) text += ", busy";
-    for (TimerId id = 0; id < timer::kCount; ++id) {
-        if (game.timers.Enabled(id)) text += ", timer " + TimerName(id);
+    for (TimerId id : timer::All()) {
+        if (game.TimerEnabled(id)) text += ", timer " + TimerName(id);
     }
     return text;
 }
 
-bool TableClicker::declare() {
-    if (!window_.game().table.Visible(el::kKoz) || window_.game().state.trumpChosen) return false;
-    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kKoz));
+void TableClicker::declare() {
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(Element::koz));
     clickWidget(group.buttons()[static_cast<std::size_t>(pick(5))]);
-    return true;
 }
 
-bool TableClicker::bid() {
+void TableClicker::bid() {
     const Game& game = window_.game();
-    if (!game.table.Visible(el::kTkma) || game.table.Visible(el::kMU)) return false;
-    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(el::kTkma));
+    auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(Element::tkma));
     const int items = static_cast<int>(group.buttons().size());
     // After a refusal ("ar SeiZleba!!! ") the next item up is allowed.
-    const int choice = game.table.Visible(el::kAra)
-                           ? (game.table.Group(el::kTkma).selected + 1) % items
+    const int choice = game.Table().Visible(Element::ara)
+                           ? (game.Table().Group(Element::tkma).selected + 1) % items
                            : pick(items);
     clickWidget(group.buttons()[static_cast<std::size_t>(choice)]);
-    clickWidget(window_.widgetOf(el::kOK));
-    return true;
+    clickWidget(window_.widgetOf(Element::OK));
 }
 
-bool TableClicker::nameSuit() {
-    for (Element e : {el::kVishi, el::kNije}) {
-        if (!window_.game().table.Visible(e)) continue;
-        auto& group = *static_cast<ChoiceGroup*>(window_.widgetOf(e));
-        clickWidget(group.buttons()[static_cast<std::size_t>(pick(4))]);
-        return true;
-    }
-    return false;
+void TableClicker::nameSuit(Element group) {
+    auto& choice = *static_cast<ChoiceGroup*>(window_.widgetOf(group));
+    clickWidget(choice.buttons()[static_cast<std::size_t>(pick(4))]);
 }
 
 bool TableClicker::playCard() {
     const Game& game = window_.game();
-    if (game.table.Visible(el::kKl) || !game.AwaitingHumanCard()) return false;
     std::vector<CardId> legal;
-    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-        const CardId c = game.state.humanHand[slot];
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
         if (!c.empty() && (game.HumanLeads() || !game.WouldRenege(c))) legal.push_back(c);
     }
     if (legal.empty()) return false;
@@ -112,7 +100,27 @@ bool TableClicker::playCard() {
 }
 
 bool TableClicker::act() {
-    return declare() || bid() || nameSuit() || playCard();
+    switch (window_.game().HumanAsked()) {
+        case Asked::Trump:
+            declare();
+            return true;
+        case Asked::Bid:
+            bid();
+            return true;
+        case Asked::ViSiSuit:
+            nameSuit(Element::vishi);
+            return true;
+        case Asked::WaiRosSuit:
+            nameSuit(Element::nije);
+            return true;
+        case Asked::Card:
+            return playCard();
+        case Asked::Deck:
+            clickTable(centreOf(Element::b));
+            return true;
+        default:  // the name is openMatch's
+            return false;
+    }
 }
 
 bool TableClicker::playUntil(const std::function<bool()>& done, int timeoutMs) {

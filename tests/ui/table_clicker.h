@@ -15,11 +15,11 @@ namespace zavkari::testing {
 
 class TableClicker {
   public:
-    TableClicker(TableWindow& window, std::uint64_t seed) : window_(window), rng_(seed) {}
+    TableClicker(TableWindow& window, std::uint64_t seed) : window_(window), random_(seed) {}
 
     // "TamaSi", "dawyeba" (or "Tavidan"), a click into the name box, the name, "ok".
     void openMatch(const QString& name);
-    // Makes one move if the table offers one; false when there is nothing to do now.
+    // Makes the move the human is asked for (not the name); false when there is nothing to do now.
     bool act();
     // Moves and waits until `done` holds or `timeoutMs` of real time has passed; returns `done()`.
     bool playUntil(const std::function<bool()>& done, int timeoutMs);
@@ -35,14 +35,14 @@ class TableClicker {
     QPoint centreOf(Element e) const;
 
   private:
-    bool declare();
-    bool bid();
-    bool nameSuit();
+    void declare();
+    void bid();
+    void nameSuit(Element group);
     bool playCard();
     int pick(int count);
 
     TableWindow& window_;
-    std::uint64_t rng_;
+    SplitMix64 random_;
     int refusedBids_ = 0;
 };
 

@@ -44,8 +44,8 @@ class Photographer {
 // The first card of the hand that meets `wanted`, or an empty card.
 template <typename Wanted>
 CardId HeldCard(const Game& game, Wanted wanted) {
-    for (int slot = 1; slot <= game.state.dealSize; ++slot) {
-        const CardId c = game.state.humanHand[slot];
+    for (int slot = 1; slot <= game.State().dealSize; ++slot) {
+        const CardId c = game.State().humanHand[slot];
         if (!c.empty() && wanted(c)) return c;
     }
     return {};
@@ -58,11 +58,11 @@ bool Shoot(const QDir& folder, int width, int height) {
     TableClicker player(window, 11);
     Photographer camera(window, folder, width, height);
     const Game& game = window.game();
-    const zavkari::TableModel& table = game.table;
+    const zavkari::TableModel& table = game.Table();
     bool ok = true;
 
-    player.clickWidget(window.control(QStringLiteral("SpeedButton1")));
-    player.clickWidget(window.widgetOf(el::kBbb));
+    player.clickWidget(window.control(zavkari::WindowControl::SpeedButton1));
+    player.clickWidget(window.widgetOf(zavkari::Element::bbb));
     ok &= camera.save(QStringLiteral("1-name"));
     player.openMatch(QStringLiteral("gio"));
 
@@ -71,7 +71,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     QTimer watch;
     watch.setInterval(0);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (renege || !table.Visible(el::kStrog)) return;
+        if (renege || !table.Visible(zavkari::Element::strog)) return;
         renege = true;
         ok &= camera.save(QStringLiteral("5-renege"));
     });
@@ -81,20 +81,20 @@ bool Shoot(const QDir& folder, int width, int height) {
         while (!player.matchFinished()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             if (window.turns().busy()) continue;
-            if (!bidding && table.Visible(el::kTkma) && !table.Visible(el::kMU) &&
-                game.state.dealSize >= 4) {
+            const zavkari::Asked asked = game.HumanAsked();
+            if (!bidding && asked == zavkari::Asked::Bid && game.State().dealSize >= 4) {
                 // A bid chosen, "OK" not yet pressed.
-                auto* bids = static_cast<zavkari::ChoiceGroup*>(window.widgetOf(el::kTkma));
+                auto* bids =
+                    static_cast<zavkari::ChoiceGroup*>(window.widgetOf(zavkari::Element::tkma));
                 player.clickWidget(bids->buttons()[1]);
                 bidding = true;
                 ok &= camera.save(QStringLiteral("2-bidding"));
             }
-            if (!trump && table.Visible(el::kKoz) && !game.state.trumpChosen) {
+            if (!trump && asked == zavkari::Asked::Trump) {
                 trump = true;
                 ok &= camera.save(QStringLiteral("3-trump-choice"));
             }
-            const bool toPlay = game.AwaitingHumanCard() && !table.Visible(el::kKl) &&
-                                !table.Visible(el::kVishi) && !table.Visible(el::kNije);
+            const bool toPlay = asked == zavkari::Asked::Card;
             const CardId wild =
                 HeldCard(game, [](CardId c) { return zavkari::IsWildCard(c.suit, c.rank); });
             const CardId breach = HeldCard(game, [&](CardId c) { return game.WouldRenege(c); });

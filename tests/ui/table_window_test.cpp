@@ -42,20 +42,20 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     player.openMatch(QStringLiteral("gio"));
     ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
-    ExpectFullSheet(window.game().table);
+    ExpectFullSheet(window.game().Table());
 
     // "Tavidan" clears the sheet for the second match.
     player.openMatch(QStringLiteral("nino"));
-    EXPECT_FALSE(window.game().state.matchOver);
-    EXPECT_FALSE(window.game().table.Visible(el::ScoreCell(1, el::kRows)));
+    EXPECT_FALSE(window.game().State().matchOver);
+    EXPECT_FALSE(window.game().Table().Visible(el::ScoreCell(1, el::kRows)));
     RandomClicker storm{window, 31};
-    auto* nameBox = window.widgetOf(el::kSaxeli);
+    auto* nameBox = window.widgetOf(Element::saxeli);
     // After a stray "Tavidan" the name entry waits: the player gives his name again.
     auto enterNameIfAsked = [&] {
         if (!nameBox->isVisible()) return;
         player.clickWidget(nameBox);
         QTest::keyClicks(nameBox, QStringLiteral("nino"));
-        player.clickWidget(window.widgetOf(el::kBitBtn1));
+        player.clickWidget(window.widgetOf(Element::BitBtn1));
     };
     for (int i = 0; i < 2000; ++i) {
         storm.click();
@@ -67,7 +67,7 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     enterNameIfAsked();
     ASSERT_TRUE(player.playUntil([&] { return player.matchFinished(); }, 120'000))
         << player.describe();
-    ExpectFullSheet(window.game().table);
+    ExpectFullSheet(window.game().Table());
     EXPECT_EQ(window.game().HumanName(), "nino");
 }
 
@@ -80,7 +80,7 @@ TEST(TableWindowLocale, RunningTotalsTakeTheLocalesDecimalSeparator) {
     QLocale::setDefault(QLocale(QStringLiteral("ka_GE")));
     TableWindow window{kQuick};
     QLocale::setDefault(QLocale::system());
-    EXPECT_EQ(window.options().decimalPoint, ',');
+    EXPECT_EQ(window.game().options.decimalPoint, ',');
 }
 
 }  // namespace

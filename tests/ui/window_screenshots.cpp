@@ -12,7 +12,6 @@
 #include "options_dialog.h"
 #include "rules_window.h"
 #include "splash_window.h"
-#include "table_window.h"
 
 namespace {
 
@@ -65,11 +64,10 @@ int main(int argc, char** argv) {
 
     zavkari::RulesWindow rules;
     zavkari::AboutWindow about;
-    zavkari::TableWindow table;
-    zavkari::OptionsDialog options(table);
+    zavkari::OptionsDialog options(zavkari::Options{}, nullptr);
     rules.show();
     about.show();
-    options.showOptions();
+    options.showOptions(true);
     QTest::qWait(50);
     using SeeThrough = zavkari::SplashWindow::SeeThrough;
     const bool saved = save(splashOnDesktop(SeeThrough::Shape), folder, "splash.png") &&

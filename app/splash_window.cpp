@@ -9,11 +9,9 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
-#include <algorithm>
-#include <cmath>
-
 #include "animation_player.h"
 #include "screen_check.h"
+#include "time_scale.h"
 
 namespace zavkari {
 namespace {
@@ -76,10 +74,10 @@ SplashWindow::SplashWindow(double timeScale, SeeThrough seeThrough, QWidget* par
 
     // Every wait of the splash is a minimum: precise timers never fire early.
     barTimer_.setTimerType(Qt::PreciseTimer);
-    barTimer_.setInterval(scaled(kBarTickMs));
+    barTimer_.setInterval(scaledMs(kBarTickMs, timeScale_));
     connect(&barTimer_, &QTimer::timeout, this, &SplashWindow::barTick);
     shut_.setTimerType(Qt::PreciseTimer);
-    shut_.setInterval(scaled(kShutDelayMs));
+    shut_.setInterval(scaledMs(kShutDelayMs, timeScale_));
     shut_.setSingleShot(true);
     connect(&shut_, &QTimer::timeout, this, &QWidget::close);
 }
@@ -129,7 +127,7 @@ void SplashWindow::barTick() {
 
 void SplashWindow::checkScreen() {
     if (screenIsTallEnough(screenSize())) {
-        QTimer::singleShot(scaled(kTableDelayMs), Qt::PreciseTimer, this, [this] {
+        QTimer::singleShot(scaledMs(kTableDelayMs, timeScale_), Qt::PreciseTimer, this, [this] {
             hide();
             // The splash is not shown again: its clip and its window's picture can go.
             animation_->unload();
@@ -160,10 +158,6 @@ void SplashWindow::followOutline() {
 void SplashWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closed();
-}
-
-int SplashWindow::scaled(int ms) const {
-    return std::max(1, static_cast<int>(std::lround(ms * timeScale_)));
 }
 
 }  // namespace zavkari

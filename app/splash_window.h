@@ -61,7 +61,6 @@ class SplashWindow : public QWidget {
     void barTick();
     void checkScreen();
     void followOutline();
-    int scaled(int ms) const;
 
     double timeScale_;
     SeeThrough seeThrough_;

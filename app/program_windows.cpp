@@ -4,6 +4,7 @@
 
 #include "about_window.h"
 #include "options_dialog.h"
+#include "options_wiring.h"
 #include "rules_window.h"
 #include "table_window.h"
 
@@ -36,7 +37,8 @@ void ProgramWindows::start() {
     connect(table_.get(), &TableWindow::rulesRequested, rules_.get(), &QWidget::show);
     QCoreApplication::processEvents();
 
-    options_ = std::make_unique<OptionsDialog>(*table_);
+    options_ = std::make_unique<OptionsDialog>(table_->game().options, table_.get());
+    connectOptionsDialog(*options_, *table_);
     // Shortened for tests, the splash's waits can be over before the last window is made.
     if (tableComing_) prepareTable();
     if (tableDue_) showTable();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "byte_span.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -28,8 +29,7 @@ bool AnimationPlayer::open(const QString& resourceName, QString* error) {
 bool AnimationPlayer::load(const QByteArray& clip, QString* error) {
     unload();
     std::string reason;
-    clip_ = indexAviClip(
-        std::span(reinterpret_cast<const std::uint8_t*>(clip.constData()), clip.size()), reason);
+    clip_ = indexAviClip(bytesOf(clip), reason);
     if (!clip_) {
         if (error != nullptr) *error = QString::fromStdString(reason);
         return false;

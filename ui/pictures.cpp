@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "byte_span.h"
 #include "jpeg_image.h"
 
 // The pictures are compiled into a static library; registering them here also pulls them into
@@ -29,8 +30,7 @@ constexpr int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QImage decodedTableTop() {
     const QByteArray jpeg = data(tableTop);
     std::string error;
-    const auto decoded = decodeJpeg(
-        std::span(reinterpret_cast<const std::uint8_t*>(jpeg.constData()), jpeg.size()), error);
+    const auto decoded = decodeJpeg(bytesOf(jpeg), error);
     if (!decoded) {
         qWarning("The table top picture is damaged: %s", error.c_str());
         return {};

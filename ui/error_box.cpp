@@ -4,7 +4,7 @@
 
 namespace zavkari {
 
-void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
+void showErrorBox(QWidget* parent, const QString& title, const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("errorBox"));

@@ -6,6 +6,6 @@
 
 namespace zavkari {
 
-void ShowErrorBox(QWidget* parent, const QString& title, const QString& text);
+void showErrorBox(QWidget* parent, const QString& title, const QString& text);
 
 }  // namespace zavkari

@@ -1,3 +1,4 @@
+// The bytes of a Qt byte array as the readers of pictures and clips take them.
 #pragma once
 
 #include <QByteArray>

@@ -1,0 +1,22 @@
+// The number a caption shows, as the rules read the trick counts and the scores back from the
+// table.
+#pragma once
+
+#include <string_view>
+
+namespace zavkari {
+
+// An optional minus and the leading digits, 0 when the caption shows none (the trick labels, the
+// score cells). A plain loop: a trick label is read at every trick taken.
+constexpr int NumberShown(std::string_view caption) {
+    const bool negative = !caption.empty() && caption.front() == '-';
+    if (negative) caption.remove_prefix(1);
+    int value = 0;
+    for (const char c : caption) {
+        if (c < '0' || c > '9' || value > 100'000'000) break;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace zavkari
