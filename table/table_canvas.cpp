@@ -11,8 +11,10 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "canvas_accessible.h"
 #include "control_look.h"
 #include "pictures.h"
+#include "read_aloud.h"
 #include "table_layout.h"
 
 namespace zavkari {
@@ -55,6 +57,7 @@ const QColor kWinnerColour(0xff, 0xd7, 0x00);
 }  // namespace
 
 TableCanvas::TableCanvas(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    CanvasAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     const std::vector<ControlSpec>& controls = TableControls();
@@ -255,6 +258,16 @@ void TableCanvas::paintEvent(QPaintEvent* event) {
     if (const Element card = highlightedCard(); card != Element::no)
         drawCardMark(painter, elementRect(card), kHighlightColour);
     if (lastTrickShown_) drawLastTrick(painter);
+}
+
+std::vector<Element> TableCanvas::readableElements() const {
+    std::vector<Element> readable;
+    for (const Item* item : itemsInOrder()) {
+        const Element e = item->control->element;
+        if (e != kWindowOnly && isShown(*item) && !ReadAloud(game_, e).empty())
+            readable.push_back(e);
+    }
+    return readable;
 }
 
 Element TableCanvas::highlightedCard() const {

@@ -44,6 +44,9 @@ class TableCanvas : public QWidget {
     QRect elementRect(Element e) const;
     // The control under a point: its entry in the controls' table, or nullptr for bare table.
     const ControlSpec* controlAt(QPoint point) const;
+    // The shown elements a screen reader has words for, from the back of the table to the front.
+    std::vector<Element> readableElements() const;
+    const Game& game() const { return game_; }
 
     // Marks the card at `position` (0 the leftmost) of the human's hand for a player who picks a
     // card by keys, while the hand is not covered; -1 marks none.
