@@ -282,7 +282,7 @@ class Game {
     bool MatchInMenu() const;      // the menu entry reads "Tavidan": a match has been opened
     bool DeckInvitesDeal() const;  // the deck lies in front of the table cover `noclick`
     // The named-suit choice `group` (`vishi` or `nije`) is up for a click.
-    bool SuitChoiceOpen(Element group) const;
+    bool SuitChoiceOpen(Element group) const { return table_.Visible(group); }
     // The score shown in a cell of the sheet; the penalty mark counts as the penalty size.
     int ScoreShown(int column, int row) const;
 

@@ -15,10 +15,6 @@ bool Game::HandCovered() const {
     return table_.Visible(Element::kl);
 }
 
-bool Game::SuitChoiceOpen(Element group) const {
-    return table_.Visible(group);
-}
-
 bool Game::NamedSuitAsked() const {
     return SuitChoiceOpen(Element::vishi) || SuitChoiceOpen(Element::nije);
 }
