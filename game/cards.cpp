@@ -13,4 +13,14 @@ std::string_view CardImageName(int suit, int rank) {
     return kNames[static_cast<std::size_t>(suit - 1)][static_cast<std::size_t>(rank - 1)];
 }
 
+std::string CardWords(CardId card) {
+    static constexpr std::array<std::string_view, 4> kSuits = {"aguris", "gulis", "jvaris",
+                                                               "yvavis"};
+    static constexpr std::array<std::string_view, 9> kRanks = {
+        "eqvsiani", "Svidiani", "rviani", "cxriani", "aTiani", "valeti", "qali", "mefe", "tuzi"};
+    if (!IsValidCard(card.suit, card.rank)) return {};
+    return std::string(kSuits[static_cast<std::size_t>(card.suit - 1)]) + " " +
+           std::string(kRanks[static_cast<std::size_t>(card.rank - 1)]);
+}
+
 }  // namespace zavkari

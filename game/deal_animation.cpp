@@ -22,6 +22,7 @@ void Game::PrepareHands(int n) {
         table_.SetCaption(el::TrickLabel(seat), "0");
     state_.nextOrder = 0;
     currentTrick_ = 0;
+    lastTrick_ = {};
     table_.Select(Element::vishi, -1);
     table_.Select(Element::nije, -1);
     const int backWidth = table_[el::Back(1, 1)].width;

@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game_state.h"
 #include "random_source.h"
@@ -91,6 +92,14 @@ class Timers {
 // deal, or nothing at all.
 enum class Asked { Nothing, Name, Trump, Bid, ViSiSuit, WaiRosSuit, Card, Deck };
 
+// A trick as it lay on the table once complete: the card of each seat on its spot and the seat
+// that took it (0 when two cards were equally strong and nobody did).
+struct CompletedTrick {
+    int number = 0;  // 1..dealSize; 0: no trick of the deal is complete yet
+    PerSeat<CardId> cards{};
+    int winner = 0;
+};
+
 class Game {
   public:
     Game(TableView& view, RandomSource& random);
@@ -127,6 +136,11 @@ class Game {
 
     // --- What anyone may ask ---
     Asked HumanAsked() const;
+    // The faces of the cards the human still holds, left to right as they lie on the table.
+    std::vector<Element> HandInPlace() const;
+    // The last trick completed in the deal under way, for the player to look back at; nullptr
+    // before the deal's first trick is complete and between deals.
+    const CompletedTrick* LastTrick() const;
     const GameState& State() const { return state_; }
     const TableModel& Table() const { return table_; }
     bool TimerEnabled(TimerId id) const { return timers_.Enabled(id); }
@@ -282,6 +296,7 @@ class Game {
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
     int currentTrick_ = 0;       // number of the trick being played, 1..dealSize
+    CompletedTrick lastTrick_;   // the deal's last complete trick
     int currentOrder_ = 0;       // its order code
     bool dealUnderWay_ = false;  // between NextDeal and the end of the deal
 };

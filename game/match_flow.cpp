@@ -254,6 +254,7 @@ void Game::AbandonMatch() {
     dealUnderWay_ = false;
     currentTrick_ = 0;
     currentOrder_ = 0;
+    lastTrick_ = {};
     LoadIdle();
 }
 

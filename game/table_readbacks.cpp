@@ -2,7 +2,10 @@
 // shows (the trick counts in the trick labels, the scores in the sheet's cells, whether a match has
 // been opened in the menu's caption), and it asks the table whether a choice is open before it
 // takes a click on it. Each reading has a name here, and the question of what the human is asked
-// right now is answered from them.
+// right now is answered from them, as is where the hand lies for a player who picks a card by
+// keys and the trick a player may look back at.
+#include <algorithm>
+
 #include "game.h"
 #include "shown_number.h"
 
@@ -62,6 +65,21 @@ Asked Game::HumanAsked() const {
     if (!HandCovered() && AwaitingHumanCard()) return Asked::Card;
     if (DeckInvitesDeal()) return Asked::Deck;
     return Asked::Nothing;
+}
+
+std::vector<Element> Game::HandInPlace() const {
+    std::vector<Element> faces;
+    for (int slot = 1; slot <= state_.dealSize && slot <= kMaxHand; ++slot) {
+        const CardId card = state_.humanHand[slot];
+        if (!card.empty()) faces.push_back(el::CardImage(card));
+    }
+    std::stable_sort(faces.begin(), faces.end(),
+                     [this](Element a, Element b) { return table_[a].left < table_[b].left; });
+    return faces;
+}
+
+const CompletedTrick* Game::LastTrick() const {
+    return dealUnderWay_ && lastTrick_.number > 0 ? &lastTrick_ : nullptr;
 }
 
 bool Game::PenaltyMayChange() const {

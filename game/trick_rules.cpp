@@ -161,6 +161,7 @@ void Game::ResolveTrick() {
         // Nobody takes the trick: its leader leads again, also after the deal's first trick.
         s.nextOrder = currentOrder_;
     }
+    lastTrick_ = {currentTrick_, s.playedCard, winner};
     if (observer_ != nullptr) observer_->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
 }
 

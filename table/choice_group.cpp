@@ -72,9 +72,24 @@ void ChoiceGroup::show(const RadioGroup& group) {
             buttons_.push_back(b);
         }
         arrange();
+        highlighted_ = -1;
     }
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i]->setChecked(static_cast<int>(i) == group.selected);
+}
+
+void ChoiceGroup::setHighlighted(int item) {
+    highlighted_ = item >= 0 && item < static_cast<int>(buttons_.size()) ? item : -1;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        QRadioButton* b = buttons_[i];
+        const bool marked = static_cast<int>(i) == highlighted_;
+        b->setAutoFillBackground(marked);
+        if (marked) {
+            QPalette look = b->palette();
+            look.setColor(QPalette::Window, QColor(0xff, 0xf0, 0x9a));
+            b->setPalette(look);
+        }
+    }
 }
 
 void ChoiceGroup::arrange() {

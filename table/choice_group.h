@@ -25,6 +25,9 @@ class ChoiceGroup : public CaptionedBox {
 
     void show(const RadioGroup& group);
     const std::vector<QRadioButton*>& buttons() const { return buttons_; }
+    // Marks the item a player picks by keys before taking it; -1 marks none.
+    void setHighlighted(int item);
+    int highlighted() const { return highlighted_; }
 
   signals:
     // The item clicked, or -1 for a click on the box outside its items.
@@ -42,6 +45,7 @@ class ChoiceGroup : public CaptionedBox {
     std::vector<QRadioButton*> buttons_;
     std::vector<std::string> items_;
     int columns_ = 0;
+    int highlighted_ = -1;
 };
 
 }  // namespace zavkari

@@ -11,8 +11,10 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "canvas_accessible.h"
 #include "control_look.h"
 #include "pictures.h"
+#include "read_aloud.h"
 #include "table_layout.h"
 
 namespace zavkari {
@@ -37,9 +39,25 @@ Qt::CursorShape cursorOf(Pointer pointer) {
     return Qt::ArrowCursor;
 }
 
+// A mark around a card drawn inside its box, so that repainting the card takes the mark away.
+void drawCardMark(QPainter& painter, const QRect& card, const QColor& colour) {
+    constexpr int kWidth = 3;
+    painter.save();
+    painter.setPen(QPen(colour, kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(
+        QRectF(card).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+    painter.restore();
+}
+
+// The keys' mark on a card of the hand, and the mark on the card that took the last trick.
+const QColor kHighlightColour(0x1e, 0x90, 0xff);
+const QColor kWinnerColour(0xff, 0xd7, 0x00);
+
 }  // namespace
 
 TableCanvas::TableCanvas(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    CanvasAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     const std::vector<ControlSpec>& controls = TableControls();
@@ -237,6 +255,53 @@ void TableCanvas::paintEvent(QPaintEvent* event) {
             continue;
         drawItem(painter, *item);
     }
+    if (const Element card = highlightedCard(); card != Element::no)
+        drawCardMark(painter, elementRect(card), kHighlightColour);
+    if (lastTrickShown_) drawLastTrick(painter);
+}
+
+std::vector<Element> TableCanvas::readableElements() const {
+    std::vector<Element> readable;
+    for (const Item* item : itemsInOrder()) {
+        const Element e = item->control->element;
+        if (e != kWindowOnly && isShown(*item) && !ReadAloud(game_, e).empty())
+            readable.push_back(e);
+    }
+    return readable;
+}
+
+Element TableCanvas::highlightedCard() const {
+    if (handHighlight_ < 0 || game_.Table().Visible(Element::kl)) return Element::no;
+    const std::vector<Element> hand = game_.HandInPlace();
+    if (hand.empty()) return Element::no;
+    return hand[std::min<std::size_t>(static_cast<std::size_t>(handHighlight_), hand.size() - 1)];
+}
+
+void TableCanvas::setHandHighlight(int position) {
+    if (const Element before = highlightedCard(); before != Element::no)
+        update(elementRect(before));
+    handHighlight_ = position;
+    if (const Element now = highlightedCard(); now != Element::no) update(elementRect(now));
+}
+
+void TableCanvas::showLastTrick(bool shown) {
+    if (shown == lastTrickShown_) return;
+    lastTrickShown_ = shown;
+    update();
+}
+
+void TableCanvas::drawLastTrick(QPainter& painter) const {
+    const CompletedTrick* trick = game_.LastTrick();
+    if (trick == nullptr) return;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const Element face = el::CardImage(trick->cards[seat]);
+        if (face == Element::no) continue;
+        const ElementState& spot = game_.Table()[el::Spot(seat)];
+        const ElementState& card = game_.Table()[face];
+        const QRect box(spot.left, spot.top, card.width, card.height);
+        painter.drawPixmap(box.topLeft(), picture(*ControlOf(face), box.size()));
+        if (seat == trick->winner) drawCardMark(painter, box, kWinnerColour);
+    }
 }
 
 const ControlSpec* TableCanvas::controlAt(QPoint point) const {
@@ -249,9 +314,17 @@ const ControlSpec* TableCanvas::controlAt(QPoint point) const {
 }
 
 void TableCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        emit middleButtonHeld(true);
+        return;
+    }
     const bool right = event->button() == Qt::RightButton;
     if (!right && event->button() != Qt::LeftButton) return;
     emit clicked(event->position().toPoint(), right);
+}
+
+void TableCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) emit middleButtonHeld(false);
 }
 
 void TableCanvas::mouseMoveEvent(QMouseEvent* event) {

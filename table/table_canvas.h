@@ -44,15 +44,29 @@ class TableCanvas : public QWidget {
     QRect elementRect(Element e) const;
     // The control under a point: its entry in the controls' table, or nullptr for bare table.
     const ControlSpec* controlAt(QPoint point) const;
+    // The shown elements a screen reader has words for, from the back of the table to the front.
+    std::vector<Element> readableElements() const;
+    const Game& game() const { return game_; }
+
+    // Marks the card at `position` (0 the leftmost) of the human's hand for a player who picks a
+    // card by keys, while the hand is not covered; -1 marks none.
+    void setHandHighlight(int position);
+    // Shows the last complete trick of the deal on its spots over the table, the winner's card
+    // marked, or the table as it is. Nothing of the game changes either way.
+    void showLastTrick(bool shown);
+    bool lastTrickShown() const { return lastTrickShown_; }
 
   signals:
     // A click on the table at `at`, with the left or the right button.
     void clicked(QPoint at, bool rightButton);
+    // The middle button went down on the table (`held`) or came up again.
+    void middleButtonHeld(bool held);
 
   protected:
     bool event(QEvent* event) override;  // the hints of the controls that have one
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -81,6 +95,9 @@ class TableCanvas : public QWidget {
     };
     const ShownLabel& shownLabel(const ControlSpec& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
+    // The hand's card the keys have marked, if the hand shows it now.
+    Element highlightedCard() const;
+    void drawLastTrick(QPainter& painter) const;
 
     const Game& game_;
     std::vector<Item> items_;
@@ -92,6 +109,8 @@ class TableCanvas : public QWidget {
     mutable QHash<QString, QPixmap> pictures_;
     QHash<QString, QPixmap> overrides_;
     bool frames_ = true;
+    int handHighlight_ = -1;
+    bool lastTrickShown_ = false;
 };
 
 }  // namespace zavkari

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -86,6 +87,7 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     game_.options.decimalPoint = decimalPointOf(QLocale());
     buildControls();
     connectControls();
+    addShortcuts();
 }
 
 TableWindow::~TableWindow() {
@@ -188,7 +190,8 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 
 void TableWindow::connectControls() {
     connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
-    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptClick);
+    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptInput);
+    connect(canvas_, &TableCanvas::middleButtonHeld, this, &TableWindow::holdLastTrick);
     for (Element e : el::kChoiceGroups) {
         connect(groups_[el::GroupIndex(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
             turns_.run([this, e, item] {
@@ -208,7 +211,7 @@ void TableWindow::connectControls() {
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
     connect(button(widgetOf(Element::bbb)), clicked, this, [this] {
         hideMenu();
-        keptClick_.reset();  // made on the table being left
+        keptInput_ = nullptr;  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
     connect(button(control(WindowControl::SpeedButton4)), clicked, this, [this] {
@@ -229,8 +232,6 @@ void TableWindow::connectControls() {
     connect(button(control(WindowControl::Button2)), clicked, this, &TableWindow::writeMemoFile);
     nameBox_->installEventFilter(this);
     connect(nameBox_, &GeorgianLineEdit::latinTextChanged, this, &TableWindow::nameEdited);
-    connect(nameBox_, &QLineEdit::returnPressed, this,
-            [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
 }
 
 void TableWindow::showOnWholeScreen() {
@@ -299,20 +300,24 @@ void TableWindow::hideMenu() {
 }
 
 void TableWindow::canvasClicked(QPoint at, bool rightButton) {
+    // Aimed at the table as it is when the click is carried out: a hand covered meanwhile takes
+    // nothing.
+    const auto click = [this, at, rightButton] {
+        tableClicked(canvas_->controlAt(at), rightButton);
+    };
     if (turns_.busy()) {
         // As input waits in the desktop's queue while a step pauses, only the last click stays.
-        keptClick_ = KeptClick{at, rightButton};
+        keptInput_ = click;
         return;
     }
-    tableClicked(canvas_->controlAt(at), rightButton);
+    click();
 }
 
-void TableWindow::carryOutKeptClick() {
-    if (!keptClick_) return;
-    const KeptClick click = *keptClick_;
-    keptClick_.reset();
-    // Aimed at the table as it is now: a hand covered meanwhile takes nothing.
-    tableClicked(canvas_->controlAt(click.at), click.rightButton);
+void TableWindow::carryOutKeptInput() {
+    if (!keptInput_) return;
+    const std::function<void()> input = std::move(keptInput_);
+    keptInput_ = nullptr;
+    input();
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
@@ -340,6 +345,13 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nameBox_ && event->type() == QEvent::MouseButtonPress) {
         turns_.run([this] { game_.saxeliClick(); });
         showNameFromModel();
+    } else if (watched == nameBox_ && event->type() == QEvent::KeyPress &&
+               (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter)) {
+        // Enter in the box confirms the name as its "ok" does, and goes no further: the table
+        // would take it for the next step.
+        turns_.run([this] { game_.BitBtn1Click(); });
+        return true;
     } else if (event->type() == QEvent::Enter && watched != nameBox_) {
         hideMenu();  // hovering "opciebi", "wesebi" or "About"
     }
@@ -363,7 +375,7 @@ void TableWindow::showNameFromModel() {
 }
 
 void TableWindow::closeWhenIdle() {
-    keptClick_.reset();
+    keptInput_ = nullptr;
     // Queued behind the step, so that the close itself finds no step running.
     turns_.whenIdle(
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
@@ -417,7 +429,10 @@ void TableWindow::showElement(Element e) {
         if (visible && !clip->isPlaying()) clip->play(AnimationPlayer::Repeat::Forever);
         if (!visible) clip->stop();
     }
+    const bool hadKeys = w->hasFocus();
     w->setVisible(visible);
+    // The name box closing hands the keys back to the table.
+    if (hadKeys && !visible) setFocus(Qt::OtherFocusReason);
     if (e == Element::tkma) canvas_->surfaceChanged();  // the panel ends above the bid list
 }
 

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -96,6 +97,10 @@ class TableWindow : public QWidget, public TableView {
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The keys (table_keys.cpp): every step of a match by keyboard, and Tab held for the last
+    // trick.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
@@ -103,7 +108,7 @@ class TableWindow : public QWidget, public TableView {
     void connectControls();
     void showElement(Element e);
     void canvasClicked(QPoint at, bool rightButton);
-    void carryOutKeptClick();
+    void carryOutKeptInput();
     void tableClicked(const ControlSpec* control, bool rightButton);
     void nameEdited(const QString& latin);
     void showNameFromModel();
@@ -111,6 +116,17 @@ class TableWindow : public QWidget, public TableView {
     void hideMenu();
     void closeWhenIdle();
     void writeMemoFile();
+    // --- The keys (table_keys.cpp) ---
+    void addShortcuts();
+    // The name box or the debug memo has the keys: what is typed there stays theirs.
+    bool keysAreTyped() const;
+    // Moves a highlight (the hand's, or the open named-suit or trump choice's); false for a key
+    // that moves none.
+    bool moveHighlight(int key);
+    // Enter or Space: takes what the highlight marks, confirms the bid, or deals.
+    void confirmByKey(bool asRightClick);
+    void pressChoice(Element group, int item);
+    void holdLastTrick(bool held);
     void reportError(const QString& text);
 
     GameTurns turns_;
@@ -125,12 +141,10 @@ class TableWindow : public QWidget, public TableView {
     DebugMemo* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
-    // The last click on the table made while a step ran, for when the step has returned.
-    struct KeptClick {
-        QPoint at;
-        bool rightButton = false;
-    };
-    std::optional<KeptClick> keptClick_;
+    // The last click on the table or confirming key made while a step ran, for when the step has
+    // returned.
+    std::function<void()> keptInput_;
+    int handHighlight_ = -1;  // the card of the hand that the keys mark, 0 the leftmost
 };
 
 }  // namespace zavkari

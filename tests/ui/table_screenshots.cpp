@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 
@@ -67,6 +68,7 @@ bool Shoot(const QDir& folder, int width, int height) {
     player.openMatch(QStringLiteral("gio"));
 
     bool bidding = false, trump = false, wildLead = false, renege = false, reneged = false;
+    bool keys = false;
     // The renege message is on show only during its pause.
     QTimer watch;
     watch.setInterval(0);
@@ -98,6 +100,16 @@ bool Shoot(const QDir& folder, int width, int height) {
             const CardId wild =
                 HeldCard(game, [](CardId c) { return zavkari::IsWildCard(c.suit, c.rank); });
             const CardId breach = HeldCard(game, [&](CardId c) { return game.WouldRenege(c); });
+            if (toPlay && !keys && !game.HumanLeads() && game.LastTrick() != nullptr) {
+                // The keys' highlight on the hand's third card, then the last trick held by Tab.
+                for (int i = 0; i < 3; ++i)
+                    QTest::keyClick(&window, Qt::Key_Right);
+                ok &= camera.save(QStringLiteral("7-keyboard-highlight"));
+                QTest::keyPress(&window, Qt::Key_Tab);
+                ok &= camera.save(QStringLiteral("8-last-trick"));
+                QTest::keyRelease(&window, Qt::Key_Tab);
+                keys = true;
+            }
             if (toPlay && game.HumanLeads() && !wildLead && !wild.empty()) {
                 player.clickTable(player.centreOf(el::CardImage(wild)));
                 wildLead = true;
@@ -110,10 +122,10 @@ bool Shoot(const QDir& folder, int width, int height) {
             }
         }
         if (matches == 1) ok &= camera.save(QStringLiteral("6-match-end"));
-        if (bidding && trump && wildLead && renege) break;
+        if (bidding && trump && wildLead && renege && keys) break;
         player.openMatch(QStringLiteral("gio"));
     }
-    if (!(bidding && trump && wildLead && renege)) {
+    if (!(bidding && trump && wildLead && renege && keys)) {
         std::fprintf(stderr, "%dx%d: not every moment came up\n", width, height);
         return false;
     }

@@ -1,0 +1,141 @@
+// What the table offers beyond the mouse while a match is played by clicks: the last trick shown
+// while Tab or the middle button is held (the table back pixel for pixel on release, the game
+// untouched, refused before the deal's first trick is complete and during a pause), and the table
+// as a screen reader walks it, every name in Georgian.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTest>
+#include <QTimer>
+#include <map>
+
+#include "game_snapshot.h"
+#include "georgian_text.h"
+#include "table_clicker.h"
+
+namespace zavkari::testing {
+namespace {
+
+using Names = std::multimap<QString, QAccessible::Role>;
+
+// Every name in the accessibility tree under `node`, with the roles it is met with.
+void Walk(QAccessibleInterface* node, Names& found) {
+    if (node == nullptr) return;
+    found.emplace(node->text(QAccessible::Name), node->role());
+    for (int i = 0; i < node->childCount(); ++i)
+        Walk(node->child(i), found);
+}
+
+bool Has(const Names& found, const std::string& latin, QAccessible::Role role) {
+    const auto [first, last] = found.equal_range(toGeorgian(QString::fromStdString(latin)));
+    return std::any_of(first, last, [role](const auto& entry) { return entry.second == role; });
+}
+
+class TableBeyondTheMouse : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.startUp({1280, 1024, 1024});
+        window.show();
+        player.openMatch(QStringLiteral("gio"));
+    }
+
+    const Game& game() const { return window.game(); }
+    void holdTab(bool held) {
+        if (held) QTest::keyPress(&window, Qt::Key_Tab);
+        if (!held) QTest::keyRelease(&window, Qt::Key_Tab);
+    }
+    bool shown() const { return window.canvas()->lastTrickShown(); }
+    QImage table() const { return window.canvas()->grab().toImage(); }
+    bool asked(Asked what) const { return !window.turns().busy() && game().HumanAsked() == what; }
+    bool cardAsked(bool afterATrick) const {
+        return asked(Asked::Card) && (game().LastTrick() != nullptr) == afterATrick;
+    }
+    Names tree() {
+        Names found;
+        Walk(QAccessible::queryAccessibleInterface(&window), found);
+        return found;
+    }
+
+    TableWindow window{0.002};
+    TableClicker player{window, 3};
+};
+
+TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInAPause) {
+    ASSERT_TRUE(player.playUntil([&] { return cardAsked(false); }, 60'000));
+    holdTab(true);
+    EXPECT_FALSE(shown());
+    holdTab(false);
+
+    ASSERT_TRUE(player.playUntil([&] { return cardAsked(true); }, 60'000));
+    const QImage before = table();
+    const std::string model = Snapshot(game());
+    const CompletedTrick trick = *game().LastTrick();
+    EXPECT_EQ(trick.number, game().CurrentTrick() - 1);
+    holdTab(true);
+    ASSERT_TRUE(shown());
+    const QImage during = table();
+    EXPECT_NE(during, before);
+    if (trick.winner != 0) {  // the mark lies along the winner's card's edge
+        const ElementState& spot = game().Table()[el::Spot(trick.winner)];
+        EXPECT_EQ(during.pixelColor(spot.left + 1, spot.top + 1), QColor(0xff, 0xd7, 0x00));
+    }
+    holdTab(false);
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(table(), before);
+
+    const QPoint middle = player.centreOf(Element::noclick);
+    QTest::mousePress(window.canvas(), Qt::MiddleButton, {}, middle);
+    EXPECT_EQ(table(), during);
+    QTest::mouseRelease(window.canvas(), Qt::MiddleButton, {}, middle);
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(Snapshot(game()), model);
+
+    // Held while a step pauses (a computer's card, a finished trick): the table stays as it is.
+    int triedInAPause = 0;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!window.turns().pausing() || game().LastTrick() == nullptr) return;
+        holdTab(true);
+        EXPECT_FALSE(shown());
+        holdTab(false);
+        ++triedInAPause;
+    });
+    probe.start(0);
+    ASSERT_TRUE(player.playUntil([&] { return triedInAPause >= 3; }, 60'000));
+}
+
+TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
+    ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Bid); }, 60'000));
+    auto found = tree();
+    EXPECT_TRUE(Has(found, "ramdens ambobT?", QAccessible::Grouping));
+    // The model checks the items, not the buttons themselves: Qt reports them as check boxes.
+    EXPECT_TRUE(Has(found, "pasi", QAccessible::CheckBox));
+
+    // In a trick of the second deal: the hand, the cards on the table, last deal's row.
+    ASSERT_TRUE(player.playUntil([&] { return game().CurrentRow() == 2; }, 60'000));
+    ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Card); }, 60'000));
+    while (game().HumanLeads() && player.act())  // someone else leads, so cards lie played
+        ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Card); }, 60'000));
+    found = tree();
+    const std::vector<Element> hand = game().HandInPlace();
+    for (Element face : hand) {
+        const ElementPlace card = Decode(face);
+        EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Button))
+            << CardWords({card.first, card.second});
+    }
+    int played = 0;
+    for (Element face : el::Faces()) {
+        if (!game().Table().Visible(face) || std::count(hand.begin(), hand.end(), face) != 0)
+            continue;
+        const ElementPlace card = Decode(face);
+        EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Graphic));
+        ++played;
+    }
+    EXPECT_GT(played, 0);
+    const std::string cell = "gio, 1, " + std::string(game().Table().Caption(el::ScoreCell(
+                                              game().State().sheetColumn[kHumanSeat], 1)));
+    EXPECT_TRUE(Has(found, cell, QAccessible::Cell)) << cell;
+}
+
+}  // namespace
+}  // namespace zavkari::testing
