@@ -158,11 +158,11 @@ bool PlayTimingCards(TableWindow& window, TableClicker& player, CardPaintClock& 
                        !t.Visible(Element::nije) && wait.elapsed() < 1000)
                     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
                 if (clock.done()) clickToPaintMs.push_back(clock.elapsedMs());
-                clock.disarm();
-                continue;
             }
             clock.disarm();
         }
+        // Always: a click that the game answers only later (the deck while the others still bid)
+        // must not keep the game's timers from firing.
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return done();
