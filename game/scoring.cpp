@@ -26,10 +26,6 @@ std::string TotalText(int tenths, char decimalPoint) {
 
 }  // namespace
 
-int DealPoints(int n, int b) {
-    return b == n ? 100 * n : 50 * (b + 1);
-}
-
 void Game::ScoreDeal(int n) {
     GameState& s = state_;
     s.humanTricks = TricksShown(kHumanSeat);
@@ -45,6 +41,8 @@ void Game::ScoreDeal(int n) {
         }
         WriteScoreCell(n, s.sheetColumn[seat],
                        score == 0 ? std::string(kPenaltyMark) : std::to_string(score));
+        sheetSeen_.poolPoints[seat] += score == 0 ? options.PenaltyValue() : score;
+        sheetSeen_.allBidsMade[seat] = s.allBidsMade[seat];
     }
     if (observer_) observer_->OnScore(CurrentRow(), CurrentRow());
 }
@@ -94,6 +92,11 @@ void Game::ScorePool(int pool) {
     }
     for (bool& made : s.allBidsMade)
         made = true;
+    for (int seat = 1; seat <= 4; ++seat) {
+        sheetSeen_.runningTotalTenths[seat] = runningTotalTenths_[columnOf(seat)][pool];
+        sheetSeen_.poolPoints[seat] = 0;
+        sheetSeen_.allBidsMade[seat] = true;
+    }
     if (observer_) observer_->OnPool(pool);
 }
 
