@@ -82,7 +82,7 @@ void Game::StartBidding(int n) {
         for (int seat = firstSeat; seat <= 3; ++seat) {
             if (seat > firstSeat) table_.view().Pause(kBidRevealPause);
             SettleListeningBid(seat);
-            table_.Show(el::BidLabel(seat));
+            RevealBid(seat);
         }
         if (dealer == 2) table_.view().Pause(kBidRevealPause);  // the lone reveal has its pause too
         for (int seat = firstSeat; seat <= 3; ++seat)
@@ -125,6 +125,7 @@ void Game::OKClick() {
         SetHumanHandEnabled(true);
     }
     state_.humanBid = bid;
+    seen_.bids[kHumanSeat] = bid;
     RecordBid(kHumanSeat);
     table_.SendToBack(Element::noclick);
 }
@@ -136,12 +137,12 @@ void Game::waitingTimer(int dealer) {
     table_.view().Pause(kBidRevealPause);
     for (int seat = 1; seat < dealer; ++seat) {
         SettleListeningBid(seat);
-        table_.Show(el::BidLabel(seat));
+        RevealBid(seat);
         table_.view().Pause(kBidRevealPause);
     }
     SettleListeningBid(dealer);
     const std::optional<int> computed = ApplyLastBidderRule(dealer);
-    table_.Show(el::BidLabel(dealer));
+    RevealBid(dealer);
     for (int seat = 1; seat <= dealer; ++seat) {
         RecordBid(seat, seat == dealer ? computed : std::nullopt);
     }

@@ -23,7 +23,7 @@ void Game::PrepareHands(int n) {
     state_.nextOrder = 0;
     currentTrick_ = 0;
     lastTrick_ = {};
-    dealPlayCount_ = 0;
+    BeginSeenDeal();
     table_.Select(Element::vishi, -1);
     table_.Select(Element::nije, -1);
     const int backWidth = table_[el::Back(1, 1)].width;

@@ -241,7 +241,9 @@ Move SimulatedDeal::AimMove(int seat) const {
             // card, which can always go low later.
             score = 10'000 + plainStrength(m) - (wild ? 5'000 : 0);
         } else {
-            score = s;  // every card takes it: spend the strongest
+            // Every card takes it for now: playing last, spend the strongest; otherwise the
+            // weakest, which a later card may still beat.
+            score = last ? s : -s;
         }
         if (score > chosenScore) {
             chosen = m;

@@ -105,6 +105,7 @@ void Game::SettleTrump() {
             table_.BringToFront(face);
             table_.view().Pause(kTurnedTrumpPause);
             table_.Show(face);
+            seen_.turned = turned;
             state_.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
         }
     }

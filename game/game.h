@@ -235,8 +235,12 @@ class Game {
     // --- Who decides for each seat, and what each seat knows (seat_views.cpp) ---
     Player& PlayerAt(int seat);
     SeatView ViewOf(int seat) const;
-    // Keeps the card `seat` has just put into the trick among the deal's plays.
+    // What every seat sees, written down as the table shows it: the start of a deal, a bid
+    // revealed, a card put into a trick, a trick taken.
+    void BeginSeenDeal();
+    void RevealBid(int seat);
     void RecordPlay(int seat, Declaration declaration, int named);
+    void SeeTrickTaken(int winner);
     // Seats the options' opponents for the match that opens.
     void SeatPlayers();
 
@@ -315,9 +319,7 @@ class Game {
     StrongPlayer strong_;
     PerSeat<PlayerKind> seating_{
         {PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Human}};
-    std::array<SeenPlay, kDeckSize> dealPlays_{};  // the cards put into tricks in this deal
-    int dealPlayCount_ = 0;
-    SheetSeen sheetSeen_;    // the score sheet's figures, kept as the sheet is written
+    TableSeen seen_;  // what every seat has seen of the match and the deal
     std::string humanName_;  // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]

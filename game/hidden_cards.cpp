@@ -36,10 +36,11 @@ HiddenCards::HiddenCards(const SeatView& view) {
     CardSet seen = 0;
     for (const CardRecord& card : view.hand)
         seen |= CardBit(CardId{card.suit, card.rank});
-    if (!view.turned.empty()) seen |= CardBit(view.turned);
+    const TableSeen& table = *view.table;
+    if (!table.turned.empty()) seen |= CardBit(table.turned);
     PerSeat<int> played{};
     std::array<TrickLead, kMaxHand + 2> leads{};
-    for (const SeenPlay& play : view.plays) {
+    for (const SeenPlay& play : table.Plays()) {
         seen |= CardBit(play.card());
         ++played[play.seat];
         TrickLead& lead =
@@ -54,9 +55,9 @@ HiddenCards::HiddenCards(const SeatView& view) {
         // to trumps with its plain cards only. The human is free of both after a computer's
         // declared wild card.
         const int seat = play.seat;
-        const bool rules = view.players[seat] == PlayerKind::Rules;
+        const bool rules = table.players[seat] == PlayerKind::Rules;
         if (IsWildCard(play.suit, play.rank) && !rules) continue;
-        if (view.players[seat] == PlayerKind::Human && lead.declared && lead.seat != kHumanSeat)
+        if (table.players[seat] == PlayerKind::Human && lead.declared && lead.seat != kHumanSeat)
             continue;
         if (play.suit == lead.suit) continue;
         const CardSet plain = rules ? kWholeDeck : ~kWildCards;

@@ -44,8 +44,8 @@ void Game::LoadIdle() {
     LayOutTable(table_, {table_.width, table_.height, table_.screenHeight});
     for (bool& made : state_.allBidsMade)
         made = true;
-    sheetSeen_ = {};
-    sheetSeen_.allBidsMade = state_.allBidsMade;
+    seen_ = {};
+    seen_.sheet.allBidsMade = state_.allBidsMade;
     state_.ascendCount = 1;
     state_.descendCount = 0;
     state_.nineIndex = 0;
@@ -264,7 +264,6 @@ void Game::AbandonMatch() {
     }
     state_ = GameState{};
     runningTotalTenths_ = {};
-    dealPlayCount_ = 0;
     humanName_.clear();
     dealUnderWay_ = false;
     currentTrick_ = 0;

@@ -153,7 +153,7 @@ int RulesPlayer::Trump(const SeatView& /*view*/) {
 
 CardDecision RulesPlayer::Card(const SeatView& view) {
     const int n = static_cast<int>(std::min(view.hand.size(), std::size_t{kMaxHand}));
-    const bool bidMet = view.tricksTaken[view.seat] == view.bids[view.seat];
+    const bool bidMet = view.ownTricks == view.ownBid;
     std::copy_n(view.hand.begin(), n, tch.cards.begin());
     const bool keepsLog = log_.KeepsMemo();
     if (keepsLog) log_.MemoAppendToLastLine(HandText(tch.cards, n));

@@ -41,8 +41,8 @@ void Game::ScoreDeal(int n) {
         }
         WriteScoreCell(n, s.sheetColumn[seat],
                        score == 0 ? std::string(kPenaltyMark) : std::to_string(score));
-        sheetSeen_.poolPoints[seat] += score == 0 ? options.PenaltyValue() : score;
-        sheetSeen_.allBidsMade[seat] = s.allBidsMade[seat];
+        seen_.sheet.poolPoints[seat] += score == 0 ? options.PenaltyValue() : score;
+        seen_.sheet.allBidsMade[seat] = s.allBidsMade[seat];
     }
     if (observer_) observer_->OnScore(CurrentRow(), CurrentRow());
 }
@@ -93,9 +93,9 @@ void Game::ScorePool(int pool) {
     for (bool& made : s.allBidsMade)
         made = true;
     for (int seat = 1; seat <= 4; ++seat) {
-        sheetSeen_.runningTotalTenths[seat] = runningTotalTenths_[columnOf(seat)][pool];
-        sheetSeen_.poolPoints[seat] = 0;
-        sheetSeen_.allBidsMade[seat] = true;
+        seen_.sheet.runningTotalTenths[seat] = runningTotalTenths_[columnOf(seat)][pool];
+        seen_.sheet.poolPoints[seat] = 0;
+        seen_.sheet.allBidsMade[seat] = true;
     }
     if (observer_) observer_->OnPool(pool);
 }

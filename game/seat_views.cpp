@@ -1,7 +1,7 @@
-// Who decides for each seat, and the view each seat decides from: its own cards, what the table has
-// shown (the trump, the turned card, the revealed bids, the cards played and the tricks taken) and
-// the score sheet. A view is built for every decision, so it is kept small: the deal's plays and
-// the sheet are the game's own records, which every seat sees alike.
+// Who decides for each seat, and the view each seat decides from. What every seat has seen alike
+// (the revealed bids, the cards played, the tricks taken, the sheet) is written down as the table
+// shows it; a view adds the seat's own cards and the trick under way, so that it is quick to
+// build: the described computers decide from one too.
 #include <algorithm>
 
 #include "game.h"
@@ -21,34 +21,32 @@ void KeptView::Keep(const SeatView& view) {
     const std::size_t cards = std::min(view.hand.size(), hand_.size());
     std::copy_n(view.hand.begin(), cards, hand_.begin());
     view_.hand = std::span<const CardRecord>(hand_.data(), cards);
-    const std::size_t count = std::min(view.plays.size(), plays_.size());
-    std::copy_n(view.plays.begin(), count, plays_.begin());
-    view_.plays = std::span<const SeenPlay>(plays_.data(), count);
-    if (view.sheet != nullptr) sheet_ = *view.sheet;
-    view_.sheet = &sheet_;
+    if (view.table != nullptr) table_ = *view.table;
+    view_.table = &table_;
 }
 
 std::uint64_t Fingerprint(const SeatView& v) {
     std::uint64_t h = 0;
-    for (const int value : {v.seat, static_cast<int>(v.hand.size()), v.row, v.dealSize, v.dealer,
-                            v.trump, v.turned.suit, v.turned.rank, v.trickCards, int{v.leads},
-                            v.ledSuit, static_cast<int>(v.declared), v.penalty}) {
+    for (const int value :
+         {v.seat, static_cast<int>(v.hand.size()), v.dealSize, v.dealer, v.trump, v.ownBid,
+          v.ownTricks, int{v.leads}, v.ledSuit, static_cast<int>(v.declared), v.penalty}) {
         h = Mix(h, value);
     }
     for (const CardRecord& card : v.hand)
         h = Mix(h, CardIndex(card.suit, card.rank));
+    if (v.table == nullptr) return h;
+    const TableSeen& t = *v.table;
+    for (const int value : {t.row, t.turned.suit, t.turned.rank, t.trickCards})
+        h = Mix(h, value);
     for (int seat = 1; seat <= 4; ++seat) {
         for (const int value :
-             {static_cast<int>(v.players[seat]), v.bids[seat], v.tricksTaken[seat]})
+             {static_cast<int>(t.players[seat]), t.bids[seat], t.tricksTaken[seat],
+              t.sheet.runningTotalTenths[seat], t.sheet.poolPoints[seat],
+              int{t.sheet.allBidsMade[seat]}}) {
             h = Mix(h, value);
-        if (v.sheet != nullptr) {
-            for (const int value : {v.sheet->runningTotalTenths[seat], v.sheet->poolPoints[seat],
-                                    int{v.sheet->allBidsMade[seat]}}) {
-                h = Mix(h, value);
-            }
         }
     }
-    for (const SeenPlay& p : v.plays) {
+    for (const SeenPlay& p : t.Plays()) {
         h = Mix(h, ((p.seat * 64 + CardIndex(p.suit, p.rank)) * 512 + p.strength) * 64 +
                        static_cast<int>(p.declaration) * 8 + p.named);
     }
@@ -63,6 +61,7 @@ Player& Game::PlayerAt(int seat) {
 void Game::SeatPlayers() {
     for (int seat = 1; seat <= 3; ++seat)
         seating_[seat] = options.opponents;
+    seen_.players = seating_;
     // The strong players draw the seed of their searches from the game's random source once a
     // match, so that a seeded match plays the same every time. The described players draw
     // nothing here, and their matches stay as they were.
@@ -72,11 +71,17 @@ void Game::SeatPlayers() {
     }
 }
 
+void Game::RevealBid(int seat) {
+    table_.Show(el::BidLabel(seat));
+    seen_.bids[seat] = seat == kHumanSeat ? state_.humanBid : state_.computerBid[seat];
+}
+
 void Game::RecordPlay(int seat, Declaration declaration, int named) {
     const CardId card = state_.playedCard[seat];
     const int strength = state_.playedStrength[seat];
-    if (dealPlayCount_ < kDeckSize) {
-        dealPlays_[static_cast<std::size_t>(dealPlayCount_++)] = {
+    if (seen_.playCount < kDeckSize) {
+        ++seen_.trickCards;
+        seen_.plays[static_cast<std::size_t>(seen_.playCount++)] = {
             static_cast<std::int8_t>(currentTrick_), static_cast<std::int8_t>(seat),
             static_cast<std::int8_t>(card.suit),     static_cast<std::int8_t>(card.rank),
             static_cast<std::int16_t>(strength),     declaration,
@@ -87,42 +92,41 @@ void Game::RecordPlay(int seat, Declaration declaration, int named) {
     }
 }
 
+void Game::BeginSeenDeal() {
+    const SheetSeen sheet = seen_.sheet;
+    seen_ = {};
+    seen_.players = seating_;
+    seen_.sheet = sheet;
+    seen_.row = CurrentRow();
+}
+
+void Game::SeeTrickTaken(int winner) {
+    seen_.trickCards = 0;
+    if (winner != 0) ++seen_.tricksTaken[winner];
+}
+
 SeatView Game::ViewOf(int seat) const {
     const GameState& s = state_;
-    SeatView v;
-    v.seat = seat;
-    v.players = seating_;
-    if (seat != kHumanSeat) {
-        v.hand = std::span<const CardRecord>(
-            s.computerHand[seat].items.data(),
-            static_cast<std::size_t>(std::clamp(s.computerCardCount[seat], 0, kMaxHand)));
-    }
-    v.row = CurrentRow();
-    v.dealSize = s.dealSize;
-    v.dealer = s.dealer;
-    v.trump = s.trump;
-    if (s.dealSize != kMaxHand) v.turned = s.drawnCard;
-    for (int other = 1; other <= 4; ++other) {
-        const bool human = other == kHumanSeat;
-        // A computer knows its own bid before the table shows it.
-        const bool known = table_.Visible(el::BidLabel(other)) || (other == seat && !human);
-        v.bids[other] = !known ? -1 : human ? s.humanBid : s.computerBid[other];
-        v.tricksTaken[other] = human ? TricksShown(other) : s.computerTricks[other];
-    }
-    v.plays =
-        std::span<const SeenPlay>(dealPlays_.data(), static_cast<std::size_t>(dealPlayCount_));
-    while (v.trickCards < dealPlayCount_ &&
-           dealPlays_[static_cast<std::size_t>(dealPlayCount_ - 1 - v.trickCards)].trick ==
-               currentTrick_) {
-        ++v.trickCards;
-    }
-    v.ledSuit = s.ledSuit;
-    v.declared = s.viSiDeclared     ? Declaration::ViSi
-                 : s.waiRosDeclared ? Declaration::WaiRos
-                                    : Declaration::None;
-    v.penalty = options.PenaltyValue();
-    v.sheet = &sheetSeen_;
-    return v;
+    const bool human = seat == kHumanSeat;
+    return {
+        .seat = seat,
+        .hand = human ? std::span<const CardRecord>()
+                      : std::span<const CardRecord>(
+                            s.computerHand[seat].items.data(),
+                            static_cast<std::size_t>(std::clamp(s.computerCardCount[seat], 0, kMaxHand))),
+        .dealSize = s.dealSize,
+        .dealer = s.dealer,
+        .trump = s.trump,
+        .ownBid = human ? (HumanHasBid() ? s.humanBid : -1) : s.computerBid[seat],
+        .ownTricks = human ? TricksShown(kHumanSeat) : s.computerTricks[seat],
+        .leads = false,
+        .ledSuit = s.ledSuit,
+        .declared = s.viSiDeclared     ? Declaration::ViSi
+                    : s.waiRosDeclared ? Declaration::WaiRos
+                                       : Declaration::None,
+        .penalty = options.PenaltyValue(),
+        .table = &seen_,
+    };
 }
 
 std::optional<HumanQuestion> Game::HumanQuestionNow() const {

@@ -15,13 +15,13 @@ namespace {
 // How many deals a decision plays out: enough to tell the choices apart, few enough to decide in a
 // few milliseconds. Playing out a deal costs about its number of cards left; the budget is in
 // cards played.
-constexpr int kCardBudget = 40'000;
+constexpr int kCardBudget = 200'000;
 constexpr int kMinWorlds = 12;
-constexpr int kMaxWorlds = 96;
-constexpr int kBidWorlds = 48;
-constexpr int kTrumpWorlds = 16;
+constexpr int kMaxWorlds = 200;
+constexpr int kBidWorlds = 150;
+constexpr int kTrumpWorlds = 40;
 // With this many cards or fewer left in the seat's hand, its own play is searched to the end.
-constexpr int kExactCards = 3;
+constexpr int kExactCards = 4;
 // Tries at a deal of the unseen cards in which the described computers' hands give the bids they
 // revealed.
 constexpr int kBidMatchTries = 12;
@@ -68,13 +68,16 @@ SimulatedDeal DealFromView(const SeatView& view) {
     deal.trump = view.trump;
     deal.dealSize = view.dealSize;
     deal.penalty = view.penalty;
-    deal.players = view.players;
-    deal.bids = view.bids;
-    deal.tricks = view.tricksTaken;
+    const TableSeen& table = *view.table;
+    deal.players = table.players;
+    deal.bids = table.bids;
+    deal.bids[view.seat] = view.ownBid;
+    deal.tricks = table.tricksTaken;
+    deal.tricks[view.seat] = view.ownTricks;
     deal.hands[view.seat] = SetOf(view.hand);
-    const auto plays = view.plays;
+    const auto plays = table.Plays();
     const std::size_t count = plays.size();
-    const int trickCards = std::min<int>(view.trickCards, static_cast<int>(count));
+    const int trickCards = std::min<int>(table.trickCards, static_cast<int>(count));
     deal.trickNumber = static_cast<int>(count - static_cast<std::size_t>(trickCards)) / 4 + 1;
     deal.cardsInTrick = trickCards;
     deal.leader = view.seat;
@@ -91,11 +94,14 @@ SimulatedDeal DealFromView(const SeatView& view) {
     return deal;
 }
 
-// A missed bid costs a seat that made every bid of its pool so far more than its deal score: the
-// pool's premium is lost, and when another seat keeps it the seat loses its best score of the pool.
+// A missed bid costs more than the difference of deal scores: a seat that misses a bid can no
+// longer keep the pool's premium, and loses its best score of the pool if another seat keeps it;
+// a seat that made every bid of its pool so far has more at stake.
 int MissCost(const SeatView& view) {
-    if (view.sheet == nullptr || !view.sheet->allBidsMade[view.seat]) return 0;
-    return 60;
+    constexpr int kMiss = 50;
+    constexpr int kPremiumAtStake = 60;
+    const bool premiumAtStake = view.table->sheet.allBidsMade[view.seat];
+    return kMiss + (premiumAtStake ? kPremiumAtStake : 0);
 }
 
 class Search {
@@ -151,13 +157,13 @@ bool Search::BidsAgree(const SimulatedDeal& world) const {
     // The described computers bid by their table from the cards they were dealt: the cards they
     // still hold and those they have played. A dealer's bid may have moved by one.
     PerSeat<CardSet> dealt = world.hands;
-    for (const SeenPlay& play : view_.plays)
+    for (const SeenPlay& play : view_.table->Plays())
         dealt[play.seat] |= CardBit(play.card());
     for (int seat = 1; seat <= 3; ++seat) {
-        if (seat == view_.seat || view_.players[seat] != PlayerKind::Rules || view_.bids[seat] < 0)
+        const int shown = view_.table->bids[seat];
+        if (seat == view_.seat || shown < 0 || view_.table->players[seat] != PlayerKind::Rules)
             continue;
         const int computed = RulesBidOf(dealt[seat], view_.trump, NextSeat(view_.dealer) == seat);
-        const int shown = view_.bids[seat];
         const bool moved = seat == view_.dealer && shown == (computed == 0 ? 1 : computed - 1);
         if (computed != shown && !moved) return false;
     }
@@ -168,13 +174,13 @@ void Search::FillBids(SimulatedDeal& deal) const {
     int dealer = view_.dealer;
     int others = 0;
     for (int seat = 1; seat <= 4; ++seat) {
-        if (view_.bids[seat] >= 0 || seat == view_.seat) continue;
-        const bool rules = view_.players[seat] == PlayerKind::Rules;
+        if (view_.table->bids[seat] >= 0 || seat == view_.seat) continue;
+        const bool rules = view_.table->players[seat] == PlayerKind::Rules;
         deal.bids[seat] = rules ? RulesBidOf(deal.hands[seat], deal.trump, NextSeat(dealer) == seat)
                                 : LikelyBid(deal.hands[seat], deal.trump, deal.dealSize);
     }
     // The dealer may not make the bids add up to the cards dealt.
-    if (dealer != view_.seat && view_.bids[dealer] < 0) {
+    if (dealer != view_.seat && view_.table->bids[dealer] < 0) {
         for (int seat = 1; seat <= 4; ++seat)
             others += seat == dealer ? 0 : deal.bids[seat];
         int& bid = deal.bids[dealer];
@@ -230,7 +236,7 @@ int Search::Bid() {
     if (view_.seat == view_.dealer) {
         int others = 0;
         for (int seat = 1; seat <= 4; ++seat)
-            others += seat == view_.seat ? 0 : std::max(view_.bids[seat], 0);
+            others += seat == view_.seat ? 0 : std::max(view_.table->bids[seat], 0);
         forbidden = n - others;
     }
     std::array<long, kMaxHand + 1> totals{};

@@ -151,6 +151,7 @@ void Game::ResolveTrick() {
         s.nextOrder = currentOrder_;
     }
     lastTrick_ = {currentTrick_, s.playedCard, winner};
+    SeeTrickTaken(winner);
     if (observer_ != nullptr) observer_->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
 }
 
