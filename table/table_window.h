@@ -79,6 +79,7 @@ class TableWindow : public QWidget, public TableView {
     void Repaint() override;
     void RaiseWindow() override;
     void Pause(int ms) override;
+    void Think(const std::function<void()>& search) override { turns_.thinkAside(search); }
     bool KeepsMemo() const override { return true; }
     bool OffersHints() const override { return true; }
     void MemoAppendToLastLine(std::string_view text) override;
