@@ -54,6 +54,8 @@ class TableWindow : public QWidget, public TableView {
     void setAutoDeal(bool on);
     void setPenaltySlider(int position);
     void setDealSpeed(int position);
+    // Who plays the computer seats from the next match on.
+    void setOpponents(PlayerKind opponents);
     void setFramesShown(bool shown);
     void setBackgroundShown(bool shown);
     // A table picture was chosen: the background goes behind everything, so that the table top
