@@ -7,7 +7,9 @@
 // 2. The program's windows in this process, the splash included, a whole match played with the
 //    mouse at a fast tempo: a full repaint with the backs and a full score sheet on the table, the
 //    time from a click on a card to the card drawn on its spot, the memory after the match.
-// 3. The same at the game's own tempo: how late the splash's frames and the bar's ticks come, and
+// 3. A whole match against the strong computer players, the table repainted every 10 ms: the
+//    largest gap between two paints while the computers think.
+// 4. The same at the game's own tempo: how late the splash's frames and the bar's ticks come, and
 //    the program's CPU while it waits for the player, the bid panel's clip looping.
 //
 // Run with --help for the options.
@@ -307,6 +309,59 @@ bool QuickMatch() {
     return true;
 }
 
+// The gaps between the paints of the table, which a clock asks for every 10 ms.
+class PaintGaps : public QObject {
+  public:
+    explicit PaintGaps(QWidget& canvas) : canvas_(canvas) {
+        canvas.installEventFilter(this);
+        connect(&clock_, &QTimer::timeout, &canvas_, [this] { canvas_.update(); });
+        clock_.start(10);
+        since_.start();
+    }
+    Spread spread() const { return SpreadOf(gapsMs_); }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            gapsMs_.push_back(static_cast<double>(since_.nsecsElapsed()) / 1e6);
+            since_.restart();
+        }
+        return false;
+    }
+
+  private:
+    QWidget& canvas_;
+    QTimer clock_;
+    QElapsedTimer since_;
+    std::vector<double> gapsMs_;
+};
+
+// A whole match against three strong computers at the quick tempo, the table repainted every
+// 10 ms: the spread of the gaps between paints, which the computers' thinking beside the table
+// must leave small.
+bool StrongOpponentsMatch() {
+    ProgramWindows windows(kQuick);
+    if (!StartWindows(windows)) return false;
+    TableWindow& window = *windows.table();
+    window.setOpponents(PlayerKind::Strong);
+    TableClicker player(window, 7);
+    CardPaintClock clock(window);
+    std::vector<double> clickToPaintMs;
+    PaintGaps gaps(*window.canvas());
+    player.openMatch(QStringLiteral("gio"));
+    if (!PlayTimingCards(window, player, clock, clickToPaintMs,
+                         [&] { return player.matchFinished(); })) {
+        PrintWhereStuck(window);
+        return false;
+    }
+    const Spread g = gaps.spread();
+    std::printf(
+        "against three strong computers, the table repainted every 10 ms: gaps between paints "
+        "median %.1f ms, p90 %.1f ms, max %.1f ms\n",
+        g.median, g.p90, g.max);
+    return true;
+}
+
 // Notes when each frame of the splash's clip is on show (painted at once, in the same turn) and
 // when each tick moves the bar.
 class SplashClock : public QObject {
@@ -414,6 +469,10 @@ int main(int argc, char** argv) {
     }
     if (!QuickMatch()) {
         std::fprintf(stderr, "the quick match did not get through\n");
+        return 1;
+    }
+    if (!StrongOpponentsMatch()) {
+        std::fprintf(stderr, "the match against the strong computers did not get through\n");
         return 1;
     }
     if (!RealTempo(options.idleSeconds)) {
