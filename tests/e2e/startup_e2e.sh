@@ -19,7 +19,7 @@ if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
         low) screen=1280x699x24 ;;
         *) echo "unknown case $2" >&2; exit 2 ;;
     esac
-    exec env DISPLAY_UNDER_TEST=1 xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
+    exec env DISPLAY_UNDER_TEST=1 "$(dirname "$0")/under_xvfb.sh" "$screen" "$0" "$@"
 fi
 
 binary=$1
