@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "chosen_pictures.h"
-#include "game.h"
+#include "options.h"
 #include "picture_box.h"
 
 class QAbstractButton;

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "game_state.h"
+#include "options.h"
 #include "random_source.h"
 #include "table_layout.h"
 #include "table_model.h"
@@ -32,22 +33,6 @@
 namespace zavkari {
 
 enum class Declaration { None, ViSi, WaiRos };
-
-// The penalty size for a position 4..49 of the options' slider `sss`: -50..-500.
-constexpr int PenaltyOfSlider(int position) {
-    return -10 * (position + 1);
-}
-
-// The settings of the options dialog that the rules read when they need them.
-struct Options {
-    bool autoDeal = true;     // `darigeba`: the next deal starts by itself
-    int penaltySlider = 19;   // `sss`, 4..49
-    int speed = 799;          // the deal-speed track bar, 0..999
-    char decimalPoint = '.';  // the user's decimal separator, for the running totals
-
-    int DealPause() const { return 999 - speed; }
-    int PenaltyValue() const { return PenaltyOfSlider(penaltySlider); }
-};
 
 // What happened in a match, for the match runner's trace. Every call has a do-nothing default.
 class MatchObserver {
