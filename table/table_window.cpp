@@ -395,8 +395,17 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 
 // --- What the table model reports ---
 
+void TableWindow::requireStep(const char* report) const {
+#ifdef ZAVKARI_SEAM_CHECK
+    if (!turns_.busy())
+        qFatal("%s outside a step of the game: the table changes only inside a step", report);
+#else
+    Q_UNUSED(report);
+#endif
+}
+
 void TableWindow::ElementChanged(Element e) {
-    Q_ASSERT_X(turns_.busy(), "ElementChanged", "the table changes only inside a step");
+    requireStep("ElementChanged");
     if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
         if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
@@ -437,12 +446,12 @@ void TableWindow::showElement(Element e) {
 }
 
 void TableWindow::GroupChanged(Element e) {
-    Q_ASSERT_X(turns_.busy(), "GroupChanged", "the table changes only inside a step");
+    requireStep("GroupChanged");
     groups_[el::GroupIndex(e)]->show(game_.Table().Group(e));
 }
 
 void TableWindow::TimerChanged(TimerId id, bool enabled) {
-    Q_ASSERT_X(turns_.busy(), "TimerChanged", "the timers change only inside a step");
+    requireStep("TimerChanged");
     timers_.setEnabled(id, enabled);
 }
 

@@ -128,6 +128,9 @@ class TableWindow : public QWidget, public TableView {
     void pressChoice(Element group, int item);
     void holdLastTrick(bool held);
     void reportError(const QString& text);
+    // The seam's rule: a report of the table model comes only from inside a step of the game.
+    // Builds with ZAVKARI_SEAM_CHECK stop the program at the first one that does not.
+    void requireStep(const char* report) const;
 
     GameTurns turns_;
     ClockSeededRandom random_;
