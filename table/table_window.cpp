@@ -20,6 +20,7 @@
 #include "control_look.h"
 #include "error_box.h"
 #include "georgian_text.h"
+#include "name_characters.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -360,7 +361,12 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void TableWindow::nameEdited(const QString& latin) {
     if (showingName_) return;
-    turns_.run([this, &latin] { game_.saxeliChange(latin.toStdString()); });
+    // Control characters and direction controls, typed or pasted, are dropped: the box then shows
+    // the name without them.
+    QString name;
+    for (const char32_t c : latin.toUcs4())
+        if (IsNameCharacter(c)) name += QString::fromUcs4(&c, 1);
+    turns_.run([this, &name] { game_.saxeliChange(name.toStdString()); });
     showNameFromModel();
 }
 
