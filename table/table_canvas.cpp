@@ -50,6 +50,13 @@ void drawCardMark(QPainter& painter, const QRect& card, const QColor& colour) {
     painter.restore();
 }
 
+// The messages about the trick in play, below the human's spot: the last trick, shown over the
+// trick in play, takes them away with it.
+bool isTrickMessage(Element e) {
+    return e == Element::KVishi || e == Element::KNije || e == Element::under ||
+           e == Element::strog;
+}
+
 // The keys' mark on a card of the hand, and the mark on the card that took the last trick.
 const QColor kHighlightColour(0x1e, 0x90, 0xff);
 const QColor kWinnerColour(0xff, 0xd7, 0x00);
@@ -253,6 +260,7 @@ void TableCanvas::paintEvent(QPaintEvent* event) {
         if (!isShown(*item)) continue;
         if (item->control->kind != ControlKind::PaintBox && !extentOf(*item).intersects(dirty))
             continue;
+        if (lastTrickShown_ && isTrickMessage(item->control->element)) continue;
         drawItem(painter, *item);
     }
     if (const Element card = highlightedCard(); card != Element::no)

@@ -52,7 +52,8 @@ class TableCanvas : public QWidget {
     // card by keys, while the hand is not covered; -1 marks none.
     void setHandHighlight(int position);
     // Shows the last complete trick of the deal on its spots over the table, the winner's card
-    // marked, or the table as it is. Nothing of the game changes either way.
+    // marked and the messages about the trick in play hidden, or the table as it is. Nothing of
+    // the game changes either way.
     void showLastTrick(bool shown);
     bool lastTrickShown() const { return lastTrickShown_; }
 

@@ -1,7 +1,8 @@
 // What the table offers beyond the mouse while a match is played by clicks: the last trick shown
 // while Tab or the middle button is held (the table back pixel for pixel on release, the game
-// untouched, refused before the deal's first trick is complete and during a pause), and the table
-// as a screen reader walks it, every name in Georgian.
+// untouched, the trick in play's messages hidden meanwhile, refused before the deal's first trick
+// is complete and during a pause), and the table as a screen reader walks it, every name in
+// Georgian.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -102,6 +103,42 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     });
     probe.start(0);
     ASSERT_TRUE(player.playUntil([&] { return triedInAPause >= 3; }, 60'000));
+}
+
+// A computer's declaration or its wild card played low, written below the human's spot, goes with
+// the rest of the trick in play while the last trick shows: none of its letters stays beside the
+// last trick's cards.
+TEST_F(TableBeyondTheMouse, TheTrickInPlaysMessagesHideWhileTheLastTrickShows) {
+    // The pixels of a message's letters that no spot covers.
+    const auto lettersBesideTheSpots = [&](const QImage& drawn) {
+        int letters = 0;
+        for (Element message : {Element::KVishi, Element::KNije, Element::under}) {
+            if (!game().Table().Visible(message)) continue;
+            const QRect box = window.canvas()->elementRect(message);
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    bool onASpot = false;
+                    for (int seat = 1; seat <= 4; ++seat)
+                        onASpot |= window.canvas()->elementRect(el::Spot(seat)).contains(x, y);
+                    letters += !onASpot && drawn.pixelColor(x, y) == QColor(192, 192, 192);
+                }
+            }
+        }
+        return letters;
+    };
+    const auto messageShown = [&] {
+        return game().Table().Visible(Element::KVishi) || game().Table().Visible(Element::KNije) ||
+               game().Table().Visible(Element::under);
+    };
+    ASSERT_TRUE(player.playUntil(
+        [&] { return cardAsked(true) && messageShown() && lettersBesideTheSpots(table()) > 0; },
+        120'000));
+    const QImage before = table();
+    holdTab(true);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(lettersBesideTheSpots(table()), 0);
+    holdTab(false);
+    EXPECT_EQ(table(), before);
 }
 
 TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
