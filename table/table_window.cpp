@@ -115,6 +115,17 @@ void TableWindow::buildControls() {
             windowControls_[c.windowControl] = w;
         }
     }
+    fitNameEntry();
+}
+
+void TableWindow::fitNameEntry() {
+    // The typed name keeps a little room from the box's left edge and stays clear of "ok", which
+    // lies inside the box's right end.
+    QWidget* ok = widgetOf(Element::BitBtn1);
+    const int underOk = nameBox_->geometry().right() - ok->geometry().left() + 1;
+    nameBox_->setTextMargins(3, 0, std::max(0, underOk), 0);
+    // "ok" in a size its Georgian letters have room in, with their descenders.
+    ok->setFont(controlFont({FontFace::AcadNusx, 10}));
 }
 
 QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {

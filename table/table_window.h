@@ -105,6 +105,7 @@ class TableWindow : public QWidget, public TableView {
   private:
     void buildControls();
     QWidget* makeWidget(const ControlSpec& c, QWidget* parent);
+    void fitNameEntry();
     void connectControls();
     void showElement(Element e);
     void canvasClicked(QPoint at, bool rightButton);
