@@ -532,6 +532,13 @@ void TableWindow::writeMemoFile() {
     }
 }
 
+void TableWindow::toggleDebugControls() {
+    const bool shown = !memo_->isVisible();
+    if (!shown && memo_->hasFocus()) setFocus(Qt::OtherFocusReason);
+    for (WindowControl c : {WindowControl::me, WindowControl::Button1, WindowControl::Button2})
+        control(c)->setVisible(shown);
+}
+
 void TableWindow::reportError(const QString& text) {
     showErrorBox(this, QStringLiteral("Zavkari"), text);
 }

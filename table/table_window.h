@@ -117,6 +117,9 @@ class TableWindow : public QWidget, public TableView {
     void hideMenu();
     void closeWhenIdle();
     void writeMemoFile();
+    // F12: puts the debug memo and its two buttons away for the run, or brings them back. The memo
+    // goes on taking the players' logs meanwhile.
+    void toggleDebugControls();
     // --- The keys (table_keys.cpp) ---
     void addShortcuts();
     // The name box or the debug memo has the keys: what is typed there stays theirs.
