@@ -95,6 +95,9 @@ class TableCanvas : public QWidget {
         QRect inked;  // what its letters cover, from the text's top-left corner
     };
     const ShownLabel& shownLabel(const ControlSpec& label) const;
+    // A score or a running total of the sheet is drawn narrower where its letters would run into
+    // its column's right rule.
+    void fitToColumn(Element e, ShownLabel& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
     // The hand's card the keys have marked, if the hand shows it now.
     Element highlightedCard() const;

@@ -1,6 +1,7 @@
 // The table on a screen of more than one pixel to the point (ctest runs these again with
-// QT_SCALE_FACTOR 1.25, 1.5 and 2): the trump's name whole in its box, and the cards, the backs and
-// the score sheet drawn from pictures at least as fine as the screen shows them.
+// QT_SCALE_FACTOR 1.25, 1.5 and 2): the trump's name whole in its box, the cards, the backs and
+// the score sheet drawn from pictures at least as fine as the screen shows them, and the sheet's
+// rules and penalty marks clean.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 
 #include "control_look.h"
 #include "pictures.h"
+#include "score_sheet_ruling.h"
 #include "table_window.h"
 #include "test_game.h"
 
@@ -84,11 +86,13 @@ TEST_P(HighDensityTest, CardsBacksAndTheSheetAreDrawnFromPicturesAsFineAsTheScre
         change([e](TableModel& table) { table.BringToFront(e); });
         const QRect box = window.canvas()->elementRect(e);
         const QSize pixels = DevicePixels(box.size(), ratio());
-        const QPixmap source = pictures::pixmapFor(name, pixels);
+        const QPixmap source = pictures::pixmapFor(name, box.size(), ratio());
         const QSize design = pictures::image(name).size();
         EXPECT_GE(source.width(), pixels.width());
         EXPECT_GE(source.height(), pixels.height());
-        if (design.width() >= pixels.width() && design.height() >= pixels.height()) {
+        // One drawn for the box itself, or the design's own where that is large enough.
+        if (source.size() != pixels && design.width() >= pixels.width() &&
+            design.height() >= pixels.height()) {
             EXPECT_EQ(source.size(), design);
         }
 
@@ -109,6 +113,43 @@ TEST_P(HighDensityTest, CardsBacksAndTheSheetAreDrawnFromPicturesAsFineAsTheScre
             }
         }
         EXPECT_GT(compared, 100);
+    }
+}
+
+// The score sheet drawn cleanly: at one and at two pixels to the point its rules lie on whole
+// pixels, one point thick with the panel on either side; at every scale a penalty mark
+// "I-----I" keeps two points of the panel between its letters and its column's right rule.
+TEST_P(HighDensityTest, TheSheetsRulesAreWholePixelsAndItsMarksKeepClearOfThem) {
+    change([](TableModel& table) {
+        table.Show(Element::cxrili);
+        for (int column = 1; column <= 4; ++column) {
+            table.SetCaption(el::ScoreCell(column, 1), std::string(kPenaltyMark));
+            table.Show(el::ScoreCell(column, 1));
+        }
+    });
+    // The panel behind the sheet is painted while a match is under way.
+    window.turns().run(
+        [&] { TestGame::StateOf(const_cast<Game&>(window.game())).sheetActive = true; });
+    const QImage shot = window.canvas()->grab().toImage();
+    const QColor panel(128, 64, 0), ruling(128, 128, 128);
+    const int sheetLeft = window.canvas()->elementRect(Element::cxrili).left();
+    const int wholeRatio = ratio() == 1 || ratio() == 2 ? static_cast<int>(ratio()) : 0;
+    for (int column = 1; column <= 4; ++column) {
+        SCOPED_TRACE(column);
+        const int rule = sheetLeft + sheet::Scaled(sheet::kColumnRules[column], kSheetWidth,
+                                                   sheet::kPictureWidth);
+        const QRect mark = window.canvas()->elementRect(el::ScoreCell(column, 1));
+        // The two points before the rule, along the mark's line, are the panel's.
+        for (int y = qCeil(mark.top() * ratio()); y < qFloor((mark.bottom() + 1) * ratio()); ++y)
+            for (int x = qCeil((rule - 2) * ratio()); x < qFloor(rule * ratio()); ++x)
+                EXPECT_EQ(shot.pixelColor(x, y), panel) << x << "," << y;
+        if (wholeRatio == 0) continue;
+        // Down a row of the first pool: the panel, the rule, the panel.
+        const int y = (mark.bottom() + 1) * wholeRatio + 1;
+        EXPECT_EQ(shot.pixelColor(rule * wholeRatio - 1, y), panel);
+        for (int x = rule * wholeRatio; x < (rule + 1) * wholeRatio; ++x)
+            EXPECT_EQ(shot.pixelColor(x, y), ruling) << x;
+        EXPECT_EQ(shot.pixelColor((rule + 1) * wholeRatio, y), panel);
     }
 }
 
