@@ -1,7 +1,7 @@
 // The options dialog at the table: its slider texts, the settings that act at once, the card back
 // and table picture applied by "OK " or by a match start, and the player's own pictures, good and
 // bad, huge, still loading, and files that are no pictures at all; the mark on the picture chosen
-// last, and Escape held down.
+// last.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocalServer>
 #include <QMessageBox>
@@ -323,29 +322,6 @@ TEST_F(OptionsDialogTest, OkDuringALoadAppliesThePictureOnceItHasLoaded) {
     EXPECT_EQ(dialog.chosenTable(), 3);
     EXPECT_TRUE(window.game().Table().Visible(Element::magida));
     EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
-}
-
-// Escape closes the dialog when pressed; the repeats of a key held down (a release and a press
-// of the same moment, as the X server sends them) do not close it again when it is shown.
-TEST_F(OptionsDialogTest, AHeldEscapeClosesTheDialogOnlyOnce) {
-    const auto escape = [&](QEvent::Type type, quint64 at, bool repeated) {
-        QKeyEvent key(type, Qt::Key_Escape, Qt::NoModifier, QString(), repeated);
-        key.setTimestamp(at);
-        QApplication::sendEvent(&dialog, &key);
-    };
-    emit window.optionsRequested();
-    escape(QEvent::KeyPress, 100, false);
-    EXPECT_FALSE(dialog.isVisible());
-    emit window.optionsRequested();
-    escape(QEvent::KeyRelease, 700, false);
-    escape(QEvent::KeyPress, 700, false);
-    escape(QEvent::KeyPress, 740, true);
-    EXPECT_TRUE(dialog.isVisible());
-    escape(QEvent::KeyRelease, 760, false);
-    escape(QEvent::KeyPress, 900, false);
-    EXPECT_FALSE(dialog.isVisible());
-    emit window.optionsRequested();
-    EXPECT_TRUE(dialog.isVisible());
 }
 
 }  // namespace

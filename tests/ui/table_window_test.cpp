@@ -71,29 +71,6 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     EXPECT_EQ(window.game().HumanName(), "nino");
 }
 
-// F12 puts the debug memo and its two buttons away for the run, also while the memo has the keys,
-// and brings them back.
-TEST_F(TableWindowTest, F12PutsTheDebugControlsAwayAndBringsThemBack) {
-    window.activateWindow();
-    // A compositor without a seat (weston's headless one) gives no window the keyboard.
-    if (!QTest::qWaitFor([&] { return window.isActiveWindow(); }, 2000))
-        GTEST_SKIP() << "no window takes the keyboard on this desktop";
-    const std::array debug = {window.control(WindowControl::me),
-                              window.control(WindowControl::Button1),
-                              window.control(WindowControl::Button2)};
-    const auto shown = [&](bool visible) {
-        return std::all_of(debug.begin(), debug.end(),
-                           [visible](QWidget* w) { return w->isVisible() == visible; });
-    };
-    ASSERT_TRUE(shown(true));
-    player.clickWidget(window.control(WindowControl::me));
-    QTest::keyClick(window.windowHandle(), Qt::Key_F12);
-    EXPECT_TRUE(shown(false));
-    EXPECT_TRUE(window.hasFocus());
-    QTest::keyClick(window.windowHandle(), Qt::Key_F12);
-    EXPECT_TRUE(shown(true));
-}
-
 // The seam's rule is checked in the tests' build: the table model reporting a change outside a
 // step of the game, as a window slot that bypassed the turns would make it, stops the program.
 TEST(TableWindowSeam, AChangeOutsideAStepStopsTheProgram) {
