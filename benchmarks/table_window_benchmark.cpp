@@ -1,7 +1,7 @@
 // How the program keeps up at 1280 x 1024. Prints the figures; nothing here passes or fails.
 //
 // 1. The real program, started as a user starts it and watched from outside on the X screen
-//    (run under `xvfb-run -a -s "-screen 0 1280x1024x24"`), several times: exec to the splash's
+//    (run under `tests/e2e/under_xvfb.sh 1280x1024x24`), several times: exec to the splash's
 //    first frame on the screen and to the table on the screen, resident and anonymous memory at
 //    the idle table ten seconds after exec, and the peak during the splash and until then.
 // 2. The program's windows in this process, the splash included, a whole match played with the
@@ -54,7 +54,7 @@ struct BenchmarkOptions {
 constexpr const char* kUsage =
     "usage: table_window_benchmark [--runs N] [--idle-seconds N] [--program PATH] [--help]\n"
     "  --runs N          start the real program N times, watched from outside (default 5;\n"
-    "                    needs an X screen, e.g. xvfb-run -a -s \"-screen 0 1280x1024x24\")\n"
+    "                    needs an X screen, e.g. tests/e2e/under_xvfb.sh 1280x1024x24)\n"
     "  --idle-seconds N  measure the CPU share at the game's tempo over N seconds (default 10)\n"
     "  --program PATH    the program to start (default: the one built with this benchmark)\n";
 

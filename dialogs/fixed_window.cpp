@@ -5,8 +5,10 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "held_escape.h"
 #include "program_fonts.h"
 #include "shown_picture.h"
+#include "title_bar.h"
 
 namespace zavkari {
 namespace {
@@ -30,6 +32,7 @@ FixedWindow::FixedWindow(const QString& caption, QSize clientSize, QColor backgr
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Button, background);
     setPalette(palette);
+    ignoreHeldEscape(*this);
 }
 
 QFrame* FixedWindow::addBevel(const QRect& box) {
@@ -76,6 +79,7 @@ QToolButton* FixedWindow::addFlatButton(const QString& text, const QRect& box, c
 void FixedWindow::showEvent(QShowEvent* event) {
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - frameGeometry().center() + pos());
+    askForTitleBarOnly(*this);
     QDialog::showEvent(event);
 }
 

@@ -13,14 +13,16 @@
 #include <QScreen>
 #include <QSlider>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <vector>
 
 #include "error_box.h"
+#include "held_escape.h"
 #include "own_picture.h"
 #include "pictures.h"
 #include "program_fonts.h"
+#include "title_bar.h"
 
 namespace zavkari {
 namespace {
@@ -28,30 +30,31 @@ namespace {
 const QString kGeorgian = QStringLiteral("AcadNusx");
 const QColor kValueColour(128, 64, 64);
 
-// The frame that marks a chosen picture, drawn over the dialog's controls: a grey pen three
-// pixels wide along the picture's four edges.
-class SelectionMarks : public QWidget {
+// The frame that marks the picture chosen last, a card back or a table picture, drawn over the
+// dialog's controls: a grey pen three pixels wide along the picture's four edges. A picture
+// chosen after it takes the frame away.
+class SelectionMark : public QWidget {
   public:
-    SelectionMarks(std::function<std::vector<QRect>()> marked, QWidget* parent)
+    SelectionMark(std::function<QRect()> marked, QWidget* parent)
         : QWidget(parent), marked_(std::move(marked)) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
   protected:
     void paintEvent(QPaintEvent*) override {
+        const QRect r = marked_();
+        if (r.isNull()) return;
         QPainter painter(this);
         painter.setPen(QPen(QColor(128, 128, 128), 3));
-        for (const QRect& r : marked_()) {
-            const int l = r.x(), t = r.y(), w = r.width(), h = r.height();
-            painter.drawLine(l, t, l, t + h);
-            painter.drawLine(l, t, l + w, t);
-            painter.drawLine(l + w, t, l + w, t + h);
-            painter.drawLine(l, t + h, l + w, t + h);
-        }
+        const int l = r.x(), t = r.y(), w = r.width(), h = r.height();
+        painter.drawLine(l, t, l, t + h);
+        painter.drawLine(l, t, l + w, t);
+        painter.drawLine(l + w, t, l + w, t + h);
+        painter.drawLine(l, t + h, l + w, t + h);
     }
 
   private:
-    std::function<std::vector<QRect>()> marked_;
+    std::function<QRect()> marked_;
 };
 
 template <typename W>
@@ -144,16 +147,10 @@ OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
     italic.setItalic(true);
     ok->setFont(italic);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::okClick);
-    marks_ = new SelectionMarks(
-        [this] {
-            std::vector<QRect> marked;
-            if (chosenBack_ > 0) marked.push_back(backs_[chosenBack_ - 1]->geometry());
-            if (chosenTable_ > 0) marked.push_back(tables_[chosenTable_ - 1]->geometry());
-            return marked;
-        },
-        this);
-    marks_->setGeometry(rect());
+    mark_ = new SelectionMark([this] { return marked_ ? marked_->geometry() : QRect(); }, this);
+    mark_->setGeometry(rect());
     connectControls();
+    ignoreHeldEscape(*this);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -273,21 +270,38 @@ void OptionsDialog::showOptions(bool penaltyMayChange) {
     activateWindow();
 }
 
+void OptionsDialog::showEvent(QShowEvent* event) {
+    askForTitleBarOnly(*this);
+    QDialog::showEvent(event);
+}
+
+void OptionsDialog::done(int result) {
+    setResult(result);
+    hide();
+}
+
 void OptionsDialog::chooseBack(int number) {
     chosenBack_ = number;
-    marks_->update();
+    marked_ = backs_[number - 1];
+    mark_->update();
 }
 
 void OptionsDialog::chooseTable(int number) {
     chosenTable_ = number;
-    marks_->update();
+    marked_ = tables_[number - 1];
+    mark_->update();
     emit tableTopChosen();
 }
 
 void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
                                    const QString& tablePicture,
                                    const std::function<void()>& choose) {
-    if (loading_) return;
+    if (loading_) {
+        // One picture at a time: the player hears why the click does nothing else.
+        QToolTip::showText(box->mapToGlobal(box->rect().center()),
+                           shownText(QStringLiteral("suraTi itvirTeba..."), kGeorgian), box);
+        return;
+    }
     const QString path = chooseFile_(this);
     if (path.isEmpty()) return;
     cover->hide();
@@ -305,16 +319,30 @@ void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
         unsetCursor();
         if (picture.image.isNull()) {
             reportError(QFileInfo(path).fileName() + QStringLiteral(": ") + picture.error);
-            return;
+        } else {
+            box->setPicture(QPixmap::fromImage(picture.image));
+            choose();
         }
-        box->setPicture(QPixmap::fromImage(picture.image));
-        choose();
+        if (confirmationDue_) {
+            confirmationDue_ = false;
+            emit picturesConfirmed(chosenPictures());
+        }
     });
     // The table goes on meanwhile: a huge picture takes a second or so to read and scale.
     watcher->setFuture(QtConcurrent::run(&loadOwnPicture, path, largest));
 }
 
 void OptionsDialog::okClick() {
+    // A picture still being read is applied once it has been read.
+    if (loading_) {
+        confirmationDue_ = true;
+    } else {
+        emit picturesConfirmed(chosenPictures());
+    }
+    hide();
+}
+
+ChosenPictures OptionsDialog::chosenPictures() const {
     ChosenPictures chosen;
     if (chosenBack_ > 0) chosen.back = backs_[chosenBack_ - 1]->picture();
     if (chosenTable_ == 1) chosen.tableTop = ChosenPictures::TableTop::None;
@@ -322,8 +350,7 @@ void OptionsDialog::okClick() {
         chosen.tableTop = ChosenPictures::TableTop::Picture;
         chosen.tableTopPicture = tables_[chosenTable_ - 1]->picture();
     }
-    emit picturesConfirmed(chosen);
-    hide();
+    return chosen;
 }
 
 void OptionsDialog::reportError(const QString& text) {

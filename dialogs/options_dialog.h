@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "chosen_pictures.h"
-#include "game.h"
+#include "options.h"
 #include "picture_box.h"
 
 class QAbstractButton;
@@ -32,7 +32,8 @@ class OptionsDialog : public QDialog {
     // Shows the dialog restored and without blocking the table; the penalty size can be changed
     // only while the game allows it.
     void showOptions(bool penaltyMayChange);
-    // "OK ": hands over the chosen card back and table picture, and hides the dialog.
+    // "OK ": hands over the chosen card back and table picture, and hides the dialog. A picture
+    // of the player's own that is still being read is handed over once it has been read.
     void okClick();
 
     // 0 while nothing has been chosen; backs 1..5 built in, 6 the player's; tables 1 none,
@@ -62,6 +63,12 @@ class OptionsDialog : public QDialog {
     void tableTopChosen();  // `m1`, `m2` or `m3`: the background goes behind
     void picturesConfirmed(const ChosenPictures& chosen);  // "OK "
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Escape and the window manager's close hide the dialog as "OK " does. Qt's own close would
+    // destroy its native window under a tool that is still sending it the key's release.
+    void done(int result) override;
+
   private:
     void buildChoices(const Options& settings);
     void buildPictures();
@@ -75,6 +82,7 @@ class OptionsDialog : public QDialog {
     void pickOwnPicture(QAbstractButton* cover, PictureBox* box, const QString& tablePicture,
                         const std::function<void()>& choose);
     void reportError(const QString& text);
+    ChosenPictures chosenPictures() const;
 
     QCheckBox* autoDeal_ = nullptr;
     QCheckBox* frames_ = nullptr;
@@ -89,10 +97,12 @@ class OptionsDialog : public QDialog {
     QSlider* speed_ = nullptr;
     QLabel* penaltyText_ = nullptr;
     QLabel* speedText_ = nullptr;
-    QWidget* marks_ = nullptr;
+    QWidget* mark_ = nullptr;
+    const QWidget* marked_ = nullptr;  // the picture chosen last, which `mark_` frames
     int chosenBack_ = 0;
     int chosenTable_ = 0;
     bool loading_ = false;
+    bool confirmationDue_ = false;  // "OK " was pressed while a picture was being read
     FileChooser chooseFile_;
     TablePictureSize tablePictureSize_;
 };

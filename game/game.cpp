@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include <cassert>
+
 namespace zavkari {
 
 Game::Game(TableView& view, RandomSource& random)
@@ -20,7 +22,8 @@ void Game::Tick(TimerId id) {
     }
     if (id == TimerId::tavidan) return EndOfDeal();
     if (id == TimerId::boloj) return bolojTimer();
-    vacxadoTimer();
+    if (id == TimerId::vacxado) return vacxadoTimer();
+    assert(false && "a timer without a tick handler");
 }
 
 void Game::ShowBackground(bool shown) {

@@ -27,6 +27,7 @@
 #include "advice.h"
 #include "deal_points.h"
 #include "game_state.h"
+#include "options.h"
 #include "random_source.h"
 #include "rules_player.h"
 #include "strong_player.h"
@@ -35,24 +36,6 @@
 
 namespace zavkari {
 
-// The penalty size for a position 4..49 of the options' slider `sss`: -50..-500.
-constexpr int PenaltyOfSlider(int position) {
-    return -10 * (position + 1);
-}
-
-// The settings of the options dialog that the rules read when they need them.
-struct Options {
-    bool autoDeal = true;     // `darigeba`: the next deal starts by itself
-    int penaltySlider = 19;   // `sss`, 4..49
-    int speed = 799;          // the deal-speed track bar, 0..999
-    char decimalPoint = '.';  // the user's decimal separator, for the running totals
-    // Who plays the three computer seats from the next match on: the described computer players
-    // or the strong ones.
-    PlayerKind opponents = PlayerKind::Rules;
-
-    int DealPause() const { return 999 - speed; }
-    int PenaltyValue() const { return PenaltyOfSlider(penaltySlider); }
-};
 
 // What happened in a match, for the match runner's trace. Every call has a do-nothing default.
 class MatchObserver {

@@ -9,14 +9,11 @@
 #include <span>
 
 #include "cards.h"
+#include "player_kind.h"
 
 namespace zavkari {
 
 enum class Declaration : std::uint8_t { None, ViSi, WaiRos };
-
-// Who plays a seat: the described computer players, the strong computer players, or the person at
-// the table. Everyone at the table knows who sits where.
-enum class PlayerKind : std::uint8_t { Rules, Strong, Human };
 
 // A card put into a trick, as the table showed it. Small, so that a deal's plays copy quickly.
 struct SeenPlay {

@@ -114,17 +114,11 @@ void AddCardsAndSpots(Builder& b) {
         }
     }
     Picture(b, Element::no, {1152, 1122, 9, 7}, "").visible = false;
-    const int middle = (kDesignWidth - kPanelWidth) / 2;
-    const int spotTop = (kDesignHeight - kDesignCardH) / 2;
-    const std::array<Box, 4> spots = {
-        Box{middle - kDesignCardW - 20, spotTop, kDesignCardW, kDesignCardH},
-        Box{(kDesignWidth - kPanelWidth - kDesignCardW) / 2, kDesignHeight / 2 - kDesignCardH - 28,
-            kDesignCardW, kDesignCardH},
-        Box{middle + 20, spotTop, kDesignCardW, kDesignCardH},
-        Box{(kDesignWidth - kPanelWidth - kDesignCardW) / 2, kDesignHeight / 2 + 28, kDesignCardW,
-            kDesignCardH}};
-    for (int seat : {2, 3, 4, 1})
-        Picture(b, el::Spot(seat), spots[static_cast<std::size_t>(seat - 1)], "");
+    for (int seat : {2, 3, 4, 1}) {
+        const SlotPlace spot =
+            SpotPlace(kDesignWidth, kDesignHeight, kDesignCardW, kDesignCardH, seat);
+        Picture(b, el::Spot(seat), {spot.left, spot.top, kDesignCardW, kDesignCardH}, "");
+    }
 }
 
 void AddBidAndTrickLabels(Builder& b) {

@@ -1,5 +1,6 @@
 #include "table_elements.h"
 
+#include <cassert>
 #include <string_view>
 
 namespace zavkari {
@@ -63,8 +64,11 @@ std::string TimerName(TimerId id) {
             return "tavidan";
         case TimerId::boloj:
             return "boloj";
-        default:
+        case TimerId::vacxado:
             return "vacxado";
+        default:
+            assert(false && "a timer without a name");
+            return "";
     }
 }
 

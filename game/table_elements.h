@@ -73,7 +73,8 @@ enum class TimerId : int {
     waiting1,
     waiting2,
     waiting3,
-    vacxado
+    vacxado,
+    count  // not a timer: the number of timers, which a new one comes before
 };
 
 // The position of an element or a timer in arrays over all of them.
@@ -262,7 +263,7 @@ namespace timer {
 // The trick timers: one chain per deal size n, the k-th timer starts and completes trick k
 // (`_1`; `_21`, `_22`; ... `_91` ... `_99`), 45 in all.
 inline constexpr int kTrickCount = 45;
-inline constexpr int kCount = static_cast<int>(TimerId::vacxado) + 1;
+inline constexpr int kCount = static_cast<int>(TimerId::count);
 static_assert(static_cast<int>(TimerId::ch1) == kTrickCount);
 
 constexpr TimerId Trick(int n, int k) {

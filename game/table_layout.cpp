@@ -93,12 +93,10 @@ void LayOutTable(TableModel& table, TableSize size) {
     Place(table, Element::vishi, 6, tkmaTop, cardH);
     Place(table, Element::nije, 6, tkmaTop, cardH);
 
-    // The spots around the middle of the table area.
-    const int spotLeft = (W - kPanelWidth - cardW) / 2;
-    table.Move(Element::cham2, spotLeft, H / 2 - cardH - 28);
-    table.Move(Element::cham4, spotLeft, H / 2 + 28);
-    table.Move(Element::cham1, (W - kPanelWidth) / 2 - cardW - 20, (H - cardH) / 2);
-    table.Move(Element::cham3, (W - kPanelWidth) / 2 + 20, (H - cardH) / 2);
+    for (int seat = 1; seat <= 4; ++seat) {
+        const SlotPlace spot = SpotPlace(W, H, cardW, cardH, seat);
+        table.Move(el::Spot(seat), spot.left, spot.top);
+    }
 
     table.Move(Element::ara, tkmaLeft + 32, tkmaTop - 32);
     // The messages centred over the table area, below the human's spot.

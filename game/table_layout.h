@@ -57,6 +57,22 @@ constexpr SlotPlace BackPlace(int W, int H, int cardWidth, int seat, int k, int 
     if (seat == 2) return {60 + k * RowStep(W, n), 36};
     return {seat == 1 ? 16 : RightColumnLeft(W, cardWidth), 115 + k * ColumnStep(H, n)};
 }
+// The played-card spot of `seat` 1..4 (`cham1` .. `cham4`) around the middle of the table area,
+// for cards cardW x cardH: computers 1 and 3 left and right of the middle, 2 above it, the human
+// below it.
+constexpr SlotPlace SpotPlace(int W, int H, int cardW, int cardH, int seat) {
+    const int middle = (W - kPanelWidth) / 2;
+    switch (seat) {
+        case 1:
+            return {middle - cardW - 20, (H - cardH) / 2};
+        case 2:
+            return {(W - kPanelWidth - cardW) / 2, H / 2 - cardH - 28};
+        case 3:
+            return {middle + 20, (H - cardH) / 2};
+        default:
+            return {(W - kPanelWidth - cardW) / 2, H / 2 + 28};
+    }
+}
 // The top of the human's row along the bottom edge, level with the bid list `bidListHeight` high.
 constexpr int HandRowTop(int H, int bidListHeight) {
     return H - bidListHeight - 16;

@@ -8,7 +8,7 @@ namespace zavkari {
 namespace {
 
 // Inside the etched frame: room on the left before the first column, on the right and below.
-constexpr int kLeftMargin = 5;
+constexpr int kLeftMargin = 9;
 constexpr int kRightMargin = 3;
 constexpr int kBottomMargin = 2;
 // The items' font shrinks no further than this: below it the Georgian letters blur.

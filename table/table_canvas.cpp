@@ -15,6 +15,7 @@
 #include "control_look.h"
 #include "pictures.h"
 #include "read_aloud.h"
+#include "score_sheet_ruling.h"
 #include "table_layout.h"
 
 namespace zavkari {
@@ -48,6 +49,17 @@ void drawCardMark(QPainter& painter, const QRect& card, const QColor& colour) {
     painter.drawRect(
         QRectF(card).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
     painter.restore();
+}
+
+// How narrow the letters of a score sheet's cell may be drawn to keep clear of the rules, in
+// hundredths of their width.
+constexpr int kNarrowestStretch = 75;
+
+// The messages about the trick in play, below the human's spot: the last trick, shown over the
+// trick in play, takes them away with it.
+bool isTrickMessage(Element e) {
+    return e == Element::KVishi || e == Element::KNije || e == Element::under ||
+           e == Element::strog;
 }
 
 // The keys' mark on a card of the hand, and the mark on the card that took the last trick.
@@ -160,6 +172,7 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
     if (!label.valid) {
         label.font = controlFont(c.font, game_.Table()[c.element].fontSize);
         label.text = controlText(c, game_.Table().Caption(c.element));
+        fitToColumn(c.element, label);
         const QFontMetrics metrics(label.font);
         label.size = {metrics.horizontalAdvance(label.text), metrics.height()};
         // Italic letters lean past their advance, and some Georgian letters reach below the
@@ -170,6 +183,23 @@ const TableCanvas::ShownLabel& TableCanvas::shownLabel(const ControlSpec& c) con
         label.valid = true;
     }
     return label;
+}
+
+void TableCanvas::fitToColumn(Element e, ShownLabel& label) const {
+    const ElementPlace cell = Decode(e);
+    if (cell.family != ElementFamily::ScoreCell && cell.family != ElementFamily::TotalCell) return;
+    // The last place the letters may cover: two pixels of the panel between them and the rule.
+    const int rule = game_.Table()[Element::cxrili].left +
+                     sheet::Scaled(sheet::kColumnRules[static_cast<std::size_t>(cell.first)],
+                                   kSheetWidth, sheet::kPictureWidth);
+    const int last = rule - 3 - game_.Table()[e].left;
+    const auto inkEnd = [&] {
+        const QFontMetrics metrics(label.font);
+        return metrics.boundingRect(label.text).right();
+    };
+    // Letters that would run into the rule ("I-----I" in a narrow column) are drawn narrower.
+    for (int stretch = 99; inkEnd() > last && stretch >= kNarrowestStretch; --stretch)
+        label.font.setStretch(stretch);
 }
 
 const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
@@ -185,7 +215,7 @@ const QPixmap& TableCanvas::picture(const ControlSpec& c, QSize size) const {
     const QString name = QString::fromUtf8(c.picture);
     const auto chosen = overrides_.constFind(name);
     const QPixmap source =
-        chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, pixels);
+        chosen != overrides_.cend() ? *chosen : pictures::pixmapFor(name, size, ratio);
     QPixmap scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (c.clearWhite) scaled = withoutWhite(scaled);
     scaled.setDevicePixelRatio(ratio);
@@ -253,6 +283,7 @@ void TableCanvas::paintEvent(QPaintEvent* event) {
         if (!isShown(*item)) continue;
         if (item->control->kind != ControlKind::PaintBox && !extentOf(*item).intersects(dirty))
             continue;
+        if (lastTrickShown_ && isTrickMessage(item->control->element)) continue;
         drawItem(painter, *item);
     }
     if (const Element card = highlightedCard(); card != Element::no)

@@ -52,7 +52,8 @@ class TableCanvas : public QWidget {
     // card by keys, while the hand is not covered; -1 marks none.
     void setHandHighlight(int position);
     // Shows the last complete trick of the deal on its spots over the table, the winner's card
-    // marked, or the table as it is. Nothing of the game changes either way.
+    // marked and the messages about the trick in play hidden, or the table as it is. Nothing of
+    // the game changes either way.
     void showLastTrick(bool shown);
     bool lastTrickShown() const { return lastTrickShown_; }
 
@@ -94,6 +95,9 @@ class TableCanvas : public QWidget {
         QRect inked;  // what its letters cover, from the text's top-left corner
     };
     const ShownLabel& shownLabel(const ControlSpec& label) const;
+    // A score or a running total of the sheet is drawn narrower where its letters would run into
+    // its column's right rule.
+    void fitToColumn(Element e, ShownLabel& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
     // The hand's card the keys have marked, if the hand shows it now.
     Element highlightedCard() const;

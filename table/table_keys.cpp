@@ -56,6 +56,8 @@ void TableWindow::addShortcuts() {
     shortcut(QKeySequence::New, widgetOf(Element::bbb));
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), control(WindowControl::SpeedButton4));
     shortcut(QKeySequence(Qt::Key_F1), control(WindowControl::Rule));
+    connect(new QShortcut(QKeySequence(Qt::Key_F12), this), &QShortcut::activated, this,
+            &TableWindow::toggleDebugControls);
 }
 
 bool TableWindow::keysAreTyped() const {

@@ -20,6 +20,7 @@
 #include "control_look.h"
 #include "error_box.h"
 #include "georgian_text.h"
+#include "name_characters.h"
 #include "pictures.h"
 
 namespace zavkari {
@@ -114,6 +115,17 @@ void TableWindow::buildControls() {
             windowControls_[c.windowControl] = w;
         }
     }
+    fitNameEntry();
+}
+
+void TableWindow::fitNameEntry() {
+    // The typed name keeps a little room from the box's left edge and stays clear of "ok", which
+    // lies inside the box's right end.
+    QWidget* ok = widgetOf(Element::BitBtn1);
+    const int underOk = nameBox_->geometry().right() - ok->geometry().left() + 1;
+    nameBox_->setTextMargins(3, 0, std::max(0, underOk), 0);
+    // "ok" in a size its Georgian letters have room in, with their descenders.
+    ok->setFont(controlFont({FontFace::AcadNusx, 10}));
 }
 
 QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
@@ -364,7 +376,12 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void TableWindow::nameEdited(const QString& latin) {
     if (showingName_) return;
-    turns_.run([this, &latin] { game_.saxeliChange(latin.toStdString()); });
+    // Control characters and direction controls, typed or pasted, are dropped: the box then shows
+    // the name without them.
+    QString name;
+    for (const char32_t c : latin.toUcs4())
+        if (IsNameCharacter(c)) name += QString::fromUcs4(&c, 1);
+    turns_.run([this, &name] { game_.saxeliChange(name.toStdString()); });
     showNameFromModel();
 }
 
@@ -399,8 +416,17 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 
 // --- What the table model reports ---
 
+void TableWindow::requireStep(const char* report) const {
+#ifdef ZAVKARI_SEAM_CHECK
+    if (!turns_.busy())
+        qFatal("%s outside a step of the game: the table changes only inside a step", report);
+#else
+    Q_UNUSED(report);
+#endif
+}
+
 void TableWindow::ElementChanged(Element e) {
-    Q_ASSERT_X(turns_.busy(), "ElementChanged", "the table changes only inside a step");
+    requireStep("ElementChanged");
     if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
         if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
@@ -441,12 +467,12 @@ void TableWindow::showElement(Element e) {
 }
 
 void TableWindow::GroupChanged(Element e) {
-    Q_ASSERT_X(turns_.busy(), "GroupChanged", "the table changes only inside a step");
+    requireStep("GroupChanged");
     groups_[el::GroupIndex(e)]->show(game_.Table().Group(e));
 }
 
 void TableWindow::TimerChanged(TimerId id, bool enabled) {
-    Q_ASSERT_X(turns_.busy(), "TimerChanged", "the timers change only inside a step");
+    requireStep("TimerChanged");
     timers_.setEnabled(id, enabled);
 }
 
@@ -508,6 +534,13 @@ void TableWindow::writeMemoFile() {
     if (file.write(lines) != lines.size() || !file.flush()) {
         reportError(file.fileName() + QStringLiteral(": ") + file.errorString());
     }
+}
+
+void TableWindow::toggleDebugControls() {
+    const bool shown = !memo_->isVisible();
+    if (!shown && memo_->hasFocus()) setFocus(Qt::OtherFocusReason);
+    for (WindowControl c : {WindowControl::me, WindowControl::Button1, WindowControl::Button2})
+        control(c)->setVisible(shown);
 }
 
 void TableWindow::reportError(const QString& text) {

@@ -109,6 +109,7 @@ class TableWindow : public QWidget, public TableView {
   private:
     void buildControls();
     QWidget* makeWidget(const ControlSpec& c, QWidget* parent);
+    void fitNameEntry();
     void connectControls();
     void showElement(Element e);
     void canvasClicked(QPoint at, bool rightButton);
@@ -120,6 +121,9 @@ class TableWindow : public QWidget, public TableView {
     void hideMenu();
     void closeWhenIdle();
     void writeMemoFile();
+    // F12: puts the debug memo and its two buttons away for the run, or brings them back. The memo
+    // goes on taking the players' logs meanwhile.
+    void toggleDebugControls();
     // --- The keys (table_keys.cpp) ---
     void addShortcuts();
     // The name box or the debug memo has the keys: what is typed there stays theirs.
@@ -132,6 +136,9 @@ class TableWindow : public QWidget, public TableView {
     void pressChoice(Element group, int item);
     void holdLastTrick(bool held);
     void reportError(const QString& text);
+    // The seam's rule: a report of the table model comes only from inside a step of the game.
+    // Builds with ZAVKARI_SEAM_CHECK stop the program at the first one that does not.
+    void requireStep(const char* report) const;
 
     GameTurns turns_;
     ClockSeededRandom random_;

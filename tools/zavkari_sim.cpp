@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "match_runner.h"
+#include "name_characters.h"
 #include "trace_writer.h"
 
 namespace {
@@ -50,13 +51,19 @@ std::optional<long long> ParseNumber(std::string_view text, long long low, long 
 }
 
 // A name as the name box takes it: 1 to 7 characters of UTF-8 text, none of them a control
-// character, not only blanks.
+// character or a bidirectional control, not only blanks.
 bool ValidName(std::string_view name) {
     if (!IsUtf8(name)) return false;
     std::size_t characters = 0;
-    for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F) return false;
-        characters += (c & 0xC0) != 0x80 ? 1 : 0;
+    for (std::size_t i = 0; i < name.size(); ++characters) {
+        // A character of UTF-8: its first byte tells how many follow and holds its top bits.
+        constexpr unsigned char kTopBits[] = {0x7F, 0x1F, 0x0F, 0x07};
+        const auto first = static_cast<unsigned char>(name[i++]);
+        const int following = first < 0x80 ? 0 : first < 0xE0 ? 1 : first < 0xF0 ? 2 : 3;
+        char32_t c = first & kTopBits[following];
+        for (int k = 0; k < following; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(name[i++]) & 0x3F);
+        if (!IsNameCharacter(c)) return false;
     }
     return characters >= 1 && characters <= 7 && name.find_first_not_of(' ') != std::string::npos;
 }

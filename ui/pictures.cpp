@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QResource>
+#include <QtMath>
 #include <span>
 #include <string>
 
@@ -64,7 +65,15 @@ QPixmap pixmap(const QString& name) {
     return QPixmap::fromImage(image(name));
 }
 
-QPixmap pixmapFor(const QString& name, QSize pixels) {
+QPixmap pixmapFor(const QString& name, QSize size, qreal ratio) {
+    if (ratio == 1 || ratio == 2) {
+        const QString drawnForTheBox = name + QStringLiteral("-%1x%2%3")
+                                                  .arg(size.width())
+                                                  .arg(size.height())
+                                                  .arg(ratio == 2 ? "@2x" : "");
+        if (QFile::exists(resourcePath(drawnForTheBox))) return pixmap(drawnForTheBox);
+    }
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
     // The size is read from the picture's header alone.
     const QSize own = QImageReader(resourcePath(name)).size();
     const QString fine = name + QStringLiteral("@2x");

@@ -19,10 +19,12 @@ QByteArray data(const QString& name);
 // The table top "MAGIDA" is held as a JPEG and decoded here with libjpeg.
 QImage image(const QString& name);
 QPixmap pixmap(const QString& name);
-// The picture to show in a box of `pixels` device pixels: the one drawn at twice its size (name
-// "A6@2x") when the picture itself is smaller than the box and such a one exists. Only screens of
-// more than one pixel to the point need them; elsewhere they are never read.
-QPixmap pixmapFor(const QString& name, QSize pixels);
+// The picture to show in a box `size` points large on a screen of `ratio` pixels to the point: the
+// one drawn for that box where there is one ("CXRILI-275x553", "CXRILI-275x553@2x"), else the one
+// drawn at twice its size ("A6@2x") when the picture itself is smaller than the box in pixels and
+// such a one exists. Only screens of more than one pixel to the point need those; elsewhere they
+// are never read.
+QPixmap pixmapFor(const QString& name, QSize size, qreal ratio);
 
 QIcon programIcon();
 

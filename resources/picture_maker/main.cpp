@@ -1,6 +1,7 @@
 // Draws the named pictures into a folder: picture_maker <folder> <NAME.ext>...
 // The extension says how each is stored: .png, .jpg (the JPEG table top) or .avi (the clips).
-// A name ending in "@2x" (A6@2x.png) is the card, back or score sheet drawn at twice its size.
+// A name ending in "@2x" (A6@2x.png) is the card, back or score sheet drawn at twice its size; the
+// score sheet also comes drawn for the box the table shows it in (CXRILI-275x553.png).
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <variant>
 
 #include "painters.h"
+#include "score_sheet_ruling.h"
 
 namespace zavkari {
 namespace {
@@ -44,7 +46,8 @@ std::optional<QImage> paintScalable(const QString& name, int scale) {
     static const QRegularExpression back("^BB([2-5])$");
     if (const auto match = back.match(name); match.hasMatch())
         return paintCardBack(match.captured(1).toInt(), scale);
-    if (name == "CXRILI") return paintScoreSheet(scale);
+    if (name == "CXRILI")
+        return paintScoreSheet({sheet::kPictureWidth, sheet::kPictureHeight}, scale);
     const auto suit = suitNamed(name.front());
     const auto rank = rankNamed(name.mid(1));
     if (suit && rank) return paintCardFace(*suit, *rank, scale);
@@ -52,6 +55,12 @@ std::optional<QImage> paintScalable(const QString& name, int scale) {
 }
 
 std::optional<Picture> paint(const QString& name) {
+    // The score sheet drawn for the box the table shows it in: "CXRILI-275x553", and at twice the
+    // pixels "CXRILI-275x553@2x".
+    static const QRegularExpression shown("^CXRILI-([0-9]+)x([0-9]+)(@2x)?$");
+    if (const auto match = shown.match(name); match.hasMatch())
+        return paintScoreSheet({match.captured(1).toInt(), match.captured(2).toInt()},
+                               match.captured(3).isEmpty() ? 1 : 2);
     static const QRegularExpression doubled("^(.+)@2x$");
     if (const auto match = doubled.match(name); match.hasMatch())
         return paintScalable(match.captured(1), 2);

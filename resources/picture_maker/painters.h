@@ -59,8 +59,9 @@ QImage paintBaize(QSize size, QColor colour, quint32 seed);
 QImage paintTablePicture();
 QImage paintTableTop();
 
-// score_sheet.cpp: CXRILI, grey ruling on white.
-QImage paintScoreSheet(int scale = 1);
+// score_sheet.cpp: CXRILI, grey ruling on white, drawn `size` points large (the picture's own
+// 382 x 600, or the size the table shows it at) at `scale` pixels to the point.
+QImage paintScoreSheet(QSize size, int scale = 1);
 
 // about_emblem.cpp, mouse.cpp, program_icon.cpp
 QImage paintAboutEmblem();

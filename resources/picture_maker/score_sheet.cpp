@@ -1,56 +1,64 @@
 #include <QPainter>
-#include <QRandomGenerator>
+#include <QPolygon>
+#include <algorithm>
 
 #include "painters.h"
+#include "score_sheet_ruling.h"
 
 namespace zavkari {
 namespace {
 
-constexpr int sheetW = 382, sheetH = 600;
-constexpr int columnLines[] = {0, 96, 189, 281, 378};
-// The pools' header, rows and total bands; the pairs are the double rules.
-constexpr int rowLines[] = {0,   30,  31,  172, 173, 194, 265, 286,
-                            287, 428, 429, 450, 526, 527, 548, 599};
+using sheet::kColumnRules;
+using sheet::kPictureHeight;
+using sheet::kPictureWidth;
+using sheet::kRowRules;
+using sheet::Scaled;
+
 const QColor ruling(128, 128, 128);
 
-// The torn-off corner, bottom right: a ragged edge across the foot to the right-hand rule, below
-// the last totals band, whose running totals stay whole.
-QPolygon tornEdge() {
-    QRandomGenerator random(5);
-    QPolygon edge;
-    const QPoint from(318, sheetH), to(sheetW, 556);
-    constexpr int steps = 26;
-    for (int i = 0; i <= steps; ++i) {
-        const QPoint along = from + (to - from) * i / steps;
-        const int jag = (i == 0 || i == steps) ? 0 : random.bounded(-4, 5);
-        edge << along + QPoint(jag, jag);
-    }
-    return edge;
-}
+// The torn-off corner, bottom right, in the picture's pixels: a ragged edge from the foot to the
+// right-hand rule, below the last totals band, whose running totals stay whole.
+constexpr QPoint kTornEdge[] = {{316, 600}, {320, 597}, {325, 596}, {329, 591}, {335, 589},
+                                {339, 584}, {345, 582}, {349, 577}, {354, 575}, {358, 570},
+                                {364, 568}, {368, 563}, {373, 562}, {377, 557}, {382, 555}};
 
 }  // namespace
 
-// White is the sheet's transparent colour, so the picture is drawn without smoothing: every
-// pixel is either white or a line.
-QImage paintScoreSheet(int scale) {
-    QImage sheet = blankPicture({sheetW, sheetH}, Qt::white, scale, QImage::Format_RGB32);
-    QPainter p(&sheet);
-    p.setPen(QPen(ruling, 1));
-    for (int x : columnLines)
-        p.drawLine(x, 0, x, sheetH - 1);
-    for (int y : rowLines)
-        p.drawLine(0, y, columnLines[4], y);
+QImage paintScoreSheet(QSize size, int scale) {
+    // White is the sheet's see-through colour: the ruling is drawn on whole pixels, without
+    // smoothing, so that every pixel is either white or a rule, at whatever size it is drawn.
+    QImage sheet(size * scale, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    const auto across = [&](int pixels) {
+        return Scaled(pixels, size.width(), kPictureWidth) * scale;
+    };
+    const auto down = [&](int pixels) {
+        return Scaled(pixels, size.height(), kPictureHeight) * scale;
+    };
+    // A rule is at least one pixel of the screen thick.
+    const auto thick = [&](int pixels, int shown, int picture) {
+        return std::max(1, Scaled(pixels, shown, picture)) * scale;
+    };
 
-    const QPolygon edge = tornEdge();
+    QPainter p(&sheet);
+    const int columnRule = thick(1, size.width(), kPictureWidth);
+    for (int x : kColumnRules)
+        p.fillRect(across(x), 0, columnRule, sheet.height(), ruling);
+    const int rowsEnd = across(kColumnRules.back()) + columnRule;
+    for (const sheet::Rule& rule : kRowRules)
+        p.fillRect(0, down(rule.top), rowsEnd, thick(rule.thickness, size.height(), kPictureHeight),
+                   ruling);
+
+    QPolygon edge;
+    for (const QPoint& point : kTornEdge)
+        edge << QPoint(across(point.x()), down(point.y()));
     QPolygon torn = edge;
-    torn << QPoint(sheetW, sheetH);
+    torn << QPoint(sheet.width(), sheet.height());
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPolygon(torn);
-    p.setPen(QPen(ruling, 1));
+    p.setPen(QPen(ruling, scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawPolyline(edge);
-    p.setPen(QPen(QColor(170, 170, 170), 1));
-    p.drawPolyline(edge.translated(-1, -1));
     return sheet;
 }
 

@@ -9,17 +9,20 @@
 #       memo, written to its file, is unchanged.
 #   startup_e2e.sh <zavkari binary> destroyed — the table's window destroyed from outside: the
 #       program ends as when the table is closed.
+#   startup_e2e.sh <zavkari binary> escape  — the options dialog closed by an Escape that a tool
+#       synthesises (which leaves the key held down in the X server), then destroyed from outside:
+#       each time the next click on "opciebi" shows it again.
 # A third argument names a window manager to run on the screen first (openbox); without one the
 # program has the bare X server to itself.
 set -euo pipefail
 
 if [[ -z "${DISPLAY_UNDER_TEST:-}" ]]; then
     case "$2" in
-        table | paste | destroyed) screen=1280x1024x24 ;;
+        table | paste | destroyed | escape) screen=1280x1024x24 ;;
         low) screen=1280x699x24 ;;
         *) echo "unknown case $2" >&2; exit 2 ;;
     esac
-    exec env DISPLAY_UNDER_TEST=1 xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
+    exec env DISPLAY_UNDER_TEST=1 "$(dirname "$0")/under_xvfb.sh" "$screen" "$0" "$@"
 fi
 
 binary=$1
@@ -64,6 +67,20 @@ wait_for_end() {
     wait "$pid" || fail "the program ended with status $?"
 }
 
+# Waits up to $1 seconds for the options dialog to be shown ($2 = 1) or gone ($2 = 0); prints its id.
+wait_for_options() {
+    local deadline=$((SECONDS + $1)) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name '^Option$' 2>/dev/null | head -1 || true)
+        if [[ -n "$id" && $2 == 1 ]] || [[ -z "$id" && $2 == 0 ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
 # Closes the table through its menu ("TamaSi", "gaTiSva ") and waits for the program to end.
 quit_through_menu() {
     xdotool mousemove --window "$1" 25 9 click 1
@@ -98,6 +115,25 @@ destroyed)
     table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
     xdotool windowclose "$table"
     wait_for_end 5
+    ;;
+escape)
+    table=$(wait_for_window 15 1280x1024) || fail "no table over the whole screen"
+    trap 'xdotool keyup Escape; kill "$pid" ${manager:-} 2>/dev/null || true' EXIT
+    # "opciebi" lies at 57..121 along the menu bar.
+    xdotool mousemove --window "$table" 89 9 click 1
+    dialog=$(wait_for_options 5 1) || fail "no options dialog"
+    xdotool key --window "$dialog" Escape
+    wait_for_options 5 0 >/dev/null || fail "Escape did not close the options dialog"
+    xdotool mousemove --window "$table" 89 9 click 1
+    dialog=$(wait_for_options 5 1) || fail "the options dialog did not open again after Escape"
+    sleep 1
+    [[ -n "$(wait_for_options 1 1)" ]] || fail "the options dialog closed by itself"
+    xdotool windowclose "$dialog"
+    wait_for_options 5 0 >/dev/null || fail "the dialog's window was not destroyed"
+    xdotool mousemove --window "$table" 89 9 click 1
+    wait_for_options 5 1 >/dev/null || fail "the options dialog did not open again after its window was destroyed"
+    kill -0 "$pid" || fail "the program ended"
+    quit_through_menu "$table"
     ;;
 low)
     box=""

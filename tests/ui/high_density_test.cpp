@@ -1,6 +1,7 @@
 // The table on a screen of more than one pixel to the point (ctest runs these again with
-// QT_SCALE_FACTOR 1.25, 1.5 and 2): the trump's name whole in its box, and the cards, the backs and
-// the score sheet drawn from pictures at least as fine as the screen shows them.
+// QT_SCALE_FACTOR 1.25, 1.5 and 2): the trump's name whole in its box, the cards, the backs and
+// the score sheet drawn from pictures at least as fine as the screen shows them, and its penalty
+// marks clear of its rules.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 
 #include "control_look.h"
 #include "pictures.h"
+#include "score_sheet_ruling.h"
 #include "table_window.h"
 #include "test_game.h"
 
@@ -84,11 +86,13 @@ TEST_P(HighDensityTest, CardsBacksAndTheSheetAreDrawnFromPicturesAsFineAsTheScre
         change([e](TableModel& table) { table.BringToFront(e); });
         const QRect box = window.canvas()->elementRect(e);
         const QSize pixels = DevicePixels(box.size(), ratio());
-        const QPixmap source = pictures::pixmapFor(name, pixels);
+        const QPixmap source = pictures::pixmapFor(name, box.size(), ratio());
         const QSize design = pictures::image(name).size();
         EXPECT_GE(source.width(), pixels.width());
         EXPECT_GE(source.height(), pixels.height());
-        if (design.width() >= pixels.width() && design.height() >= pixels.height()) {
+        // One drawn for the box itself, or the design's own where that is large enough.
+        if (source.size() != pixels && design.width() >= pixels.width() &&
+            design.height() >= pixels.height()) {
             EXPECT_EQ(source.size(), design);
         }
 
@@ -109,6 +113,41 @@ TEST_P(HighDensityTest, CardsBacksAndTheSheetAreDrawnFromPicturesAsFineAsTheScre
             }
         }
         EXPECT_GT(compared, 100);
+    }
+}
+
+// A penalty mark "I-----I" in any column keeps two points of the plain panel between its letters
+// and its column's right rule, which is drawn on whole pixels: the mark is drawn narrower if need
+// be, and the sheet for the box it is shown in.
+TEST_P(HighDensityTest, PenaltyMarksKeepClearOfTheSheetsRules) {
+    change([](TableModel& table) {
+        table.Show(Element::cxrili);
+        for (int column = 1; column <= 4; ++column) {
+            table.SetCaption(el::ScoreCell(column, 1), std::string(kPenaltyMark));
+            table.Show(el::ScoreCell(column, 1));
+        }
+    });
+    // The panel behind the sheet is painted while a match is under way.
+    window.turns().run(
+        [&] { TestGame::StateOf(const_cast<Game&>(window.game())).sheetActive = true; });
+    const QImage shot = window.canvas()->grab().toImage();
+    const int sheetLeft = window.canvas()->elementRect(Element::cxrili).left();
+    const QColor panel(128, 64, 0);
+    for (int column = 1; column <= 4; ++column) {
+        const int rule = sheetLeft + sheet::Scaled(sheet::kColumnRules[column], kSheetWidth,
+                                                   sheet::kPictureWidth);
+        const QRect mark = window.canvas()->elementRect(el::ScoreCell(column, 1));
+        for (int y = qCeil(mark.top() * ratio()); y < qFloor((mark.bottom() + 1) * ratio()); ++y)
+            for (int x = qCeil((rule - 2) * ratio()); x < qFloor(rule * ratio()); ++x)
+                EXPECT_EQ(shot.pixelColor(x, y), panel) << column << ": " << x << "," << y;
+        // At one and two pixels to the point, down the next row: the panel, the rule one point
+        // thick in the ruling's grey, the panel.
+        const int k = static_cast<int>(ratio());
+        if (k != ratio() || k > 2) continue;
+        for (int x = rule * k - 1, y = (mark.bottom() + 2) * k; x <= (rule + 1) * k; ++x) {
+            const bool onRule = x >= rule * k && x < (rule + 1) * k;
+            EXPECT_EQ(shot.pixelColor(x, y), onRule ? QColor(128, 128, 128) : panel) << x;
+        }
     }
 }
 

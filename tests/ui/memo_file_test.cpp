@@ -1,6 +1,7 @@
 // The debug memo written to "zavkari.txt" in the home folder by its small button: line by line,
 // an empty file for an empty memo, and an error box that leaves the match going when the file
-// cannot be written or there is no home folder. Pastes with nothing to paste change no text box.
+// cannot be written or there is no home folder. Pastes with nothing to paste change no text box;
+// a huge one is cut.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -130,6 +131,23 @@ TEST_F(MemoFileTest, PastesWithoutTextChangeNeitherTheMemoNorTheNameBox) {
                     text().endsWith(QString::fromUtf8("გიო")))
             << text().toStdString();
     }
+}
+
+// A paste of megabytes, a log of many lines, is cut to what the memo can sensibly hold.
+TEST_F(MemoFileTest, AHugePasteIsCutToTheLargestPaste) {
+    QString log;
+    while (log.size() < 2'700'000)
+        log += QStringLiteral("zurala: 9 jvari, 8 guli, viSi\n");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(log);
+    // A compositor without a seat (weston without a screen) keeps no clipboard at all.
+    if (clipboard->text() != log) GTEST_SKIP() << "no clipboard";
+    auto* memo = static_cast<QPlainTextEdit*>(window.control(WindowControl::me));
+    player.clickWidget(memo->viewport());
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    const QString before = memo->toPlainText();
+    QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(memo->toPlainText(), before + log.left(DebugMemo::kLargestPaste));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The name box and its "ok" button as the player uses them: a click empties the box, a name of
-// blanks is refused, the box holds seven letters, and Georgian letters are kept in their Latin
-// spelling, which decides whether a computer player is renamed "bedoni".
+// blanks is refused, the box holds seven letters and no control characters, and Georgian letters
+// are kept in their Latin spelling, which decides whether a computer player is renamed "bedoni".
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -81,6 +81,16 @@ TEST_F(NameEntryTest, NameIsCutToSevenLetters) {
     EXPECT_FALSE(box().isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.game().State().sheetActive; }, 10'000));
     EXPECT_EQ(window.game().HumanName(), "abcdefg");
+}
+
+// A pasted name with a right-to-left override, an isolate, a control character and an escape:
+// the box keeps the letters only, as the match runner takes only such names.
+TEST_F(NameEntryTest, ControlAndDirectionCharactersAreDropped) {
+    player.clickWidget(&box());
+    box().insert(QString::fromUtf8("\u202Eg\u2066i\x01o\x1b"));
+    EXPECT_EQ(box().latinText(), QStringLiteral("gio"));
+    EXPECT_EQ(window.game().Table().Caption(Element::saxeli), "gio");
+    EXPECT_TRUE(ok().isEnabled());
 }
 
 TEST_F(NameEntryTest, GeorgianLettersAreKeptInLatinSoSeatOneBecomesBedoni) {

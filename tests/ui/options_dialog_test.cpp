@@ -1,6 +1,7 @@
 // The options dialog at the table: its slider texts, the settings that act at once, the card back
 // and table picture applied by "OK " or by a match start, and the player's own pictures, good and
-// bad, huge, and files that are no pictures at all.
+// bad, huge, still loading, and files that are no pictures at all; the mark on the picture chosen
+// last.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,9 +15,12 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QMessageBox>
+#include <QSemaphore>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
+#include <QToolTip>
 
 #include "options_dialog.h"
 #include "options_wiring.h"
@@ -269,23 +273,55 @@ TEST_F(OptionsDialogTest, HugePicturesAreKeptAtTheSizeTheyAreShownAt) {
     EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
-TEST_F(OptionsDialogTest, TheMarkStaysOnTheChosenPictureUntilAnotherIsChosen) {
+// One frame marks the picture chosen last, a back or a table picture; it stays through repaints.
+TEST_F(OptionsDialogTest, OnlyThePictureChosenLastIsMarked) {
     const QColor grey(128, 128, 128);
-    auto leftEdge = [&](const char* name) {
+    auto marked = [&](const char* name) {
         const QRect r = find(name)->geometry();
-        return dialog.grab().toImage().pixelColor(r.left(), r.center().y());
+        return dialog.grab().toImage().pixelColor(r.left(), r.center().y()) == grey;
     };
     emit window.optionsRequested();
     click("bb2");
-    EXPECT_EQ(leftEdge("bb2"), grey);
+    EXPECT_TRUE(marked("bb2"));
     dialog.repaint();
-    EXPECT_EQ(leftEdge("bb2"), grey);
+    EXPECT_TRUE(marked("bb2"));
     click("bb3");
-    EXPECT_NE(leftEdge("bb2"), grey);
-    EXPECT_EQ(leftEdge("bb3"), grey);
+    EXPECT_FALSE(marked("bb2"));
+    EXPECT_TRUE(marked("bb3"));
     click("m2");
-    EXPECT_EQ(leftEdge("bb3"), grey);
-    EXPECT_EQ(leftEdge("m2"), grey);
+    EXPECT_FALSE(marked("bb3"));
+    EXPECT_TRUE(marked("m2"));
+    click("bb1");
+    EXPECT_FALSE(marked("m2"));
+    EXPECT_TRUE(marked("bb1"));
+}
+
+// "OK " pressed while the player's picture is still being read applies it once it has been read;
+// a click on the picture meanwhile says that it is loading. The one worker that reads pictures is
+// held busy until then.
+TEST_F(OptionsDialogTest, OkDuringALoadAppliesThePictureOnceItHasLoaded) {
+    QThreadPool* workers = QThreadPool::globalInstance();
+    const int threads = workers->maxThreadCount();
+    workers->setMaxThreadCount(1);
+    QSemaphore held;
+    workers->start([&held] { held.acquire(); });
+    pickBitmap(kMagenta);
+    emit window.optionsRequested();
+    QTest::mouseClick(find("button2"), Qt::LeftButton);
+    ASSERT_TRUE(dialog.loading());
+    QTest::mouseClick(find("m3"), Qt::LeftButton);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("სურათი იტვირთება..."));
+    QTest::mouseClick(find("ok"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(window.game().Table().Visible(Element::magida));
+
+    held.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.loading(); }, 30'000));
+    workers->waitForDone();
+    workers->setMaxThreadCount(threads);
+    EXPECT_EQ(dialog.chosenTable(), 3);
+    EXPECT_TRUE(window.game().Table().Visible(Element::magida));
+    EXPECT_EQ(tableColourAt(centreOf(Element::magida)), kMagenta);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // What the table offers beyond the mouse while a match is played by clicks: the last trick shown
 // while Tab or the middle button is held (the table back pixel for pixel on release, the game
-// untouched, refused before the deal's first trick is complete and during a pause), and the table
-// as a screen reader walks it, every name in Georgian.
+// untouched, the trick in play's messages hidden meanwhile, refused before the deal's first trick
+// is complete and during a pause), and the table as a screen reader walks it, every name in
+// Georgian.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QRegion>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -102,6 +104,33 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     });
     probe.start(0);
     ASSERT_TRUE(player.playUntil([&] { return triedInAPause >= 3; }, 60'000));
+}
+
+// A computer's declaration or its wild card played low, written below the human's spot, goes with
+// the rest of the trick in play while the last trick shows: none of its letters stays beside the
+// last trick's cards.
+TEST_F(TableBeyondTheMouse, TheTrickInPlaysMessagesHideWhileTheLastTrickShows) {
+    // The silver letters of the messages shown, where no spot covers them.
+    const auto letters = [&](const QImage& drawn) {
+        QRegion beside;
+        for (Element message : {Element::KVishi, Element::KNije, Element::under})
+            if (game().Table().Visible(message)) beside += window.canvas()->elementRect(message);
+        for (int seat = 1; seat <= 4; ++seat)
+            beside -= window.canvas()->elementRect(el::Spot(seat));
+        int count = 0;
+        for (const QRect& r : beside)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    count += drawn.pixelColor(x, y) == QColor(192, 192, 192);
+        return count;
+    };
+    ASSERT_TRUE(player.playUntil([&] { return cardAsked(true) && letters(table()) > 0; }, 120'000));
+    const QImage before = table();
+    holdTab(true);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(letters(table()), 0);
+    holdTab(false);
+    EXPECT_EQ(table(), before);
 }
 
 TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {

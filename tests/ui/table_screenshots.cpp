@@ -1,7 +1,7 @@
 // Pictures of the table window at the usual screen sizes and at the moments a player looks at most:
 // the name entry, the bidding, the trump asked of the player in a nine-card deal, a wild card led
-// with its named-suit choice, a renege message and the end of a match. Written as PNG files into
-// the folder given on the command line.
+// with its named-suit choice, a renege message, the end of a match, and its sheet with a penalty
+// mark in every score cell. Written as PNG files into the folder given on the command line.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "table_clicker.h"
+#include "test_game.h"
 
 namespace {
 
@@ -121,7 +122,18 @@ bool Shoot(const QDir& folder, int width, int height) {
                 player.act();
             }
         }
-        if (matches == 1) ok &= camera.save(QStringLiteral("6-match-end"));
+        if (matches == 1) {
+            ok &= camera.save(QStringLiteral("6-match-end"));
+            // The sheet's narrowest texts in every column: a penalty mark in every score cell.
+            window.turns().run([&] {
+                zavkari::TableModel& cells = zavkari::TestGame::TableOf(const_cast<Game&>(game));
+                for (int column = 1; column <= 4; ++column)
+                    for (int row = 1; row <= el::kRows; ++row)
+                        cells.SetCaption(el::ScoreCell(column, row),
+                                         std::string(zavkari::kPenaltyMark));
+            });
+            ok &= camera.save(QStringLiteral("9-sheet-penalty-marks"));
+        }
         if (bidding && trump && wildLead && renege && keys) break;
         player.openMatch(QStringLiteral("gio"));
     }

@@ -71,6 +71,16 @@ TEST_F(TableWindowTest, TwoWholeMatchesTheSecondUnderAStormOfClicks) {
     EXPECT_EQ(window.game().HumanName(), "nino");
 }
 
+// The seam's rule is checked in the tests' build: the table model reporting a change outside a
+// step of the game, as a window slot that bypassed the turns would make it, stops the program.
+TEST(TableWindowSeam, AChangeOutsideAStepStopsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TableWindow window{kQuick};
+    window.startUp({1280, 1024, 1024});
+    EXPECT_DEATH(window.ElementChanged(Element::b), "outside a step of the game");
+    EXPECT_DEATH(window.TimerChanged(TimerId::boloj, true), "outside a step of the game");
+}
+
 // The running totals are written in the player's decimals: "12,5" in Georgia or Germany, "12.5"
 // in the C or an English locale.
 TEST(TableWindowLocale, RunningTotalsTakeTheLocalesDecimalSeparator) {
