@@ -11,6 +11,7 @@
 
 #include "game_snapshot.h"
 #include "georgian_text.h"
+#include "read_aloud.h"
 #include "table_clicker.h"
 
 namespace zavkari::testing {
@@ -108,8 +109,7 @@ TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
     ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Bid); }, 60'000));
     auto found = tree();
     EXPECT_TRUE(Has(found, "ramdens ambobT?", QAccessible::Grouping));
-    // The model checks the items, not the buttons themselves: Qt reports them as check boxes.
-    EXPECT_TRUE(Has(found, "pasi", QAccessible::CheckBox));
+    EXPECT_TRUE(Has(found, "pasi", QAccessible::RadioButton));
 
     // In a trick of the second deal: the hand, the cards on the table, last deal's row.
     ASSERT_TRUE(player.playUntil([&] { return game().CurrentRow() == 2; }, 60'000));
@@ -123,18 +123,25 @@ TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
         EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Button))
             << CardWords({card.first, card.second});
     }
+    // A played card with its player, as it lies on the player's spot.
     int played = 0;
-    for (Element face : el::Faces()) {
-        if (!game().Table().Visible(face) || std::count(hand.begin(), hand.end(), face) != 0)
-            continue;
-        const ElementPlace card = Decode(face);
-        EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Graphic));
+    for (int seat = 1; seat <= 3; ++seat) {
+        const CardId card = game().State().playedCard[seat];
+        if (card.empty() || !game().Table().Visible(el::CardImage(card))) continue;
+        const std::string words = PlayerOfSeat(game(), seat) + ": " + CardWords(card);
+        EXPECT_TRUE(Has(found, words, QAccessible::Graphic)) << words;
         ++played;
     }
     EXPECT_GT(played, 0);
-    const std::string cell = "gio, 1, " + std::string(game().Table().Caption(el::ScoreCell(
-                                              game().State().sheetColumn[kHumanSeat], 1)));
+    // A cell says whether it holds a bid or a score; the penalty mark is read as the penalty.
+    const int column = game().State().sheetColumn[kHumanSeat];
+    const std::string_view score = game().Table().Caption(el::ScoreCell(column, 1));
+    const std::string cell =
+        "gio, 1 karti, qula " + std::string(score == kPenaltyMark ? kPenaltyWord : score);
     EXPECT_TRUE(Has(found, cell, QAccessible::Cell)) << cell;
+    const std::string bid =
+        "gio, 1 karti, naTqvami " + std::string(game().Table().Caption(el::BidCell(column, 1)));
+    EXPECT_TRUE(Has(found, bid, QAccessible::Cell)) << bid;
 }
 
 }  // namespace
