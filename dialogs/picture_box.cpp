@@ -1,16 +1,36 @@
 #include "picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zavkari {
 
 PictureBox::PictureBox(const QString& resourceName, QWidget* parent)
     : ShownPicture(resourceName, parent) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    ShownPicture::keyPressEvent(event);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    ShownPicture::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+    painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
 }
 
 }  // namespace zavkari
