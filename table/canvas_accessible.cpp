@@ -124,8 +124,8 @@ CanvasAccessible::CanvasAccessible(TableCanvas* canvas)
     : QAccessibleWidget(canvas, QAccessible::Pane) {}
 
 CanvasAccessible::~CanvasAccessible() {
-    for (QAccessible::Id id : std::as_const(items_))
-        QAccessible::deleteAccessibleInterface(id);
+    for (const Told& item : std::as_const(items_))
+        QAccessible::deleteAccessibleInterface(item.id);
     for (QAccessible::Id id : notes())
         QAccessible::deleteAccessibleInterface(id);
 }
@@ -187,11 +187,45 @@ void CanvasAccessible::install() {
 
 QAccessibleInterface* CanvasAccessible::itemOf(Element e) const {
     const int key = static_cast<int>(e);
-    if (const auto found = items_.constFind(key); found != items_.cend())
-        return QAccessible::accessibleInterface(*found);
+    auto found = items_.find(key);
+    if (found == items_.end()) found = items_.insert(key, newItem(e));
+    return QAccessible::accessibleInterface(found->id);
+}
+
+CanvasAccessible::Told CanvasAccessible::newItem(Element e) const {
     auto* item = new CanvasItemAccessible(canvas(), e);
-    items_.insert(key, QAccessible::registerAccessibleInterface(item));
-    return item;
+    return {QAccessible::registerAccessibleInterface(item), item->text(QAccessible::Name),
+            item->role(), item->state()};
+}
+
+void CanvasAccessible::tell(TableCanvas* canvas) {
+    if (!QAccessible::isActive()) return;
+    CanvasAccessible* table = of(canvas);
+    if (table == nullptr) return;
+    for (auto it = table->items_.begin(); it != table->items_.end(); ++it) {
+        Told& told = *it;
+        QAccessibleInterface* item = QAccessible::accessibleInterface(told.id);
+        if (item->role() != told.role) {
+            notify(item, QAccessible::ObjectDestroyed);
+            QAccessible::deleteAccessibleInterface(told.id);
+            told = table->newItem(static_cast<Element>(it.key()));
+            notify(QAccessible::accessibleInterface(told.id), QAccessible::ObjectCreated);
+            continue;
+        }
+        const QString words = item->text(QAccessible::Name);
+        if (words != told.words) notify(item, QAccessible::NameChanged);
+        const QAccessible::State state = item->state();
+        if (state.invisible != told.state.invisible)
+            notify(item, state.invisible ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+        if (state.focusable != told.state.focusable) {
+            QAccessible::State changed;
+            changed.focusable = true;
+            QAccessibleStateChangeEvent event(item, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        told.words = words;
+        told.state = state;
+    }
 }
 
 int CanvasAccessible::childCount() const {

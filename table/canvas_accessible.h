@@ -27,6 +27,10 @@ class CanvasAccessible : public QAccessibleWidget {
     // The last trick held up by Tab: a notification with its `words` for as long as it shows;
     // empty words take it away.
     static void showLastTrick(TableCanvas* canvas, const QString& words);
+    // Tells a screen reader what changed on the table since it was last told: the words, the
+    // showing and the focusability of the elements it has met; an element whose role changed (a
+    // card played from the hand) becomes another object, as no event says a role changed.
+    static void tell(TableCanvas* canvas);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -38,13 +42,21 @@ class CanvasAccessible : public QAccessibleWidget {
     TableCanvas* canvas() const { return static_cast<TableCanvas*>(widget()); }
     // The interface of one drawn element, made when first asked for and kept for the canvas's life.
     QAccessibleInterface* itemOf(Element e) const;
+    // What a screen reader was last told of an element.
+    struct Told {
+        QAccessible::Id id = 0;
+        QString words;
+        QAccessible::Role role = QAccessible::NoRole;
+        QAccessible::State state;
+    };
+    Told newItem(Element e) const;
     // The children after the drawn elements: the last trick while it shows, then the recent
     // notifications, oldest first.
     std::vector<QAccessible::Id> notes() const;
     QAccessible::Id addNote(const QString& words);
     void removeNote(QAccessible::Id id);
 
-    mutable QHash<int, QAccessible::Id> items_;  // by element number
+    mutable QHash<int, Told> items_;  // by element number
     std::deque<QAccessible::Id> recent_;         // the last few things said, for late listeners
     QAccessible::Id lastTrick_ = 0;              // 0: not shown
 };

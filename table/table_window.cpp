@@ -337,7 +337,9 @@ TableWindow::HumanMoment TableWindow::moment() const {
 
 void TableWindow::stepReturned() {
     carryOutKeptInput();
-    if (!turns_.busy()) showWhatIsAsked();
+    if (turns_.busy()) return;
+    showWhatIsAsked();
+    CanvasAccessible::tell(canvas_);
 }
 
 void TableWindow::carryOutKeptInput() {

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Plays the first two deals of a match by keys alone, choosing each key from what the program
 announces, as a player who cannot see the table would, and records the accessibility events a
-screen reader gets meanwhile. Then it checks, for each deal, that a focus event named every card
-the keys passed over, and that an announcement came for every bid, every card played (with its
-player), every trick's taker and the deal's scores. Run on an X screen inside a D-Bus session:
+screen reader gets meanwhile. When a card is asked the keys pass over the whole hand, left and
+right, and play the card they end on. Then it checks, for each deal, that the focus events of each
+turn named as many cards as the hand holds, the played one among them, and that an announcement
+came for every bid, every card played (with its player), every trick's taker and the deal's
+scores. Run on an X screen inside a D-Bus session:
     screen_reader_listener.py <zavkari binary>
 """
 import os
@@ -29,7 +31,7 @@ DEALS = 2
 
 failures = []
 deals = []    # per deal: the notifications and the focus events after its first announcement
-keys_due = []  # what to press once the program has had a moment
+keys_due = []  # what to press, a key at a time, each once the program has answered the last
 program = subprocess.Popen([sys.argv[1]], env=dict(
     os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
 
@@ -38,33 +40,24 @@ def press(*keys):
     subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
 
 
-def hand():
-    """The cards of the hand: the table's buttons that can take the focus."""
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == program.pid)
-    cards = pyatspi.findAllDescendants(app, lambda node: (
-        node.getRole() == pyatspi.ROLE_PUSH_BUTTON
-        and node.getState().contains(pyatspi.STATE_FOCUSABLE)))
-    return [card.name for card in cards]
-
-
 def answer(words):
     """The keys for what the program asks: pasi (or the next bid if refused), no trump, the first
-    suit, and for a card every card of the hand from left to right and back before Enter."""
+    suit, and for a card the whole hand right to left and back before Enter."""
     question = HEARD.get(words)
     if question == "Tqveni saxeli?":
-        keys_due.append(["g", "i", "o", "Return"])
+        keys_due.extend(["g", "i", "o", "Return"])
     elif question == "ramdens ambobT?":
-        keys_due.append(["Right", "Return"])
+        keys_due.extend(["Right", "Return"])
     elif question == "koziria?":
-        keys_due.append(["b", "Return"])
+        keys_due.extend(["b", "Return"])
     elif question in ("viSi, romeli feri?", "waiRos, romeli feri?"):
-        keys_due.append(["Down", "Return"])
+        keys_due.extend(["Down", "Return"])
     elif question == "Tqveni svla":
-        cards = hand()
-        deals[-1]["hands"].append(cards)
-        keys_due.append(["Left"] * len(cards) + ["Right"] * len(cards) + ["Return"])
+        held = deals[-1]["cards"] - len(deals[-1]["turns"])
+        deals[-1]["turns"].append({"held": held, "focused": set()})
+        keys_due.extend(["Left"] * held + ["Right"] * held + ["Return"])
     elif words.startswith(georgian("ar SeiZleba")):
-        keys_due.append(["Right", "Return"])
+        keys_due.extend(["Right", "Return"])
 
 
 def heard(event):
@@ -73,8 +66,8 @@ def heard(event):
     except Exception:  # gone already
         return
     if event.type.startswith("object:state-changed:focused"):
-        if event.detail1 and role == pyatspi.ROLE_PUSH_BUTTON and deals:
-            deals[-1]["focused"].add(name)
+        if event.detail1 and role == pyatspi.ROLE_PUSH_BUTTON and deals and deals[-1]["turns"]:
+            deals[-1]["turns"][-1]["focused"].add(name)
         return
     if role != pyatspi.ROLE_NOTIFICATION or not event.detail1:
         return
@@ -82,15 +75,15 @@ def heard(event):
     if georgian(" karti, arigebs ") in name:
         if len(deals) == DEALS:
             return finish()
-        deals.append({"said": [], "focused": set(), "hands": [], "cards": int(name.split()[0])})
+        deals.append({"said": [], "turns": [], "cards": int(name.split()[0])})
     if deals:
         deals[-1]["said"].append(name)
     answer(name)
 
 
 def press_due():
-    while keys_due:
-        press(*keys_due.pop(0))
+    if keys_due:
+        press(keys_due.pop(0))
     return True
 
 
@@ -121,10 +114,13 @@ def check(deal, number):
         failures.append(f"deal {number}: {tricks} trick takers announced for {n} tricks")
     if len(scores) != 1 or not all(player in scores[0] for player in PLAYERS):
         failures.append(f"deal {number}: deal scores announced as {scores}")
-    passed = set(card for cards in deal["hands"] for card in cards)
-    if len(deal["hands"]) != n or not passed or not passed <= deal["focused"]:
-        failures.append(f"deal {number}: focus on {sorted(deal['focused'])}, cards passed "
-                        f"{sorted(passed)} in {len(deal['hands'])} turns")
+    played = [w.split(": ")[1] for w in said if by(PLAYERS[0], w) and georgian("is ") in w]
+    if len(deal["turns"]) != n:
+        failures.append(f"deal {number}: {len(deal['turns'])} turns of {n}")
+    for turn, card in zip(deal["turns"], played):
+        if len(turn["focused"]) != turn["held"] or not card.startswith(tuple(turn["focused"])):
+            failures.append(f"deal {number}: focus on {sorted(turn['focused'])} over a hand of "
+                            f"{turn['held']}, {card} played")
 
 
 def finish():

@@ -1,7 +1,8 @@
 // What the table offers beyond the mouse while a match is played by clicks: the last trick shown
 // while Tab or the middle button is held (the table back pixel for pixel on release, the game
-// untouched, refused before the deal's first trick is complete and during a pause), and the table
-// as a screen reader walks it, every name in Georgian.
+// untouched, refused before the deal's first trick is complete and during a pause, and in the
+// accessibility tree while it shows), and the table as a screen reader walks it, every name in
+// Georgian and saying what a player sees.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -75,6 +76,9 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     holdTab(true);
     ASSERT_TRUE(shown());
     const QImage during = table();
+    // A screen reader finds it in the table while it shows.
+    const std::string words = LastTrickWords(game());
+    EXPECT_TRUE(Has(tree(), words, QAccessible::Notification)) << words;
     EXPECT_NE(during, before);
     if (trick.winner != 0) {  // the mark lies along the winner's card's edge
         const ElementState& spot = game().Table()[el::Spot(trick.winner)];
@@ -83,6 +87,7 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     holdTab(false);
     EXPECT_FALSE(shown());
     EXPECT_EQ(table(), before);
+    EXPECT_FALSE(Has(tree(), words, QAccessible::Notification));
 
     const QPoint middle = player.centreOf(Element::noclick);
     QTest::mousePress(window.canvas(), Qt::MiddleButton, {}, middle);
@@ -110,6 +115,8 @@ TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
     auto found = tree();
     EXPECT_TRUE(Has(found, "ramdens ambobT?", QAccessible::Grouping));
     EXPECT_TRUE(Has(found, "pasi", QAccessible::RadioButton));
+    EXPECT_TRUE(Has(found, std::string(kMemoFileButtonName), QAccessible::Button));
+    EXPECT_TRUE(Has(found, std::string(kNameBoxName), QAccessible::EditableText));
 
     // In a trick of the second deal: the hand, the cards on the table, last deal's row.
     ASSERT_TRUE(player.playUntil([&] { return game().CurrentRow() == 2; }, 60'000));
