@@ -11,54 +11,6 @@
 namespace zavkari {
 namespace {
 
-// A computer's bid from slots 1..n of its hand, with `trump` (0 = none).
-int ComputerBid(const PerSlot<CardRecord>& hand, int n, int trump, bool firstHand) {
-    n = std::clamp(n, 0, kMaxHand);
-    const auto count = [&](auto test) {
-        int k = 0;
-        for (int slot = 1; slot <= n; ++slot)
-            k += test(hand[slot]) ? 1 : 0;
-        return k;
-    };
-    const auto isAce = [](const CardRecord& c) { return c.rank == kAce; };
-    const int aces = count(isAce);
-    int bid = count([](const CardRecord& c) { return IsWildCard(c.suit, c.rank); });
-
-    if (trump == kNoTrump) {
-        if (firstHand) bid += aces;
-        if (n > 3) bid += aces;
-        if (!firstHand) return bid;
-        const bool oneSuit =
-            count([&](const CardRecord& c) { return c.suit == hand[1].suit; }) == n;
-        if (n == 1 && hand[1].rank >= kQueen) {
-            bid = 1;
-        } else if (n == 2 && oneSuit &&
-                   count([](const CardRecord& c) { return c.rank >= kKing; }) > 0) {
-            bid = 2;
-        } else if (n >= 3 && oneSuit && aces > 0) {
-            bid = n;
-        }
-        return bid;
-    }
-
-    if (n >= 3 && n <= 7) {
-        bid += count([&](const CardRecord& c) { return c.suit == trump && c.rank > kJack; });
-    }
-    if (n > 3 && firstHand) {
-        bid += count([&](const CardRecord& c) { return isAce(c) && c.suit != trump; });
-    }
-    if (n == 1 && (hand[1].suit == trump || isAce(hand[1]))) bid = 1;
-    if (n == 2) {
-        // The two slots have different thresholds: a ten counts in the first, a jack in the second.
-        if ((hand[1].suit == trump && hand[1].rank >= kTen) ||
-            (hand[2].suit == trump && hand[2].rank >= kJack)) {
-            ++bid;
-        }
-        if (firstHand && aces > 0) ++bid;
-    }
-    return bid;
-}
-
 std::string BidText(int bid) {
     return bid == 0 ? "pasi" : std::to_string(bid);
 }
@@ -96,13 +48,29 @@ std::optional<int> Game::ApplyLastBidderRule(int seat) {
 }
 
 void Game::ComputeComputerBids(int n) {
+    // The described computers bid from their own cards alone, all at once before any bid is
+    // shown; a player that listens to the bids waits until its own bid is due.
     for (int seat = 1; seat <= 3; ++seat) {
         state_.computerTricks[seat] = 0;
-        const bool firstHand = NextSeat(state_.dealer) == seat;
-        state_.computerBid[seat] =
-            ComputerBid(state_.computerHand[seat], n, state_.trump, firstHand);
+        state_.computerBid[seat] = 0;
+        Player& player = PlayerAt(seat);
+        if (player.ListensToBids()) continue;
+        SeatView view = ViewOf(seat);
+        view.dealSize = n;
+        view.hand =
+            std::span<const CardRecord>(state_.computerHand[seat].items.data(),
+                                        static_cast<std::size_t>(std::clamp(n, 0, kMaxHand)));
+        state_.computerBid[seat] = player.Bid(view);
         table_.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, state_.computerBid[seat]));
     }
+}
+
+void Game::SettleListeningBid(int seat) {
+    Player& player = PlayerAt(seat);
+    if (!player.ListensToBids()) return;
+    const int bid = std::clamp(player.Bid(ViewOf(seat)), 0, state_.dealSize);
+    state_.computerBid[seat] = bid;
+    table_.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, bid));
 }
 
 void Game::StartBidding(int n) {
@@ -113,7 +81,8 @@ void Game::StartBidding(int n) {
         const int firstSeat = dealer == kHumanSeat ? 1 : dealer + 1;
         for (int seat = firstSeat; seat <= 3; ++seat) {
             if (seat > firstSeat) table_.view().Pause(kBidRevealPause);
-            table_.Show(el::BidLabel(seat));
+            SettleListeningBid(seat);
+            RevealBid(seat);
         }
         if (dealer == 2) table_.view().Pause(kBidRevealPause);  // the lone reveal has its pause too
         for (int seat = firstSeat; seat <= 3; ++seat)
@@ -156,6 +125,7 @@ void Game::OKClick() {
         SetHumanHandEnabled(true);
     }
     state_.humanBid = bid;
+    seen_.bids[kHumanSeat] = bid;
     RecordBid(kHumanSeat);
     table_.SendToBack(Element::noclick);
 }
@@ -166,11 +136,13 @@ void Game::waitingTimer(int dealer) {
     timers_.Disable(timer::Waiting(dealer));
     table_.view().Pause(kBidRevealPause);
     for (int seat = 1; seat < dealer; ++seat) {
-        table_.Show(el::BidLabel(seat));
+        SettleListeningBid(seat);
+        RevealBid(seat);
         table_.view().Pause(kBidRevealPause);
     }
+    SettleListeningBid(dealer);
     const std::optional<int> computed = ApplyLastBidderRule(dealer);
-    table_.Show(el::BidLabel(dealer));
+    RevealBid(dealer);
     for (int seat = 1; seat <= dealer; ++seat) {
         RecordBid(seat, seat == dealer ? computed : std::nullopt);
     }

@@ -23,6 +23,7 @@ void Game::PrepareHands(int n) {
     state_.nextOrder = 0;
     currentTrick_ = 0;
     lastTrick_ = {};
+    BeginSeenDeal();
     table_.Select(Element::vishi, -1);
     table_.Select(Element::nije, -1);
     const int backWidth = table_[el::Back(1, 1)].width;
@@ -66,7 +67,7 @@ void Game::AnimateDeal(int n, int dealer) {
             timers_.Enable(TimerId::vacxado);
             table_.Show(Element::koz);
         } else {
-            ChooseComputerTrump();
+            ChooseComputerTrump(NextSeat(dealer));
             SettleTrump();
             DealCircuits(4, 9, n, dealer);
             table_.Show(Element::tkma);

@@ -105,6 +105,7 @@ void Game::SettleTrump() {
             table_.BringToFront(face);
             table_.view().Pause(kTurnedTrumpPause);
             table_.Show(face);
+            seen_.turned = turned;
             state_.trump = IsWildCard(turned.suit, turned.rank) ? kNoTrump : turned.suit;
         }
     }
@@ -124,10 +125,21 @@ void Game::ShowTrumpCaption() {
     table_.SetColour(Element::kkk, kTrumpColours[static_cast<std::size_t>(state_.trump)]);
 }
 
-void Game::ChooseComputerTrump() {
-    random_.Reseed();
-    state_.trump = random_.Random(5);
+void Game::ChooseComputerTrump(int seat) {
+    SeatView view = ViewOf(seat);
+    // The first hand declares from the three cards dealt before the declaration.
+    view.hand = view.hand.first(std::min<std::size_t>(view.hand.size(), 3));
+    state_.trump = std::clamp(PlayerAt(seat).Trump(view), 0, 4);
     ShowTrumpCaption();
+}
+
+void Game::CopyTrumpStrengthsToComputerHands() {
+    for (int seat = 1; seat <= 3; ++seat) {
+        for (int slot = 1; slot <= state_.computerCardCount[seat]; ++slot) {
+            CardRecord& held = state_.computerHand[seat][slot];
+            held.strength = state_.Card(held.suit, held.rank).strength;
+        }
+    }
 }
 
 void Game::kozClick(int item) {

@@ -2,7 +2,8 @@
 
 namespace zavkari {
 
-Game::Game(TableView& view, RandomSource& random) : table_(view), timers_(view), random_(random) {}
+Game::Game(TableView& view, RandomSource& random)
+    : table_(view), timers_(view), random_(random), rules_(random, view) {}
 
 void Game::Tick(TimerId id) {
     if (!timers_.Enabled(id)) return;

@@ -9,7 +9,8 @@
 //   deal_animation.cpp   clearing the table, laying out the hands, dealing them out
 //   bidding.cpp          the computers' bids, the human's bid, the waiting timers
 //   trick_rules.cpp      the human's plays, the renege test, the trick winner
-//   computer_play.cpp    the computer players' card choice
+//   computer_play.cpp    a computer's card put into the trick, and the human's hint
+//   seat_views.cpp       what each seat knows, for whoever decides for it
 //   human_play.cpp       the human's clicks on cards and on the named-suit groups
 //   scoring.cpp          deal scores and pool totals
 //   score_sheet.cpp      the sheet's cells, columns and names, the name entry, the dealer draw
@@ -23,15 +24,16 @@
 #include <string_view>
 #include <vector>
 
+#include "advice.h"
+#include "deal_points.h"
 #include "game_state.h"
 #include "random_source.h"
+#include "rules_player.h"
+#include "strong_player.h"
 #include "table_layout.h"
 #include "table_model.h"
-#include "tch.h"
 
 namespace zavkari {
-
-enum class Declaration { None, ViSi, WaiRos };
 
 // The penalty size for a position 4..49 of the options' slider `sss`: -50..-500.
 constexpr int PenaltyOfSlider(int position) {
@@ -44,6 +46,9 @@ struct Options {
     int penaltySlider = 19;   // `sss`, 4..49
     int speed = 799;          // the deal-speed track bar, 0..999
     char decimalPoint = '.';  // the user's decimal separator, for the running totals
+    // Who plays the three computer seats from the next match on: the described computer players
+    // or the strong ones.
+    PlayerKind opponents = PlayerKind::Rules;
 
     int DealPause() const { return 999 - speed; }
     int PenaltyValue() const { return PenaltyOfSlider(penaltySlider); }
@@ -86,11 +91,6 @@ class Timers {
     TableView& view_;
     PerTimer<bool> enabled_{};
 };
-
-// What the human is asked to do right now: type a name, declare the trump of a nine-card deal, bid,
-// name the suit of a wild card led as viSi or as waiRos, play a card, click the deck for the next
-// deal, or nothing at all.
-enum class Asked { Nothing, Name, Trump, Bid, ViSiSuit, WaiRosSuit, Card, Deck };
 
 // A trick as it lay on the table once complete: the card of each seat on its spot and the seat
 // that took it (0 when two cards were equally strong and nobody did).
@@ -159,6 +159,11 @@ class Game {
     bool MatchFinished() const { return state_.matchOver && !timers_.Enabled(TimerId::boloj); }
     // Whoever wants to hear what happens in the match (the match runner's trace), or nobody.
     void SetObserver(MatchObserver* observer) { observer_ = observer; }
+    // Who plays each seat in the match under way (the options' choice at its start).
+    const PerSeat<PlayerKind>& Seating() const { return seating_; }
+    // What the human is asked right now and what the human knows: the question a hint answers;
+    // nothing when the human is asked nothing a player decides.
+    std::optional<HumanQuestion> HumanQuestionNow() const;
 
   private:
     // The tests reach the steps and the state through a class of their own.
@@ -172,7 +177,10 @@ class Game {
     void DealComputerHands(int n);
     void SettleTrump();
     void ShowTrumpCaption();
-    void ChooseComputerTrump();
+    // The first hand of a nine-card deal, a computer, declares the trump.
+    void ChooseComputerTrump(int seat);
+    // Gives the computer hands dealt before the trump was declared the declared trump's strengths.
+    void CopyTrumpStrengthsToComputerHands();
     void vacxadoTimer();
 
     // --- Clearing, laying out and dealing the hands (deal_animation.cpp) ---
@@ -186,6 +194,8 @@ class Game {
 
     // --- Bidding (bidding.cpp) ---
     void ComputeComputerBids(int n);
+    // A computer that listens to the bids before it bids when its bid is about to be revealed.
+    void SettleListeningBid(int seat);
     void StartBidding(int n);
     // Announces the settled deal, computes the computer bids and starts the bidding.
     void BeginBidding(int n);
@@ -208,8 +218,6 @@ class Game {
     // The renege of following the current trick with a plain card: 1..4 the suit held back, 5 a
     // viSi demand not met with the highest card, 0 when the card breaks no obligation.
     int RenegeCode(const CardRecord& card) const;
-    // Tells the observer about the card `seat` has just put into the trick.
-    void ReportPlay(int seat, Declaration declaration, int named);
     // True when a card of strength exactly 100 lies in the current trick, played before `seat`.
     bool HundredPlayedBefore(int seat) const;
     // Lays a played card's face on the seat's spot, in front of everything.
@@ -219,6 +227,22 @@ class Game {
 
     // --- Computer play (computer_play.cpp) ---
     void ChooseComputerCard(int seat, bool leading);
+    // The strength a card of a player who plays as the human does enters the trick with.
+    int StrengthAsHuman(const CardRecord& card, const CardDecision& decision, bool leading) const;
+    // The strength of a plain card that follows the current trick, by the human's rule.
+    int FollowStrength(const CardRecord& card) const;
+
+    // --- Who decides for each seat, and what each seat knows (seat_views.cpp) ---
+    Player& PlayerAt(int seat);
+    SeatView ViewOf(int seat) const;
+    // What every seat sees, written down as the table shows it: the start of a deal, a bid
+    // revealed, a card put into a trick, a trick taken.
+    void BeginSeenDeal();
+    void RevealBid(int seat);
+    void RecordPlay(int seat, Declaration declaration, int named);
+    void SeeTrickTaken(int winner);
+    // Seats the options' opponents for the match that opens.
+    void SeatPlayers();
 
     // --- The human's clicks (human_play.cpp) ---
     void a6Click(Element face);         // left click on a plain card
@@ -289,9 +313,13 @@ class Game {
     GameState state_;
     TableModel table_;
     Timers timers_;
-    Tch tch_;
     MatchObserver* observer_ = nullptr;
     RandomSource& random_;
+    RulesPlayer rules_;
+    StrongPlayer strong_;
+    PerSeat<PlayerKind> seating_{
+        {PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Human}};
+    TableSeen seen_;  // what every seat has seen of the match and the deal
     std::string humanName_;  // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
@@ -303,8 +331,5 @@ class Game {
 
 // The sheet's mark for a deal in which a player missed the bid and took no trick.
 inline constexpr std::string_view kPenaltyMark = "I-----I";
-
-// Points for a made bid `b` in a deal of `n` cards.
-int DealPoints(int n, int b);
 
 }  // namespace zavkari

@@ -44,6 +44,8 @@ void Game::LoadIdle() {
     LayOutTable(table_, {table_.width, table_.height, table_.screenHeight});
     for (bool& made : state_.allBidsMade)
         made = true;
+    seen_ = {};
+    seen_.sheet.allBidsMade = state_.allBidsMade;
     state_.ascendCount = 1;
     state_.descendCount = 0;
     state_.nineIndex = 0;
@@ -71,6 +73,7 @@ void Game::OpenMatch() {
     table_.BringToFront(Element::b);
     table_.Show(Element::Box1);
     state_.dealSize = 1;
+    SeatPlayers();
     AssignSeatsAndNames();
     state_.openingOrder = state_.dealer;
 }
@@ -128,13 +131,24 @@ void Game::NextDeal() {
     ClearTable();
     DealHumanHand(n);
     PrepareHands(n);
+    const int firstHand = NextSeat(s.dealer);
+    const bool humanDeclares = n == 9 && firstHand == kHumanSeat;
+    // A computer that looks at its cards before it declares the trump of a nine-card deal holds
+    // them from the start; the described computers declare without looking, and their hands are
+    // drawn once the trump is settled.
+    const bool dealtBeforeDeclaration =
+        n == 9 && !humanDeclares && seating_[firstHand] != PlayerKind::Rules;
+    if (dealtBeforeDeclaration) DealComputerHands(n);
     AnimateDeal(n, s.dealer);
-    const bool humanDeclares = n == 9 && NextSeat(s.dealer) == kHumanSeat;
     if (n != 9) SettleTrump();
     // When the human declares the trump, the computer hands and bids wait for the declaration
     // (vacxadoTimer).
     if (!humanDeclares) {
-        DealComputerHands(n);
+        if (dealtBeforeDeclaration) {
+            CopyTrumpStrengthsToComputerHands();
+        } else {
+            DealComputerHands(n);
+        }
         if (n != 9) table_.Show(Element::tkma);
         BeginBidding(n);
     }

@@ -26,10 +26,6 @@ std::string TotalText(int tenths, char decimalPoint) {
 
 }  // namespace
 
-int DealPoints(int n, int b) {
-    return b == n ? 100 * n : 50 * (b + 1);
-}
-
 void Game::ScoreDeal(int n) {
     GameState& s = state_;
     s.humanTricks = TricksShown(kHumanSeat);
@@ -45,6 +41,8 @@ void Game::ScoreDeal(int n) {
         }
         WriteScoreCell(n, s.sheetColumn[seat],
                        score == 0 ? std::string(kPenaltyMark) : std::to_string(score));
+        seen_.sheet.poolPoints[seat] += score == 0 ? options.PenaltyValue() : score;
+        seen_.sheet.allBidsMade[seat] = s.allBidsMade[seat];
     }
     if (observer_) observer_->OnScore(CurrentRow(), CurrentRow());
 }
@@ -94,6 +92,11 @@ void Game::ScorePool(int pool) {
     }
     for (bool& made : s.allBidsMade)
         made = true;
+    for (int seat = 1; seat <= 4; ++seat) {
+        seen_.sheet.runningTotalTenths[seat] = runningTotalTenths_[columnOf(seat)][pool];
+        seen_.sheet.poolPoints[seat] = 0;
+        seen_.sheet.allBidsMade[seat] = true;
+    }
     if (observer_) observer_->OnPool(pool);
 }
 

@@ -6,7 +6,23 @@
 
 namespace zavkari {
 
-TableModel::TableModel(TableView& view) : view_(view) {
+TableModel::TableModel(TableView& view) : TableModel(view, Initial()) {}
+
+TableModel::TableModel(TableView& view, const TableModel& initial)
+    : view_(view),
+      elements_(initial.elements_),
+      visible_(initial.visible_),
+      groups_(initial.groups_),
+      frontZ_(initial.frontZ_),
+      backZ_(initial.backZ_) {}
+
+const TableModel& TableModel::Initial() {
+    static TableView nobody;
+    static const TableModel initial(nobody, FromControls{});
+    return initial;
+}
+
+TableModel::TableModel(TableView& view, FromControls) : view_(view) {
     // Every element starts as the window creates it, stacked in the order of creation.
     // Window-only controls hold their places in that order too, so that the window can stack them
     // among the elements by the same numbers.
@@ -88,19 +104,19 @@ void TableModel::SetItems(Element e, std::vector<std::string> items) {
     RadioGroup& g = groups_[el::GroupIndex(e)];
     g.items = std::move(items);
     g.selected = -1;
-    view_.GroupChanged(e);
+    GroupChanged(e);
 }
 
 void TableModel::AppendItem(Element e, std::string item) {
     groups_[el::GroupIndex(e)].items.push_back(std::move(item));
-    view_.GroupChanged(e);
+    GroupChanged(e);
 }
 
 void TableModel::SetColumns(Element e, int columns) {
     RadioGroup& g = groups_[el::GroupIndex(e)];
     if (g.columns == columns) return;
     g.columns = columns;
-    view_.GroupChanged(e);
+    GroupChanged(e);
 }
 
 void TableModel::Select(Element e, int item) {
@@ -108,7 +124,7 @@ void TableModel::Select(Element e, int item) {
     if (item < -1 || item >= static_cast<int>(g.items.size())) item = -1;
     if (g.selected == item) return;
     g.selected = item;
-    view_.GroupChanged(e);
+    GroupChanged(e);
 }
 
 }  // namespace zavkari

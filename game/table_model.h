@@ -43,6 +43,8 @@ class TableView {
     virtual ~TableView() = default;
     virtual void ElementChanged(Element) {}
     virtual void GroupChanged(Element) {}
+    // False for a view that draws nothing, so that the model need not tell it of every change.
+    virtual bool ShowsChanges() const { return true; }
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
     // Forces a repaint of the window (or only of the table surface `p`).
     virtual void Repaint() {}
@@ -113,12 +115,25 @@ class TableModel {
     void Select(Element e, int item);  // -1 clears the selection
 
   private:
+    // The table as the window creates it, built once from the table's controls: every new model
+    // copies it.
+    struct FromControls {};
+    TableModel(TableView& view, FromControls);
+    TableModel(TableView& view, const TableModel& initial);
+    static const TableModel& Initial();
+
     void SetVisible(Element e, bool visible);
     void ChangeCaption(Element e, std::string_view caption);
     void MoveTo(Element e, int left, int top);
-    void Changed(Element e) { view_.ElementChanged(e); }
+    void Changed(Element e) {
+        if (showsChanges_) view_.ElementChanged(e);
+    }
+    void GroupChanged(Element e) {
+        if (showsChanges_) view_.GroupChanged(e);
+    }
 
     TableView& view_;
+    bool showsChanges_ = view_.ShowsChanges();
     PerElement<ElementState> elements_;  // every member has its own initialiser
     PerElement<bool> visible_{};
     std::array<RadioGroup, el::kChoiceGroups.size()> groups_{};

@@ -35,13 +35,7 @@ void Game::RecordHumanPlay(const CardRecord& card, Declaration declaration, int 
         s.humanHand[slot] = kEmptySlot;
     }
     s.wildLedByComputer = false;
-    ReportPlay(kHumanSeat, declaration, named);
-}
-
-void Game::ReportPlay(int seat, Declaration declaration, int named) {
-    if (observer_ == nullptr) return;
-    observer_->OnPlay(currentTrick_, seat, state_.playedCard[seat], state_.playedStrength[seat],
-                      declaration, named);
+    RecordPlay(kHumanSeat, declaration, named);
 }
 
 bool Game::HundredPlayedBefore(int seat) const {
@@ -67,12 +61,7 @@ void Game::LeadHumanCard(const CardRecord& card) {
 }
 
 void Game::FollowHumanCard(const CardRecord& card) {
-    GameState& s = state_;
-    int strength = card.suit == s.ledSuit || card.suit == s.trump ? card.strength : 0;
-    if ((s.viSiDeclared || s.waiRosDeclared) && card.suit == s.trump && s.ledSuit != s.trump) {
-        strength = card.strength + kDeclaredTrumpBonus;
-    }
-    s.playedStrength[kHumanSeat] = strength;
+    state_.playedStrength[kHumanSeat] = FollowStrength(card);
     CheckRenege(card);
     RecordHumanPlay(card, Declaration::None, 0);
 }
@@ -162,6 +151,7 @@ void Game::ResolveTrick() {
         s.nextOrder = currentOrder_;
     }
     lastTrick_ = {currentTrick_, s.playedCard, winner};
+    SeeTrickTaken(winner);
     if (observer_ != nullptr) observer_->OnTrick(currentTrick_, winner, LeaderOf(currentOrder_));
 }
 

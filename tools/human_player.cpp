@@ -21,6 +21,7 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name) {
     if (name == "legal") return HumanPolicy::Legal;
     if (name == "random") return HumanPolicy::Random;
     if (name == "greedy") return HumanPolicy::Greedy;
+    if (name == "strong") return HumanPolicy::Strong;
     return std::nullopt;
 }
 
@@ -32,11 +33,14 @@ std::string_view PolicyName(HumanPolicy policy) {
             return "random";
         case HumanPolicy::Greedy:
             return "greedy";
+        case HumanPolicy::Strong:
+            return "strong";
     }
     return "random";
 }
 
 bool HumanPlayer::Act(Game& game) {
+    if (policy_ == HumanPolicy::Strong) return FollowAdvice(game);
     switch (game.HumanAsked()) {
         case Asked::Trump:
             Declare(game);
@@ -55,6 +59,36 @@ bool HumanPlayer::Act(Game& game) {
         default:  // the name and the deck are the match runner's
             return false;
     }
+}
+
+bool HumanPlayer::FollowAdvice(Game& game) {
+    const std::optional<HumanQuestion> question = game.HumanQuestionNow();
+    if (!question) return false;
+    const Advice advice = Advise(*question);
+    switch (advice.asked) {
+        case Asked::Trump:
+            game.kozClick(advice.item);
+            return true;
+        case Asked::Bid:
+            game.tkmaClick(advice.item);
+            game.OKClick();
+            return true;
+        case Asked::ViSiSuit:
+            game.vishiClick(advice.item - 1);
+            return true;
+        case Asked::WaiRosSuit:
+            game.nijeClick(advice.item - 1);
+            return true;
+        default:
+            break;
+    }
+    // A wild card plays high, or leads as viSi, with the left button; low, or as waiRos, with the
+    // right one.
+    const CardDecision& card = advice.card;
+    const bool right = card.declaration == Declaration::WaiRos ||
+                       (card.declaration == Declaration::None && !card.high);
+    game.CardClick(el::Face(card.card.suit, card.card.rank), right);
+    return true;
 }
 
 void HumanPlayer::Declare(Game& game) {

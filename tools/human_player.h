@@ -1,5 +1,5 @@
 // The human seat of a headless match: makes whatever move the table offers the human at the moment
-// (the trump of a nine-card deal, a bid, a card, the named suit of a wild card), by one of three
+// (the trump of a nine-card deal, a bid, a card, the named suit of a wild card), by one of four
 // policies.
 #pragma once
 
@@ -15,6 +15,7 @@ enum class HumanPolicy {
     Legal,   // a card that breaks no obligation, a bid that is allowed
     Random,  // any card, any bid, either button of a wild card; may renege and be refused
     Greedy,  // like Legal, but plays towards its bid
+    Strong,  // the strong computer players' engine, as the hint gives it
 };
 
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view name);
@@ -32,6 +33,8 @@ class HumanPlayer {
     void Declare(Game& game);
     void Bid(Game& game);
     bool Play(Game& game);
+    // Takes the hint: does what the strong engine advises.
+    bool FollowAdvice(Game& game);
     int Pick(int count) { return random_.Below(count); }
     int GreedyBid(const Game& game) const;
 

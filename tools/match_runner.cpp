@@ -13,6 +13,16 @@ constexpr int kProgressCheckSteps = 256;
 
 }  // namespace
 
+std::optional<PlayerKind> ParseComputers(std::string_view name) {
+    if (name == "rules") return PlayerKind::Rules;
+    if (name == "strong") return PlayerKind::Strong;
+    return std::nullopt;
+}
+
+std::string_view ComputersName(PlayerKind computers) {
+    return computers == PlayerKind::Strong ? "strong" : "rules";
+}
+
 MatchDriver::MatchDriver(const MatchConfig& config)
     : table(config.timerTies),
       random_(
@@ -20,6 +30,7 @@ MatchDriver::MatchDriver(const MatchConfig& config)
       game(table, random_),
       human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1) {
     game.options.penaltySlider = config.penaltySlider;
+    game.options.opponents = config.computers;
 }
 
 void MatchDriver::Open(std::string_view name) {

@@ -16,12 +16,17 @@ namespace zavkari {
 struct MatchConfig {
     std::uint64_t seed = 1;
     HumanPolicy policy = HumanPolicy::Random;
+    PlayerKind computers = PlayerKind::Rules;
     std::string name = "gio";
     int penaltySlider = 19;
     TimerTies timerTies = TimerTies::LowerNumberFirst;
     // The clock the random source reseeds from; the table's own clock when empty.
     ClockSeededRandom::Clock reseedClock;
 };
+
+// The players of the computer seats by the runner's names: "rules" and "strong".
+std::optional<PlayerKind> ParseComputers(std::string_view name);
+std::string_view ComputersName(PlayerKind computers);
 
 struct MatchResult {
     bool finished = false;  // the match reached its end: 24 deals scored and pool 4 totalled

@@ -40,8 +40,18 @@ bool IsUtf8(std::string_view text) {
     }
 }
 
-void TraceWriter::WriteMatch(std::uint64_t seed, std::string_view policy, int penalty) {
-    WriteLine(out_, {{"event", "match"}, {"seed", seed}, {"human", policy}, {"penalty", penalty}});
+void TraceWriter::WriteMatch(const MatchConfig& config) {
+    const std::string_view policy = PolicyName(config.policy);
+    Event match = {{"event", "match"},
+                   {"seed", config.seed},
+                   {"human", policy},
+                   {"penalty", PenaltyOfSlider(config.penaltySlider)}};
+    // Who sits where, written only when the computer seats are not the described players.
+    if (config.computers != PlayerKind::Rules) {
+        const std::string_view computers = ComputersName(config.computers);
+        match["players"] = {computers, computers, computers, policy};
+    }
+    WriteLine(out_, match);
 }
 
 void TraceWriter::WriteEnd(bool finished, int deals) {

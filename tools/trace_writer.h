@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "game.h"
+#include "match_runner.h"
 
 namespace zavkari {
 
@@ -14,7 +15,7 @@ class TraceWriter final : public MatchObserver {
   public:
     TraceWriter(std::ostream& out, const Game& game) : out_(out), game_(game) {}
 
-    void WriteMatch(std::uint64_t seed, std::string_view policy, int penalty);
+    void WriteMatch(const MatchConfig& config);
     void WriteEnd(bool finished, int deals);
 
     void OnDraw(int seat, CardId card) override;

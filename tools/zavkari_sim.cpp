@@ -19,6 +19,7 @@ struct Arguments {
     long long matches = 1;
     std::uint64_t seed = 1;
     HumanPolicy policy = HumanPolicy::Random;
+    PlayerKind computers = PlayerKind::Rules;
     std::string name = "gio";
     int penalty = 19;
     std::optional<std::string> trace;
@@ -27,8 +28,9 @@ struct Arguments {
 };
 
 constexpr std::string_view kUsage =
-    "usage: zavkari-sim [--matches N] [--seed S] [--human legal|random|greedy] [--name NAME]\n"
-    "                   [--penalty P] [--trace FILE] [--quiet]\n";
+    "usage: zavkari-sim [--matches N] [--seed S] [--human legal|random|greedy|strong]\n"
+    "                   [--computers rules|strong] [--name NAME] [--penalty P] [--trace FILE]\n"
+    "                   [--quiet]\n";
 constexpr std::string_view kExitStatus =
     "exit status: 0 every match finished, 1 a match stalled, 2 bad arguments,\n"
     "             3 the trace or the summary could not be written\n";
@@ -90,6 +92,10 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             const auto policy = ParseHumanPolicy(value);
             ok = policy.has_value();
             if (ok) args.policy = *policy;
+        } else if (option == "--computers") {
+            const auto computers = ParseComputers(value);
+            ok = computers.has_value();
+            if (ok) args.computers = *computers;
         } else if (option == "--name") {
             ok = ValidName(value);
             args.name = value;
@@ -148,6 +154,7 @@ int main(int argc, char** argv) {
         MatchConfig config;
         config.seed = args->seed + static_cast<std::uint64_t>(i);
         config.policy = args->policy;
+        config.computers = args->computers;
         config.name = args->name;
         config.penaltySlider = args->penalty;
 
@@ -155,8 +162,7 @@ int main(int argc, char** argv) {
         const auto attach = [&](Game& game) {
             if (!trace) return;
             writer = std::make_unique<TraceWriter>(*trace, game);
-            writer->WriteMatch(config.seed, PolicyName(config.policy),
-                               -10 * (config.penaltySlider + 1));
+            writer->WriteMatch(config);
             game.SetObserver(writer.get());
         };
         const MatchResult result = PlayMatch(config, attach);

@@ -42,6 +42,7 @@ class ShowRecorder : public HeadlessTable {
         for (Element e : el::All())
             visible_[e] = table.Visible(e);
     }
+    bool ShowsChanges() const override { return true; }
     void ElementChanged(Element e) override {
         const bool visible = model_ && model_->Visible(e);
         if (visible && !visible_[e]) shown.push_back(e);

@@ -31,6 +31,7 @@ class MirrorTable final : public HeadlessTable {
         for (Element g : el::kChoiceGroups)
             GroupChanged(g);
     }
+    bool ShowsChanges() const override { return true; }
     void ElementChanged(Element e) override { elements_[e] = {model_->Visible(e), (*model_)[e]}; }
     void GroupChanged(Element e) override { groups_[el::GroupIndex(e)] = model_->Group(e); }
     void RaiseWindow() override { ++raises; }

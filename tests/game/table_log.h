@@ -16,6 +16,7 @@ class LoggingTable : public HeadlessTable {
     TableModel* model = nullptr;
     std::vector<std::string> log;
 
+    bool ShowsChanges() const override { return true; }
     void ElementChanged(Element e) override {
         if (model && model->Visible(e) && !wasVisible_[e]) {
             log.push_back("show " + ElementName(e));

@@ -13,7 +13,7 @@ class TestGame : public Game {
     GameState& state = state_;
     TableModel& table = table_;
     Timers& timers = timers_;
-    Tch& tch = tch_;
+    Tch& tch = rules_.tch;
     MatchObserver*& observer = observer_;
 
     using Game::AbandonMatch;

@@ -23,8 +23,7 @@ std::string TraceOf(const MatchConfig& config) {
     std::unique_ptr<TraceWriter> writer;
     const MatchResult result = PlayMatch(config, [&](Game& game) {
         writer = std::make_unique<TraceWriter>(out, game);
-        writer->WriteMatch(config.seed, PolicyName(config.policy),
-                           -10 * (config.penaltySlider + 1));
+        writer->WriteMatch(config);
         game.SetObserver(writer.get());
     });
     writer->WriteEnd(result.finished, result.deals);
