@@ -18,7 +18,9 @@ namespace {
 TEST(Narration, AWholeMatchIsToldOnceEachWithItsPlayers) {
     std::vector<std::string> said;
     std::unique_ptr<Narration> narration;
-    const MatchResult result = PlayMatch({.seed = 3}, [&](Game& game) {
+    MatchConfig config;
+    config.seed = 3;
+    const MatchResult result = PlayMatch(config, [&](Game& game) {
         narration = std::make_unique<Narration>(
             game, [&](const std::string& words) { said.push_back(words); });
         game.SetObserver(narration.get());
