@@ -6,13 +6,14 @@
 #include <string>
 
 #include "game.h"
+#include "shown_number.h"
 #include "tempo.h"
 
 namespace zavkari {
 namespace {
 
 std::string BidText(int bid) {
-    return bid == 0 ? "pasi" : std::to_string(bid);
+    return bid == 0 ? "pasi" : CountText(bid);
 }
 
 // The left and right computers write their bids with a trailing blank, the top one without.

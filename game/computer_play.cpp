@@ -60,8 +60,11 @@ void Game::ChooseComputerCard(int seat, bool leading) {
     const CardDecision decision = PlayerAt(seat).Card(view);
     PerSlot<CardRecord>& hand = s.computerHand[seat];
     // A decision that names no card of the hand would lose a card: the first card is played then.
-    const int slot = std::max(SlotOf(hand, n, decision.card), 1);
-    const CardRecord card = hand[slot];
+    const bool slotKnown = decision.slot >= 1 && decision.slot <= n &&
+                           hand[decision.slot].suit == decision.card.suit &&
+                           hand[decision.slot].rank == decision.card.rank;
+    const int slot = slotKnown ? decision.slot : std::max(SlotOf(hand, n, decision.card), 1);
+    const CardId card{hand[slot].suit, hand[slot].rank};
     const bool wild = IsWildCard(card.suit, card.rank);
 
     int strength = decision.ownStrength
@@ -92,7 +95,7 @@ void Game::ChooseComputerCard(int seat, bool leading) {
     }
     s.playedStrength[seat] = strength;
     ShowComputerBacks(seat, n - 1);
-    s.playedCard[seat] = {card.suit, card.rank};
+    s.playedCard[seat] = card;
     if (IsValidCard(card.suit, card.rank)) ShowOnSpot(seat, el::Face(card.suit, card.rank));
     // The last card fills the played card's slot.
     hand[slot] = hand[n];

@@ -320,6 +320,8 @@ class Game {
     PerSeat<PlayerKind> seating_{
         {PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Human}};
     TableSeen seen_;  // what every seat has seen of the match and the deal
+    // Whether anyone reads the cards played: the described computers decide without them.
+    bool playsWatched_ = false;
     std::string humanName_;  // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]

@@ -23,6 +23,8 @@ class HeadlessTable : public TableView {
     void Pause(int ms) override { now_ += ms; }
     // It draws nothing; a test's table that looks at the changes says so.
     bool ShowsChanges() const override { return false; }
+    bool OffersHints() const override { return offersHints; }
+    bool offersHints = false;
 
     std::int64_t Now() const { return now_; }
     // The enabled timer that ticks next (the earliest, ties broken as chosen), if any.

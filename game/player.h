@@ -19,6 +19,8 @@ struct CardDecision {
     // The strength the described computer players give their own card by their table; empty for
     // every other player, whose card enters the trick as the human's does.
     std::optional<int> ownStrength;
+    // Where the card lies in the seat's hand (1..9), when the player knows it; 0 otherwise.
+    int slot = 0;
 
     friend constexpr bool operator==(const CardDecision&, const CardDecision&) = default;
 };

@@ -178,6 +178,7 @@ CardDecision RulesPlayer::Card(const SeatView& view) {
     decision.high = !choice.playedLow;
     decision.declaration = choice.declaration;
     decision.ownStrength = tch.choiceStrength;
+    decision.slot = tch.choiceIndex;
     if (choice.declaration != Declaration::None) {
         // The named suit is drawn afresh from the clock, each suit as likely.
         random_.Reseed();

@@ -1,7 +1,7 @@
 // What one seat knows when it must decide: its own hand, the trump and the turned card, the bids
-// revealed so far, every card put into a trick in this deal and by whom, the tricks taken, where the
-// match stands and the score sheet. Nothing else: no other hand and no undealt card. Whoever decides
-// for a seat sees the game only through this value.
+// revealed so far, every card put into a trick in this deal and by whom, the tricks taken, where
+// the match stands and the score sheet. Nothing else: no other hand and no undealt card. Whoever
+// decides for a seat sees the game only through this value.
 #pragma once
 
 #include <array>
@@ -24,7 +24,7 @@ struct SeenPlay {
     std::int8_t seat = 0;
     std::int8_t suit = -1;
     std::int8_t rank = -1;
-    std::int16_t strength = 0;  // the strength it entered the trick with
+    std::int16_t strength = 0;                    // the strength it entered the trick with
     Declaration declaration = Declaration::None;  // of a wild card that led
     std::int8_t named = 0;                        // the suit its declaration named, 1..4
 
@@ -35,8 +35,8 @@ struct SeenPlay {
 // The score sheet as every seat sees it.
 struct SheetSeen {
     PerSeat<int> runningTotalTenths{};  // of the last pool totalled, in tenths of the shown figure
-    PerSeat<int> poolPoints{};          // the seat's scores of the pool so far, marks at the penalty
-    PerSeat<bool> allBidsMade{};        // the seat made every bid of the pool so far
+    PerSeat<int> poolPoints{};    // the seat's scores of the pool so far, marks at the penalty
+    PerSeat<bool> allBidsMade{};  // the seat made every bid of the pool so far
 
     friend constexpr bool operator==(const SheetSeen&, const SheetSeen&) = default;
 };
@@ -45,8 +45,8 @@ struct SheetSeen {
 // the game writes it down as the table shows each thing.
 struct TableSeen {
     PerSeat<PlayerKind> players{};
-    int row = 0;    // the deal's row on the sheet, 1..24
-    CardId turned;  // the turned trump card; empty in nine-card deals
+    int row = 0;                          // the deal's row on the sheet, 1..24
+    CardId turned;                        // the turned trump card; empty in nine-card deals
     PerSeat<int> bids{{-1, -1, -1, -1}};  // -1 until the bid is revealed
     PerSeat<int> tricksTaken{};
     // Every card put into a trick in this deal, in playing order; the trick under way holds the
@@ -72,14 +72,16 @@ struct SeatView {
     int trump = 0;
     int ownBid = -1;  // a computer knows its own bid before the table shows it
     int ownTricks = 0;
-    bool leads = false;  // the seat leads the trick it is asked for
-    int ledSuit = 0;     // the led or named suit of the trick under way
+    bool leads = false;                        // the seat leads the trick it is asked for
+    int ledSuit = 0;                           // the led or named suit of the trick under way
     Declaration declared = Declaration::None;  // the declaration that trick is played under
     int penalty = 0;                           // what a penalty mark counts at a pool's total
     const TableSeen* table = nullptr;
 
     // The seat's bid when known, else the bid the table shows for `other` (-1: none yet).
-    int BidOf(int other) const { return other == seat && ownBid >= 0 ? ownBid : table->bids[other]; }
+    int BidOf(int other) const {
+        return other == seat && ownBid >= 0 ? ownBid : table->bids[other];
+    }
 };
 
 // A view that keeps its own copy of the hand and of what the table has seen, to be answered later

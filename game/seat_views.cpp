@@ -39,10 +39,9 @@ std::uint64_t Fingerprint(const SeatView& v) {
     for (const int value : {t.row, t.turned.suit, t.turned.rank, t.trickCards})
         h = Mix(h, value);
     for (int seat = 1; seat <= 4; ++seat) {
-        for (const int value :
-             {static_cast<int>(t.players[seat]), t.bids[seat], t.tricksTaken[seat],
-              t.sheet.runningTotalTenths[seat], t.sheet.poolPoints[seat],
-              int{t.sheet.allBidsMade[seat]}}) {
+        for (const int value : {static_cast<int>(t.players[seat]), t.bids[seat],
+                                t.tricksTaken[seat], t.sheet.runningTotalTenths[seat],
+                                t.sheet.poolPoints[seat], int{t.sheet.allBidsMade[seat]}}) {
             h = Mix(h, value);
         }
     }
@@ -62,6 +61,8 @@ void Game::SeatPlayers() {
     for (int seat = 1; seat <= 3; ++seat)
         seating_[seat] = options.opponents;
     seen_.players = seating_;
+    // The cards played are written down for whoever reads them: a strong player, or the hint.
+    playsWatched_ = options.opponents == PlayerKind::Strong || table_.view().OffersHints();
     // The strong players draw the seed of their searches from the game's random source once a
     // match, so that a seeded match plays the same every time. The described players draw
     // nothing here, and their matches stay as they were.
@@ -79,7 +80,7 @@ void Game::RevealBid(int seat) {
 void Game::RecordPlay(int seat, Declaration declaration, int named) {
     const CardId card = state_.playedCard[seat];
     const int strength = state_.playedStrength[seat];
-    if (seen_.playCount < kDeckSize) {
+    if (playsWatched_ && seen_.playCount < kDeckSize) {
         ++seen_.trickCards;
         seen_.plays[static_cast<std::size_t>(seen_.playCount++)] = {
             static_cast<std::int8_t>(currentTrick_), static_cast<std::int8_t>(seat),
@@ -93,11 +94,14 @@ void Game::RecordPlay(int seat, Declaration declaration, int named) {
 }
 
 void Game::BeginSeenDeal() {
-    const SheetSeen sheet = seen_.sheet;
-    seen_ = {};
+    // The sheet carries over; the plays of the last deal are forgotten by their count.
     seen_.players = seating_;
-    seen_.sheet = sheet;
     seen_.row = CurrentRow();
+    seen_.turned = {};
+    seen_.bids = {{-1, -1, -1, -1}};
+    seen_.tricksTaken = {};
+    seen_.playCount = 0;
+    seen_.trickCards = 0;
 }
 
 void Game::SeeTrickTaken(int winner) {
@@ -111,9 +115,9 @@ SeatView Game::ViewOf(int seat) const {
     return {
         .seat = seat,
         .hand = human ? std::span<const CardRecord>()
-                      : std::span<const CardRecord>(
-                            s.computerHand[seat].items.data(),
-                            static_cast<std::size_t>(std::clamp(s.computerCardCount[seat], 0, kMaxHand))),
+                      : std::span<const CardRecord>(s.computerHand[seat].items.data(),
+                                                    static_cast<std::size_t>(std::clamp(
+                                                        s.computerCardCount[seat], 0, kMaxHand))),
         .dealSize = s.dealSize,
         .dealer = s.dealer,
         .trump = s.trump,

@@ -2,6 +2,7 @@
 // table.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace zavkari {
@@ -17,6 +18,13 @@ constexpr int NumberShown(std::string_view caption) {
         value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
+}
+
+// The decimal text of a count or a bid; one digit without building a string, as the trick labels
+// count up at every trick.
+inline std::string CountText(int value) {
+    if (value >= 0 && value <= 9) return std::string(1, static_cast<char>('0' + value));
+    return std::to_string(value);
 }
 
 }  // namespace zavkari

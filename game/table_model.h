@@ -45,6 +45,8 @@ class TableView {
     virtual void GroupChanged(Element) {}
     // False for a view that draws nothing, so that the model need not tell it of every change.
     virtual bool ShowsChanges() const { return true; }
+    // True for a view whose player may ask for a hint at any moment.
+    virtual bool OffersHints() const { return false; }
     virtual void TimerChanged(TimerId, bool /*enabled*/) {}
     // Forces a repaint of the window (or only of the table surface `p`).
     virtual void Repaint() {}
@@ -68,7 +70,9 @@ class TableModel {
     explicit TableModel(TableView& view);
 
     TableView& view() { return view_; }
-    void Repaint() { view_.Repaint(); }
+    void Repaint() {
+        if (showsChanges_) view_.Repaint();
+    }
 
     const ElementState& operator[](Element e) const { return elements_[e]; }
     bool Visible(Element e) const { return visible_[e]; }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include "game.h"
+#include "shown_number.h"
 
 namespace zavkari {
 namespace {
@@ -143,7 +144,7 @@ void Game::ResolveTrick() {
     }
 
     if (winner != 0) {
-        table_.SetCaption(el::TrickLabel(winner), std::to_string(TricksShown(winner) + 1));
+        table_.SetCaption(el::TrickLabel(winner), CountText(TricksShown(winner) + 1));
         if (winner != kHumanSeat) ++s.computerTricks[winner];
         s.nextOrder = OrderAfterWinner(winner);
     } else {

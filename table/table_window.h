@@ -83,6 +83,7 @@ class TableWindow : public QWidget, public TableView {
     void RaiseWindow() override;
     void Pause(int ms) override;
     bool KeepsMemo() const override { return true; }
+    bool OffersHints() const override { return true; }
     void MemoAppendToLastLine(std::string_view text) override;
     void MemoAddLine(std::string_view text) override;
     void RecordHumanStrength(int strength) override;

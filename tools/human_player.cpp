@@ -40,8 +40,10 @@ std::string_view PolicyName(HumanPolicy policy) {
 }
 
 bool HumanPlayer::Act(Game& game) {
+    const Asked asked = game.HumanAsked();
+    if (asked == Asked::Nothing) return false;
     if (policy_ == HumanPolicy::Strong) return FollowAdvice(game);
-    switch (game.HumanAsked()) {
+    switch (asked) {
         case Asked::Trump:
             Declare(game);
             return true;
@@ -132,15 +134,22 @@ void HumanPlayer::Bid(Game& game) {
 
 bool HumanPlayer::Play(Game& game) {
     const GameState& s = game.State();
-    // Legal and Greedy keep to the cards that break no obligation, as long as there are any.
-    const auto legal = [&game](CardId c) { return !game.WouldRenege(c); };
-    const bool keepToLegal = policy_ != HumanPolicy::Random && !game.HumanLeads() &&
-                             std::ranges::any_of(HeldCards(s), legal);
+    // Legal and Greedy keep to the cards that break no obligation, as long as there are any. A
+    // plain loop: the runner plays this for every card of the human.
     std::array<CardId, kMaxHand> playable;
-    const auto end = std::ranges::copy_if(HeldCards(s), playable.begin(), [&](CardId c) {
-                         return !keepToLegal || legal(c);
-                     }).out;
-    const std::span cards(playable.begin(), end);
+    std::size_t count = 0;
+    const int slots = std::clamp(s.dealSize, 0, kMaxHand);
+    for (int slot = 1; slot <= slots; ++slot) {
+        if (!s.humanHand[slot].empty()) playable[count++] = s.humanHand[slot];
+    }
+    if (policy_ != HumanPolicy::Random && !game.HumanLeads()) {
+        std::size_t legal = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!game.WouldRenege(playable[i])) playable[legal++] = playable[i];
+        }
+        if (legal > 0) count = legal;
+    }
+    const std::span cards(playable.data(), count);
     if (cards.empty()) return false;
     CardId card = cards[static_cast<std::size_t>(Pick(static_cast<int>(cards.size())))];
     bool high = Pick(2) == 0;

@@ -31,6 +31,7 @@ MatchDriver::MatchDriver(const MatchConfig& config)
       human(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1) {
     game.options.penaltySlider = config.penaltySlider;
     game.options.opponents = config.computers;
+    table.offersHints = config.policy == HumanPolicy::Strong;
 }
 
 void MatchDriver::Open(std::string_view name) {
