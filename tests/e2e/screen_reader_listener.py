@@ -1,11 +1,9 @@
 #!/usr/bin/python3
 """Plays the first two deals of a match by keys alone, each key chosen from what the program
-announces, as a player who cannot see the table would, and checks what a screen reader is told:
-for each deal an announcement of every bid, every card played with its player, every trick's
-taker and the deal's scores, and, each time a card is asked and the keys pass over the whole hand
-and back, a focus event naming every card of the hand, the one then played among them.
-Run on an X screen inside a D-Bus session:  screen_reader_listener.py <zavkari binary>
-"""
+announces, and checks what a screen reader is told in each deal: every bid, every card played with
+its player, every trick's taker and the deal's scores; and, as the keys pass over the whole hand
+and back when a card is asked, a focus event for every card of the hand, the played one among them.
+Run on an X screen inside a D-Bus session:  screen_reader_listener.py <zavkari binary>"""
 import os
 import re
 import subprocess

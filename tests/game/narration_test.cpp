@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <regex>
 
-#include "game_fixture.h"
 #include "match_runner.h"
 #include "narration.h"
-#include "read_aloud.h"
 
 namespace zavkari::testing {
 namespace {
@@ -50,17 +48,6 @@ TEST(Narration, AWholeMatchIsToldOnceEachWithItsPlayers) {
     EXPECT_GT(count(".*: (jvari|yvavi)s Savi eqvsiani, viSi " + suits) +
                   count(".*: (jvari|yvavi)s Savi eqvsiani, waiRos (agur|gul|jvar|yvav)ma"),
               0);
-}
-
-class TableNames : public GameFixture {};
-
-TEST_F(TableNames, TheTurnedTrumpCardAndAWildCardAreNamedAsTheyAreSeen) {
-    DealCards(1, 1);
-    const CardId turned = game.state.drawnCard;
-    EXPECT_EQ(ReadAloud(game, el::CardImage(turned)), "koziri: " + CardWords(turned));
-    const CardId held = game.state.humanHand[1];
-    EXPECT_EQ(ReadAloud(game, el::CardImage(held)), CardWords(held));
-    EXPECT_EQ(CardWords({kYvavi, kSix}), "yvavis Savi eqvsiani");
 }
 
 }  // namespace

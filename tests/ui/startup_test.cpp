@@ -232,14 +232,12 @@ TEST_F(StartUpTest, TheProgramsKeysActInEveryWindowAndReachEveryChoiceOfTheOptio
     key(windows.about(), Qt::Key_F2);
     ASSERT_TRUE(active(&options));
     QStringList reached;
-    for (int i = 0; i < 20; ++i) {
-        key(&options, Qt::Key_Tab);
+    for (int i = 0; i < 20; ++i, key(&options, Qt::Key_Tab))
         reached << QApplication::focusWidget()->objectName();
-    }
-    for (const char* name : {"darigeba", "CheckBox1", "fon", "sss", "speed", "bb1", "bb5", "button",
-                             "m1", "m2", "button2", "ok"})
-        EXPECT_TRUE(reached.contains(QLatin1String(name)))
-            << name << reached.join(' ').toStdString();
+    for (const QString& name : QStringLiteral("darigeba CheckBox1 fon sss speed bb1 bb5 button m1 "
+                                              "m2 button2 ok")
+                                   .split(u' '))
+        EXPECT_TRUE(reached.contains(name)) << name.toStdString();
     options.findChild<QWidget*>(QStringLiteral("bb1"))->setFocus();
     key(&options, Qt::Key_Right);
     key(&options, Qt::Key_Space);

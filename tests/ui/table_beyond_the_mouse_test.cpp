@@ -113,6 +113,8 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
 TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
     ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Bid); }, 60'000));
     auto found = tree();
+    const CardId turned = game().State().drawnCard;
+    EXPECT_TRUE(Has(found, "koziri: " + CardWords(turned), QAccessible::Graphic));
     EXPECT_TRUE(Has(found, "ramdens ambobT?", QAccessible::Grouping));
     EXPECT_TRUE(Has(found, "pasi", QAccessible::RadioButton));
     EXPECT_TRUE(Has(found, std::string(kMemoFileButtonName), QAccessible::Button));
