@@ -28,9 +28,13 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     ShownPicture::paintEvent(event);
     if (!hasFocus()) return;
+    // White under black dashes: seen on the lightest back and the darkest table alike.
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
-    painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
+    const QRectF inside = QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5);
+    painter.setPen(QPen(Qt::white, 3));
+    painter.drawRect(inside);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(inside);
 }
 
 }  // namespace zavkari
