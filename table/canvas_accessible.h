@@ -56,9 +56,9 @@ class CanvasAccessible : public QAccessibleWidget {
     QAccessible::Id addNote(const QString& words);
     void removeNote(QAccessible::Id id);
 
-    mutable QHash<int, Told> items_;  // by element number
-    std::deque<QAccessible::Id> recent_;         // the last few things said, for late listeners
-    QAccessible::Id lastTrick_ = 0;              // 0: not shown
+    mutable QHash<int, Told> items_;      // by element number
+    std::deque<QAccessible::Id> recent_;  // the last few things said, for late listeners
+    QAccessible::Id lastTrick_ = 0;       // 0: not shown
 };
 
 }  // namespace zavkari
