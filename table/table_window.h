@@ -144,9 +144,11 @@ class TableWindow : public QWidget, public TableView {
     // After a step: the keys' mark on the hand while a card is asked, the keys back from a choice
     // that closed, and the question when the human is asked something new.
     void showWhatIsAsked();
-    // Shows the last trick while Tab or the middle button is held; any other input, a step that
-    // changes the table or the table losing the keys ends it.
+    // Shows the last trick while Tab or the middle button is held; Tab let go anywhere, a window
+    // opening, the table losing the keys or a step that changes the table ends it.
     void holdLastTrick(bool held);
+    // Asks for another window (the options, the rules, about): the look back at the last trick
+    // ends.
     void openWindow(void (TableWindow::*request)());
     void reportError(const QString& text);
 
