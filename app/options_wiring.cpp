@@ -13,6 +13,7 @@ void connectOptionsDialog(OptionsDialog& dialog, TableWindow& table) {
     QObject::connect(&dialog, &OptionsDialog::penaltyChanged, &table,
                      &TableWindow::setPenaltySlider);
     QObject::connect(&dialog, &OptionsDialog::speedChanged, &table, &TableWindow::setDealSpeed);
+    QObject::connect(&dialog, &OptionsDialog::opponentsChanged, &table, &TableWindow::setOpponents);
     QObject::connect(&dialog, &OptionsDialog::tableTopChosen, &table,
                      &TableWindow::putBackgroundBehind);
     QObject::connect(&dialog, &OptionsDialog::picturesConfirmed, &table,

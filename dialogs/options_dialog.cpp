@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
 #include <QToolButton>
@@ -134,10 +135,12 @@ OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
       chooseFile_(&chooseBitmap) {
     setObjectName(QStringLiteral("TOption"));
     setWindowTitle(QStringLiteral("Option"));
-    setFixedSize(426, 397);
+    // Below the described controls, the choice of opponents makes the dialog taller.
+    setFixedSize(426, 452);
     setFont(programFont(QStringLiteral("MS Sans Serif"), 11));
     buildChoices(settings);
     buildPictures();
+    buildOpponents(settings);
     auto* ok = place(new QPushButton(QStringLiteral("OK "), this), "ok", {8, 368, 409, 22});
     QFont italic = ok->font();
     italic.setItalic(true);
@@ -275,6 +278,22 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void OptionsDialog::buildOpponents(const Options& settings) {
+    bevel(this, "Bevel3", {8, 404, 409, 40});
+    heading(QStringLiteral("mowinaaRmdegeebi"), this, "Label5", {16, 398});
+    const QFont georgian = programFont(kGeorgian, 13);
+    const auto choice = [&](const char* text, const char* name, QRect at) {
+        QRadioButton* button = place(
+            new QRadioButton(shownText(QString::fromLatin1(text), kGeorgian), this), name, at);
+        button->setFont(georgian);
+        return button;
+    };
+    usualOpponents_ = choice("Cveulebrivi", "usual", {24, 418, 170, 20});
+    strongOpponents_ = choice("Zlieri", "strong", {224, 418, 170, 20});
+    (settings.opponents == PlayerKind::Strong ? strongOpponents_ : usualOpponents_)
+        ->setChecked(true);
+}
+
 void OptionsDialog::connectControls() {
     connect(autoDeal_, &QCheckBox::toggled, this, &OptionsDialog::autoDealChanged);
     connect(frames_, &QCheckBox::toggled, this, &OptionsDialog::framesChanged);
@@ -282,6 +301,9 @@ void OptionsDialog::connectControls() {
     connect(penalty_, &QSlider::valueChanged, this, [this](int position) {
         setStaticText(penaltyText_, QString::number(PenaltyOfSlider(position)));
         emit penaltyChanged(position);
+    });
+    connect(strongOpponents_, &QRadioButton::toggled, this, [this](bool strong) {
+        emit opponentsChanged(strong ? PlayerKind::Strong : PlayerKind::Rules);
     });
     connect(speed_, &QSlider::valueChanged, this, [this](int position) {
         setStaticText(speedText_, QString::number(position + 1));

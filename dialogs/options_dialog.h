@@ -16,6 +16,7 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QRadioButton;
 class QLabel;
 class QSlider;
 
@@ -60,12 +61,15 @@ class OptionsDialog : public QDialog {
     void backgroundChanged(bool shown);  // `fon`
     void penaltyChanged(int position);   // `sss`
     void speedChanged(int position);     // `speed`
-    void tableTopChosen();               // `m1`, `m2` or `m3`: the background goes behind
+    // "mowinaaRmdegeebi": the described computer players or the strong ones, from the next match.
+    void opponentsChanged(PlayerKind opponents);
+    void tableTopChosen();  // `m1`, `m2` or `m3`: the background goes behind
     void picturesConfirmed(const ChosenPictures& chosen);  // "OK "
 
   private:
     void buildChoices(const Options& settings);
     void buildPictures();
+    void buildOpponents(const Options& settings);
     void connectControls();
     // Names for a screen reader where the dialog shows a picture or a label beside the control.
     void nameControls();
@@ -85,6 +89,8 @@ class OptionsDialog : public QDialog {
     QCheckBox* autoDeal_ = nullptr;
     QCheckBox* frames_ = nullptr;
     QCheckBox* background_ = nullptr;
+    QRadioButton* usualOpponents_ = nullptr;
+    QRadioButton* strongOpponents_ = nullptr;
     std::array<PictureBox*, 6> backs_{};
     std::array<PictureBox*, 3> tables_{};
     QAbstractButton* ownBackCover_ = nullptr;

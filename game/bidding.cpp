@@ -67,9 +67,10 @@ void Game::ComputeComputerBids(int n) {
 }
 
 void Game::SettleListeningBid(int seat) {
-    Player& player = PlayerAt(seat);
-    if (!player.ListensToBids()) return;
-    const int bid = std::clamp(player.Bid(ViewOf(seat)), 0, state_.dealSize);
+    if (!PlayerAt(seat).ListensToBids()) return;
+    const SeatView view = ViewOf(seat);
+    const int bid = std::clamp(Ask(seat, [&view](Player& player) { return player.Bid(view); }), 0,
+                               state_.dealSize);
     state_.computerBid[seat] = bid;
     table_.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, bid));
 }

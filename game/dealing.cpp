@@ -129,7 +129,8 @@ void Game::ChooseComputerTrump(int seat) {
     SeatView view = ViewOf(seat);
     // The first hand declares from the three cards dealt before the declaration.
     view.hand = view.hand.first(std::min<std::size_t>(view.hand.size(), 3));
-    state_.trump = std::clamp(PlayerAt(seat).Trump(view), 0, 4);
+    state_.trump =
+        std::clamp(Ask(seat, [&view](Player& player) { return player.Trump(view); }), 0, 4);
     ShowTrumpCaption();
 }
 

@@ -234,6 +234,15 @@ class Game {
 
     // --- Who decides for each seat, and what each seat knows (seat_views.cpp) ---
     Player& PlayerAt(int seat);
+    // Puts `question` to the player of `seat`: a strong player thinks beside the table.
+    template <class Question>
+    auto Ask(int seat, Question question) {
+        Player& player = PlayerAt(seat);
+        if (&player != &strong_) return question(player);
+        decltype(question(player)) answer{};
+        table_.view().Think([&] { answer = question(player); });
+        return answer;
+    }
     SeatView ViewOf(int seat) const;
     // What every seat sees, written down as the table shows it: the start of a deal, a bid
     // revealed, a card put into a trick, a trick taken.

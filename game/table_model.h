@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,9 @@ class TableView {
     virtual void RaiseWindow() {}
     // A blocking pause: the window repaints, then handles no click and no tick for `ms`.
     virtual void Pause(int /*ms*/) {}
+    // A strong player's search: the window runs it beside the table, which keeps painting and
+    // handles no click and no tick meanwhile; without a window it runs at once.
+    virtual void Think(const std::function<void()>& search) { search(); }
     // The debug memo `me`: false when nobody reads it, so that no log text is built at all.
     virtual bool KeepsMemo() const { return false; }
     virtual void MemoAppendToLastLine(std::string_view) {}

@@ -1,7 +1,11 @@
 #include "game_turns.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFutureWatcher>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "time_scale.h"
 
@@ -19,6 +23,7 @@ bool GameTurns::run(const std::function<void()>& step) {
     ++depth_;
     step();
     --depth_;
+    thoughtMs_ = 0;
     runWaitingRequests();
     emit stepEnded();
     return true;
@@ -54,13 +59,28 @@ void GameTurns::runWaitingRequests() {
 
 void GameTurns::pause(int ms) {
     if (ms <= 0 || cutPauses_ || loop_ != nullptr) return;
+    const qint64 wait = std::max<qint64>(scaled(ms) - thoughtMs_, 0);
+    thoughtMs_ = 0;
+    if (wait == 0) return;
     // The loop handles painting, clicks and ticks; the click and tick handlers see `busy()` and
     // leave the game alone.
     QEventLoop loop;
-    QTimer::singleShot(scaled(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(wait), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop_ = &loop;
     loop.exec();
     loop_ = nullptr;
+}
+
+void GameTurns::thinkAside(const std::function<void()>& search) {
+    QElapsedTimer clock;
+    clock.start();
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(search));
+    if (!watcher.isFinished()) loop.exec();
+    watcher.waitForFinished();
+    thoughtMs_ += clock.elapsed();
 }
 
 }  // namespace zavkari

@@ -41,7 +41,12 @@ class GameTurns : public QObject {
     void change(std::function<void()> change);
 
     // Waits `ms` of the tempo: the window repaints and keeps painting, nothing reaches the game.
+    // A pause after a computer has thought is shortened by the thinking time, so that the tempo
+    // holds.
     void pause(int ms);
+    // Runs a computer's search on a worker thread while the window keeps painting; nothing reaches
+    // the game meanwhile, as in a pause.
+    void thinkAside(const std::function<void()>& search);
 
   signals:
     // The running step has returned (and the requests that waited for it have run).
@@ -53,6 +58,7 @@ class GameTurns : public QObject {
     double timeScale_;
     int depth_ = 0;
     QEventLoop* loop_ = nullptr;  // the pause under way
+    qint64 thoughtMs_ = 0;        // thinking time not yet taken off a pause
     std::vector<std::function<void()>> waiting_;
     bool cutPauses_ = false;  // a request waiting in `waiting_` sets the step's outcome aside
 };

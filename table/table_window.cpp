@@ -272,6 +272,10 @@ void TableWindow::setDealSpeed(int position) {
     turns_.change([this, position] { game_.options.speed = position; });
 }
 
+void TableWindow::setOpponents(PlayerKind opponents) {
+    turns_.change([this, opponents] { game_.options.opponents = opponents; });
+}
+
 void TableWindow::setFramesShown(bool shown) {
     canvas_->setFramesShown(shown);
 }

@@ -57,6 +57,8 @@ class TableWindow : public QWidget, public TableView {
     void setAutoDeal(bool on);
     void setPenaltySlider(int position);
     void setDealSpeed(int position);
+    // Who plays the computer seats from the next match on.
+    void setOpponents(PlayerKind opponents);
     void setFramesShown(bool shown);
     void setBackgroundShown(bool shown);
     // A table picture was chosen: the background goes behind everything, so that the table top
@@ -82,6 +84,7 @@ class TableWindow : public QWidget, public TableView {
     void Repaint() override;
     void RaiseWindow() override;
     void Pause(int ms) override;
+    void Think(const std::function<void()>& search) override { turns_.thinkAside(search); }
     bool KeepsMemo() const override { return true; }
     bool OffersHints() const override { return true; }
     void MemoAppendToLastLine(std::string_view text) override;
