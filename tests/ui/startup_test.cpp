@@ -235,7 +235,7 @@ TEST_F(StartUpTest, TheProgramsKeysActInEveryWindowAndReachEveryChoiceOfTheOptio
     for (int i = 0; i < 20; ++i, key(&options, Qt::Key_Tab))
         reached << QApplication::focusWidget()->objectName();
     for (const QString& name : QStringLiteral("darigeba CheckBox1 fon sss speed bb1 bb5 button m1 "
-                                              "m2 button2 ok")
+                                              "m2 button2 usual ok")
                                    .split(u' '))
         EXPECT_TRUE(reached.contains(name)) << name.toStdString();
     options.findChild<QWidget*>(QStringLiteral("bb1"))->setFocus();
