@@ -34,7 +34,8 @@ void ProgramWindows::start() {
     QCoreApplication::processEvents();
 
     rules_ = std::make_unique<RulesWindow>();
-    connect(table_.get(), &TableWindow::rulesRequested, rules_.get(), &QWidget::show);
+    connect(table_.get(), &TableWindow::rulesRequested, rules_.get(),
+            &RulesWindow::showNormalState);
     QCoreApplication::processEvents();
 
     options_ = std::make_unique<OptionsDialog>(table_->game().options, table_.get());

@@ -53,11 +53,4 @@ AboutWindow::AboutWindow(QWidget* parent)
     connect(close, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void AboutWindow::showNormalState() {
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    show();
-    raise();
-    activateWindow();
-}
-
 }  // namespace zavkari

@@ -10,9 +10,6 @@ class AboutWindow : public FixedWindow {
 
   public:
     explicit AboutWindow(QWidget* parent = nullptr);
-
-    // Brings the window back to its normal state (not minimised) and shows it.
-    void showNormalState();
 };
 
 }  // namespace zavkari

@@ -70,10 +70,18 @@ QToolButton* FixedWindow::addFlatButton(const QString& text, const QRect& box, c
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab and pressed by Space; Escape closes the window as well.
+    button->setFocusPolicy(Qt::TabFocus);
     setTextColour(button, QPalette::ButtonText, colour);
     button->setGeometry(box);
     return button;
+}
+
+void FixedWindow::showNormalState() {
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+    raise();
+    activateWindow();
 }
 
 void FixedWindow::showEvent(QShowEvent* event) {

@@ -23,6 +23,10 @@ class FixedWindow : public QDialog {
     FixedWindow(const QString& caption, QSize clientSize, QColor background,
                 QWidget* parent = nullptr);
 
+    // Brings the window back to its normal state (not minimised), shows it above the table and
+    // gives it the keys.
+    void showNormalState();
+
   protected:
     // A sunken frame drawn under the controls placed later.
     QFrame* addBevel(const QRect& box);

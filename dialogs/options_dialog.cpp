@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QFutureWatcher>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <algorithm>
 
 #include "error_box.h"
+#include "georgian_text.h"
 #include "held_escape.h"
 #include "own_picture.h"
 #include "pictures.h"
@@ -151,6 +153,7 @@ OptionsDialog::OptionsDialog(const Options& settings, QWidget* parent)
     mark_->setGeometry(rect());
     connectControls();
     ignoreHeldEscape(*this);
+    nameControls();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -200,6 +203,8 @@ void OptionsDialog::buildPictures() {
                           backs[i].name, backs[i].at);
     }
     ownBackCover_ = ownPictureCover(this, "button", backs_[5]->geometry());
+    // The player's own picture takes the keys once it has been loaded; until then its cover does.
+    backs_[5]->setFocusPolicy(Qt::NoFocus);
 
     bevel(this, "Bevel2", {8, 224, 409, 137});
     heading(QStringLiteral("magida "), this, "Label3", {16, 218});
@@ -212,6 +217,62 @@ void OptionsDialog::buildPictures() {
     tables_[1] = place(new PictureBox(QStringLiteral("M2"), this), "m2", {152, 240, 113, 113});
     tables_[2] = place(new PictureBox(QString(), this), "m3", {288, 240, 113, 113});
     ownTableCover_ = ownPictureCover(this, "button2", tables_[2]->geometry());
+    tables_[2]->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : backsByKeys())
+        w->installEventFilter(this);
+    for (QWidget* w : tablesByKeys())
+        w->installEventFilter(this);
+    backs_[5]->installEventFilter(this);
+    tables_[2]->installEventFilter(this);
+}
+
+void OptionsDialog::nameControls() {
+    const auto name = [](QWidget* w, const char* latin) {
+        w->setAccessibleName(toGeorgian(QString::fromLatin1(latin)));
+    };
+    name(autoDeal_, "Auto darigeba");
+    name(penalty_, "xiStis sidide");
+    name(speed_, "darigebis siswrafe");
+    for (std::size_t i = 0; i < 5; ++i) {
+        backs_[i]->setAccessibleName(toGeorgian(QStringLiteral("kartis ukana mxare ")) +
+                                     QString::number(i + 1));
+    }
+    name(backs_[5], "Tqveni kartis ukana mxare");
+    name(ownBackCover_, "Tqveni kartis ukana mxare");
+    name(tables_[0], "magida: araferi");
+    name(tables_[1], "magida");
+    name(tables_[2], "Tqveni magida");
+    name(ownTableCover_, "Tqveni magida");
+}
+
+std::vector<QWidget*> OptionsDialog::backsByKeys() const {
+    std::vector<QWidget*> keys(backs_.begin(), backs_.end());
+    if (ownBackCover_->isVisibleTo(this)) keys.back() = ownBackCover_;
+    return keys;
+}
+
+std::vector<QWidget*> OptionsDialog::tablesByKeys() const {
+    std::vector<QWidget*> keys(tables_.begin(), tables_.end());
+    if (ownTableCover_->isVisibleTo(this)) keys.back() = ownTableCover_;
+    return keys;
+}
+
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Left || key == Qt::Key_Up      ? -1
+                     : key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                                                                   : 0;
+    if (step == 0) return QDialog::eventFilter(watched, event);
+    for (const std::vector<QWidget*>& row : {backsByKeys(), tablesByKeys()}) {
+        const auto at = std::find(row.begin(), row.end(), watched);
+        if (at == row.end()) continue;
+        const auto size = static_cast<std::ptrdiff_t>(row.size());
+        const auto to = ((at - row.begin()) + step + size) % size;
+        row[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void OptionsDialog::buildOpponents(const Options& settings) {
@@ -304,7 +365,11 @@ void OptionsDialog::pickOwnPicture(QAbstractButton* cover, PictureBox* box,
     }
     const QString path = chooseFile_(this);
     if (path.isEmpty()) return;
+    // The picture itself takes the keys from now on.
+    const bool coverHadKeys = cover->hasFocus();
+    box->setFocusPolicy(Qt::StrongFocus);
     cover->hide();
+    if (coverHadKeys) box->setFocus(Qt::OtherFocusReason);
     // Kept at the largest size it is drawn at, on the table or here, in the screens' pixels.
     const QSize here = (QSizeF(box->size()) * devicePixelRatioF()).toSize();
     const QSize largest =

@@ -52,6 +52,10 @@ class OptionsDialog : public QDialog {
     // A picture the player picked is being read; no other can be picked meanwhile.
     bool loading() const { return loading_; }
 
+  protected:
+    // The arrows move the keys among the card backs, or among the table pictures.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     void autoDealChanged(bool on);       // `darigeba`
     void framesChanged(bool shown);      // `CheckBox1`
@@ -74,6 +78,12 @@ class OptionsDialog : public QDialog {
     void buildPictures();
     void buildOpponents(const Options& settings);
     void connectControls();
+    // Names for a screen reader where the dialog shows a picture or a label beside the control.
+    void nameControls();
+    // What the keys reach for each card back, or each table picture: the picture, or the
+    // "Tqveni" over the player's own until a picture has been loaded.
+    std::vector<QWidget*> backsByKeys() const;
+    std::vector<QWidget*> tablesByKeys() const;
     void chooseBack(int number);
     void chooseTable(int number);
     // Lets the player pick a bitmap. Once one is accepted its cover is gone; the picture is read

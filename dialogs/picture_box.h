@@ -1,5 +1,6 @@
-// A picture of the options dialog that the player picks with a click: a card back or a table top,
-// stretched to its box, under a hand pointer.
+// A picture of the options dialog that the player picks: a card back or a table top, stretched to
+// its box, under a hand pointer. A click picks it, and so do Space and Enter once Tab or the arrows
+// have put the keys on it (a frame inside the box shows that it has them).
 #pragma once
 
 #include "shown_picture.h"
@@ -17,6 +18,8 @@ class PictureBox : public ShownPicture {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace zavkari

@@ -19,8 +19,11 @@ std::string CardWords(CardId card) {
     static constexpr std::array<std::string_view, 9> kRanks = {
         "eqvsiani", "Svidiani", "rviani", "cxriani", "aTiani", "valeti", "qali", "mefe", "tuzi"};
     if (!IsValidCard(card.suit, card.rank)) return {};
-    return std::string(kSuits[static_cast<std::size_t>(card.suit - 1)]) + " " +
-           std::string(kRanks[static_cast<std::size_t>(card.rank - 1)]);
+    // A wild card is the black six it is drawn as, in the rules window's words.
+    const std::string_view rank = IsWildCard(card.suit, card.rank)
+                                      ? "Savi eqvsiani"
+                                      : kRanks[static_cast<std::size_t>(card.rank - 1)];
+    return std::string(kSuits[static_cast<std::size_t>(card.suit - 1)]) + " " + std::string(rank);
 }
 
 }  // namespace zavkari

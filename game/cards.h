@@ -121,8 +121,8 @@ inline constexpr std::array<std::string_view, 5> kSuitWords = {"bezi", "aguri", 
 // Name of a card's face image ("a6", "g10", "yt"), or "no" for a pair that names no card.
 std::string_view CardImageName(int suit, int rank);
 
-// A card in the game's Georgian words, suit then rank ("gulis tuzi"), for whoever reads the table
-// aloud; empty for a pair that names no card.
+// A card in the game's Georgian words, suit then rank ("gulis tuzi", a wild card "jvaris Savi
+// eqvsiani"), for whoever reads the table aloud; empty for a pair that names no card.
 std::string CardWords(CardId card);
 
 }  // namespace zavkari

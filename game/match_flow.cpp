@@ -180,8 +180,8 @@ void Game::EndOfDeal() {
     table_.Select(Element::tkma, -1);
     table_.Hide(Element::kkk);
     if (s.renegePending) {
-        if (observer_) observer_->OnRenege(s.renegeCode);
         table_.SetCaption(Element::strog, RenegeText(s.renegeCode, s.trump));
+        if (observer_) observer_->OnRenege(s.renegeCode);
         table_.view().RaiseWindow();
         table_.Show(Element::strog);
         table_.BringToFront(Element::strog);

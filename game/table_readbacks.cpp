@@ -63,7 +63,9 @@ Asked Game::HumanAsked() const {
     if (SuitChoiceOpen(Element::vishi)) return Asked::ViSiSuit;
     if (SuitChoiceOpen(Element::nije)) return Asked::WaiRosSuit;
     if (!HandCovered() && AwaitingHumanCard()) return Asked::Card;
-    if (DeckInvitesDeal()) return Asked::Deck;
+    // The deck lies in front of the cover from the human's bid on too, but deals only between
+    // deals.
+    if (DeckInvitesDeal() && !dealUnderWay_) return Asked::Deck;
     return Asked::Nothing;
 }
 

@@ -16,6 +16,8 @@ packages=(
     # The end-to-end tests: a virtual X screen with and without a window manager, and a Wayland
     # compositor without a screen.
     xvfb xauth x11-utils xdotool openbox weston
+    # What a screen reader hears: the accessibility bus in a D-Bus session, and a listener on it.
+    dbus at-spi2-core python3-pyatspi
     # `cpack -G DEB` finds the package's library dependencies with these.
     file dpkg-dev
 )

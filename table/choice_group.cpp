@@ -1,5 +1,7 @@
 #include "choice_group.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include "control_look.h"
@@ -14,14 +16,58 @@ constexpr int kBottomMargin = 2;
 // The items' font shrinks no further than this: below it the Georgian letters blur.
 constexpr int kSmallestPixels = 10;
 
-// A choice that takes a click anywhere in its row, not only on its circle and text.
+// A choice that takes a click anywhere in its row, not only on its circle and text. It holds the
+// focus while the keys move over its choice, so that a screen reader says it; the keys themselves
+// are the table's.
 class ChoiceButton : public QRadioButton {
   public:
     using QRadioButton::QRadioButton;
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return QRadioButton::event(event);
+        QCoreApplication::sendEvent(window(), event);
+        return true;
+    }
 };
+
+// A choice as a screen reader meets it: a radio button, checked when the game has chosen it. (The
+// buttons leave the choosing to the game, so Qt would take them for check boxes.)
+class ChoiceButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit ChoiceButtonAccessible(ChoiceButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? button()->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            button()->click();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+  private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* choiceButtonFactory(const QString&, QObject* object) {
+    auto* button = dynamic_cast<ChoiceButton*>(object);
+    return button != nullptr ? new ChoiceButtonAccessible(button) : nullptr;
+}
 
 // Whether every text, drawn as a radio button draws it (its line centred in the row), keeps its
 // letters inside a row `height` pixels high.
@@ -39,6 +85,11 @@ bool fitsInRow(const QFont& font, const std::vector<QRadioButton*>& buttons, int
 
 ChoiceGroup::ChoiceGroup(const ControlSpec& control, QWidget* parent)
     : CaptionedBox(controlText(control, control.caption), parent), control_(control) {
+    static const bool readable = [] {
+        QAccessible::installFactory(choiceButtonFactory);
+        return true;
+    }();
+    (void)readable;
     setFont(controlFont(control.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, toQColor(control.text));
@@ -56,7 +107,10 @@ void ChoiceGroup::show(const RadioGroup& group) {
         items_ = group.items;
         columns_ = std::max(1, group.columns);
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            auto* b = new ChoiceButton(controlText(control_, items_[i]), this);
+            // Named once made: a name given while the button is made would make its accessible
+            // interface before it is a ChoiceButton.
+            auto* b = new ChoiceButton(this);
+            b->setText(controlText(control_, items_[i]));
             b->setAutoExclusive(false);
             b->setFocusPolicy(Qt::NoFocus);
             // The circle white on the green, as the desktop draws it, so that it stands out.
@@ -80,6 +134,8 @@ void ChoiceGroup::show(const RadioGroup& group) {
 
 void ChoiceGroup::setHighlighted(int item) {
     highlighted_ = item >= 0 && item < static_cast<int>(buttons_.size()) ? item : -1;
+    if (highlighted_ >= 0 && isVisible())
+        buttons_[static_cast<std::size_t>(highlighted_)]->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         QRadioButton* b = buttons_[i];
         const bool marked = static_cast<int>(i) == highlighted_;

@@ -25,7 +25,8 @@ class ChoiceGroup : public CaptionedBox {
 
     void show(const RadioGroup& group);
     const std::vector<QRadioButton*>& buttons() const { return buttons_; }
-    // Marks the item a player picks by keys before taking it; -1 marks none.
+    // Marks the item a player picks by keys before taking it, and puts the focus on it; -1 marks
+    // none.
     void setHighlighted(int item);
     int highlighted() const { return highlighted_; }
 

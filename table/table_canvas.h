@@ -51,6 +51,9 @@ class TableCanvas : public QWidget {
     // Marks the card at `position` (0 the leftmost) of the human's hand for a player who picks a
     // card by keys, while the hand is not covered; -1 marks none.
     void setHandHighlight(int position);
+    int handHighlight() const { return handHighlight_; }
+    // The hand's card the keys have marked, if the hand shows it now; `no` otherwise.
+    Element highlightedCard() const;
     // Shows the last complete trick of the deal on its spots over the table, the winner's card
     // marked and the messages about the trick in play hidden, or the table as it is. Nothing of
     // the game changes either way.
@@ -99,8 +102,6 @@ class TableCanvas : public QWidget {
     // its column's right rule.
     void fitToColumn(Element e, ShownLabel& label) const;
     const QPixmap& picture(const ControlSpec& c, QSize size) const;
-    // The hand's card the keys have marked, if the hand shows it now.
-    Element highlightedCard() const;
     void drawLastTrick(QPainter& painter) const;
 
     const Game& game_;

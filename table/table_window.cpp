@@ -16,12 +16,14 @@
 #include <QToolButton>
 
 #include "animation_player.h"
+#include "canvas_accessible.h"
 #include "captioned_box.h"
 #include "control_look.h"
 #include "error_box.h"
 #include "georgian_text.h"
 #include "name_characters.h"
 #include "pictures.h"
+#include "read_aloud.h"
 
 namespace zavkari {
 namespace {
@@ -74,6 +76,7 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
       turns_(timeScale),
       random_(0, &ClockSeededRandom::TimeOfDayMs),
       game_(*this, random_),
+      narration_(game_, [this](const std::string& words) { announce(words); }),
       timers_(turns_, [this](TimerId id) { game_.Tick(id); }) {
     setWindowTitle(QStringLiteral("Zavkari "));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -86,6 +89,7 @@ TableWindow::TableWindow(double timeScale, QWidget* parent)
     resize(1270, 958);
     // The running totals are written in the player's decimals, as the desktop writes numbers.
     game_.options.decimalPoint = decimalPointOf(QLocale());
+    game_.SetObserver(&narration_);
     buildControls();
     connectControls();
     addShortcuts();
@@ -116,6 +120,10 @@ void TableWindow::buildControls() {
         }
     }
     fitNameEntry();
+    // The two controls that show no words of their own have names for a screen reader.
+    nameBox_->setAccessibleName(toGeorgian(QString::fromUtf8(kNameBoxName)));
+    control(WindowControl::Button2)
+        ->setAccessibleName(toGeorgian(QString::fromUtf8(kMemoFileButtonName)));
 }
 
 void TableWindow::fitNameEntry() {
@@ -202,7 +210,7 @@ QWidget* TableWindow::makeWidget(const ControlSpec& c, QWidget* parent) {
 
 void TableWindow::connectControls() {
     connect(canvas_, &TableCanvas::clicked, this, &TableWindow::canvasClicked);
-    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::carryOutKeptInput);
+    connect(&turns_, &GameTurns::stepEnded, this, &TableWindow::stepReturned);
     connect(canvas_, &TableCanvas::middleButtonHeld, this, &TableWindow::holdLastTrick);
     for (Element e : el::kChoiceGroups) {
         connect(groups_[el::GroupIndex(e)], &ChoiceGroup::choiceClicked, this, [this, e](int item) {
@@ -223,7 +231,7 @@ void TableWindow::connectControls() {
             [this] { turns_.run([this] { game_.BitBtn1Click(); }); });
     connect(button(widgetOf(Element::bbb)), clicked, this, [this] {
         hideMenu();
-        keptInput_ = nullptr;  // made on the table being left
+        keptInputs_.clear();  // made on the table being left
         turns_.whenIdle([this] { startOrRestartMatch(); });
     });
     connect(button(control(WindowControl::SpeedButton4)), clicked, this, [this] {
@@ -235,9 +243,12 @@ void TableWindow::connectControls() {
         menu->setVisible(!menu->isVisible());
         menu->raise();
     });
-    connect(button(control(WindowControl::Options)), clicked, this, &TableWindow::optionsRequested);
-    connect(button(control(WindowControl::Rule)), clicked, this, &TableWindow::rulesRequested);
-    connect(button(control(WindowControl::Ab)), clicked, this, &TableWindow::aboutRequested);
+    connect(button(control(WindowControl::Options)), clicked, this,
+            [this] { openWindow(&TableWindow::optionsRequested); });
+    connect(button(control(WindowControl::Rule)), clicked, this,
+            [this] { openWindow(&TableWindow::rulesRequested); });
+    connect(button(control(WindowControl::Ab)), clicked, this,
+            [this] { openWindow(&TableWindow::aboutRequested); });
     for (WindowControl c : {WindowControl::Options, WindowControl::Rule, WindowControl::Ab})
         control(c)->installEventFilter(this);
     connect(button(control(WindowControl::Button1)), clicked, memo_, &QPlainTextEdit::clear);
@@ -306,7 +317,9 @@ void TableWindow::startOrRestartMatch() {
     // "Tavidan" abandons the match under way in the core; the timers it stops stop here too.
     game_.bbbClick();
     showNameFromModel();
-    // The preset name stands selected with the caret in the box: typing replaces it.
+    // The preset name stands selected with the caret in the box: typing replaces it, also when
+    // the match was opened from another window.
+    RaiseWindow();
     nameBox_->setFocus(Qt::OtherFocusReason);
     nameBox_->selectAll();
 }
@@ -323,17 +336,50 @@ void TableWindow::canvasClicked(QPoint at, bool rightButton) {
     };
     if (turns_.busy()) {
         // As input waits in the desktop's queue while a step pauses, only the last click stays.
-        keptInput_ = click;
+        keep(click, true);
         return;
     }
     click();
 }
 
+void TableWindow::keep(std::function<void()> input, bool replacesKept) {
+    if (replacesKept) keptInputs_.clear();
+    keptInputs_.push_back({moment(), std::move(input)});
+}
+
+TableWindow::HumanMoment TableWindow::moment() const {
+    return {game_.HumanAsked(), game_.CurrentRow(), game_.CurrentTrick()};
+}
+
+void TableWindow::stepReturned() {
+    carryOutKeptInput();
+    if (turns_.busy()) return;
+    showWhatIsAsked();
+    CanvasAccessible::tell(canvas_);
+}
+
 void TableWindow::carryOutKeptInput() {
-    if (!keptInput_) return;
-    const std::function<void()> input = std::move(keptInput_);
-    keptInput_ = nullptr;
-    input();
+    // An input carried out runs steps of its own, whose return comes here again: the loop below
+    // goes on with the rest.
+    if (carryingOut_) return;
+    carryingOut_ = true;
+    while (!keptInputs_.empty() && !turns_.busy()) {
+        const KeptInput kept = std::move(keptInputs_.front());
+        keptInputs_.erase(keptInputs_.begin());
+        // Made for another moment (the bid was taken meanwhile, another trick began): dropped.
+        if (kept.moment == moment()) kept.input();
+    }
+    carryingOut_ = false;
+}
+
+void TableWindow::announce(const std::string& words) {
+    if (words.empty() || turns_.cuttingShort()) return;
+    CanvasAccessible::announce(canvas_, toGeorgian(QString::fromStdString(words)));
+}
+
+void TableWindow::openWindow(void (TableWindow::*request)()) {
+    holdLastTrick(false);
+    emit(this->*request)();
 }
 
 void TableWindow::tableClicked(const ControlSpec* control, bool rightButton) {
@@ -396,7 +442,7 @@ void TableWindow::showNameFromModel() {
 }
 
 void TableWindow::closeWhenIdle() {
-    keptInput_ = nullptr;
+    keptInputs_.clear();
     // Queued behind the step, so that the close itself finds no step running.
     turns_.whenIdle(
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
@@ -427,6 +473,7 @@ void TableWindow::requireStep(const char* report) const {
 
 void TableWindow::ElementChanged(Element e) {
     requireStep("ElementChanged");
+    holdLastTrick(false);
     if (widgets_[e] == nullptr) {
         canvas_->elementChanged(e);
         if (e == Element::b || e == Element::tkma) canvas_->surfaceChanged();
@@ -468,6 +515,7 @@ void TableWindow::showElement(Element e) {
 
 void TableWindow::GroupChanged(Element e) {
     requireStep("GroupChanged");
+    holdLastTrick(false);
     groups_[el::GroupIndex(e)]->show(game_.Table().Group(e));
 }
 

@@ -18,6 +18,7 @@
 #include "game_timers.h"
 #include "game_turns.h"
 #include "georgian_line_edit.h"
+#include "narration.h"
 #include "table_canvas.h"
 #include "table_layout.h"
 
@@ -25,6 +26,8 @@ class QListWidget;
 class QLocale;
 
 namespace zavkari {
+
+class MenuKeys;
 
 class TableWindow : public QWidget, public TableView {
     Q_OBJECT
@@ -113,7 +116,15 @@ class TableWindow : public QWidget, public TableView {
     void connectControls();
     void showElement(Element e);
     void canvasClicked(QPoint at, bool rightButton);
+    // A step has returned: the input kept meanwhile is carried out, then the table shows what the
+    // human is asked.
+    void stepReturned();
     void carryOutKeptInput();
+    // Keeps input made while a step runs, for when it has returned; a click replaces all kept
+    // before it, a key joins them.
+    void keep(std::function<void()> input, bool replacesKept);
+    // Says `words` (the game's Latin letters) to a screen reader, unless the step runs out unseen.
+    void announce(const std::string& words);
     void tableClicked(const ControlSpec* control, bool rightButton);
     void nameEdited(const QString& latin);
     void showNameFromModel();
@@ -126,15 +137,26 @@ class TableWindow : public QWidget, public TableView {
     void toggleDebugControls();
     // --- The keys (table_keys.cpp) ---
     void addShortcuts();
-    // The name box or the debug memo has the keys: what is typed there stays theirs.
+    // The name box, the debug memo or the menu has the keys: what is typed there stays theirs.
     bool keysAreTyped() const;
-    // Moves a highlight (the hand's, or the open named-suit or trump choice's); false for a key
-    // that moves none.
+    // What a key does at the table, now or once the step it was typed in has returned.
+    void actOnKey(int key, const QString& text, Qt::KeyboardModifiers modifiers);
+    // Moves a highlight (the hand's, or the open choice's); false for a key that moves none.
     bool moveHighlight(int key);
     // Enter or Space: takes what the highlight marks, confirms the bid, or deals.
     void confirmByKey(bool asRightClick);
     void pressChoice(Element group, int item);
+    // Marks the card at `position` of the hand (clamped to it), and tells a screen reader.
+    void markCard(int position);
+    // After a step: the keys' mark on the hand while a card is asked, the keys back from a choice
+    // that closed, and the question when the human is asked something new.
+    void showWhatIsAsked();
+    // Shows the last trick while Tab or the middle button is held; Tab let go anywhere, a window
+    // opening, the table losing the keys or a step that changes the table ends it.
     void holdLastTrick(bool held);
+    // Asks for another window (the options, the rules, about): the look back at the last trick
+    // ends.
+    void openWindow(void (TableWindow::*request)());
     void reportError(const QString& text);
     // The seam's rule: a report of the table model comes only from inside a step of the game.
     // Builds with ZAVKARI_SEAM_CHECK stop the program at the first one that does not.
@@ -143,6 +165,7 @@ class TableWindow : public QWidget, public TableView {
     GameTurns turns_;
     ClockSeededRandom random_;
     Game game_;
+    Narration narration_;
     GameTimers timers_;
     TableCanvas* canvas_ = nullptr;
     PerElement<QWidget*> widgets_{};
@@ -152,10 +175,26 @@ class TableWindow : public QWidget, public TableView {
     DebugMemo* memo_ = nullptr;
     QListWidget* strengths_ = nullptr;
     bool showingName_ = false;  // the name box is being set from the model
-    // The last click on the table or confirming key made while a step ran, for when the step has
-    // returned.
-    std::function<void()> keptInput_;
-    int handHighlight_ = -1;  // the card of the hand that the keys mark, 0 the leftmost
+    // What the human is asked and where in the match: a key or click made while a step pauses
+    // counts only if this is still the same once the step has returned.
+    struct HumanMoment {
+        Asked asked = Asked::Nothing;
+        int row = 0;
+        int trick = 0;
+        friend bool operator==(const HumanMoment&, const HumanMoment&) = default;
+    };
+    HumanMoment moment() const;
+    // The input made while a step ran, in its order, each with the moment it was made in: it is
+    // carried out once the step has returned, while the human is still asked the same.
+    struct KeptInput {
+        HumanMoment moment;
+        std::function<void()> input;
+    };
+    std::vector<KeptInput> keptInputs_;
+    bool carryingOut_ = false;
+    HumanMoment shownMoment_;  // what the table last showed the human asked
+    int handHighlight_ = 0;    // the card of the hand that the keys mark, 0 the leftmost
+    MenuKeys* menuKeys_ = nullptr;
 };
 
 }  // namespace zavkari

@@ -1,10 +1,12 @@
 // The table by keyboard alone: whole matches played with keys sent to the window as the desktop
-// sends them, with not one mouse event.
+// sends them, with not one mouse event; keys typed while a step pauses, and Tab's look back at the
+// last trick ended by whatever takes the keys or changes the table.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 #include "random_source.h"
 #include "table_window.h"
@@ -42,6 +44,8 @@ class KeyboardPlayTest : public ::testing::Test {
     void key(int k, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(window.windowHandle(), static_cast<Qt::Key>(k), modifiers);
     }
+    bool asked(Asked what) const { return !window.turns().busy() && game().HumanAsked() == what; }
+    bool lastTrickShown() const { return window.canvas()->lastTrickShown(); }
     int pick(int count) { return random.Below(count); }
 
     void openMatch(const char* name) {
@@ -127,6 +131,67 @@ TEST_F(KeyboardPlayTest, AWholeMatchAndTheNextByKeysAlone) {
     EXPECT_EQ(game().HumanName(), "nino");
     EXPECT_FALSE(t.Visible(el::ScoreCell(1, el::kRows)));
     EXPECT_EQ(mouse.presses, 0);
+}
+
+// Tab held shows the last trick until it is let go anywhere, a window opens, a step changes the
+// table or a match opens; it never comes back by itself.
+TEST_F(KeyboardPlayTest, TheLastTrickEndsWhenTheKeysGoElsewhereOrTheTableChanges) {
+    openMatch("gio");
+    const auto holdTab = [&] {
+        QTest::keyPress(window.windowHandle(), Qt::Key_Tab);
+        return lastTrickShown();
+    };
+    const auto cardAfterATrick = [&] { return asked(Asked::Card) && game().LastTrick(); };
+    QWidget elsewhere;  // another window has the keys when Tab comes up
+    for (const auto& takeTheKeys : std::initializer_list<std::function<void()>>{
+             [&] { key(Qt::Key_F1); },  // the rules window opens
+             [&] { QTest::keyRelease(&elsewhere, Qt::Key_Tab); },
+             [&] { key(Qt::Key_Return); },  // the card is played
+             [&] { openMatch("gio"); }}) {
+        ASSERT_TRUE(playUntil(cardAfterATrick));
+        ASSERT_TRUE(holdTab());
+        takeTheKeys();
+        EXPECT_FALSE(lastTrickShown());
+    }
+    ASSERT_TRUE(playUntil(cardAfterATrick));
+    EXPECT_FALSE(lastTrickShown());
+}
+
+// A digit and Enter typed while the computers' bids are still being revealed choose and confirm the
+// bid once they are; Enter typed while the computers before the human lay their cards is dropped,
+// for no card was asked then. The mark on the hand shows only while a card is asked, and the first
+// Enter then plays the card it is on.
+TEST_F(KeyboardPlayTest, KeysOfAPauseCountOnlyForTheQuestionTheyWereTypedFor) {
+    int bidsTyped = 0, cardsTyped = 0;
+    std::function<void()> onceReturned;
+    QObject::connect(&window.turns(), &GameTurns::stepEnded, [&] {
+        EXPECT_EQ(window.canvas()->highlightedCard() != Element::no, asked(Asked::Card));
+        if (const std::function<void()> check = std::exchange(onceReturned, nullptr)) check();
+    });
+    QTimer watch;  // also inside the pauses
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!window.turns().pausing() || onceReturned) return;
+        const GameState& s = game().State();
+        if (game().HumanAsked() == Asked::Bid && bidsTyped < 3) {
+            key(Qt::Key_1);
+            key(Qt::Key_Return);
+            onceReturned = [&] { EXPECT_EQ(game().Table().Group(Element::tkma).selected, 1); };
+            ++bidsTyped;
+        } else if (game().CurrentTrick() >= 1 && !s.humanHasPlayed &&
+                   !game().Table().Visible(Element::kl) && cardsTyped < 3) {
+            key(Qt::Key_Return);
+            onceReturned = [&, held = game().HandInPlace().size()] {
+                ASSERT_TRUE(asked(Asked::Card));
+                EXPECT_EQ(game().HandInPlace().size(), held);
+                key(Qt::Key_Return);
+                EXPECT_TRUE(game().State().humanHasPlayed);
+            };
+            ++cardsTyped;
+        }
+    });
+    watch.start(0);
+    openMatch("gio");
+    EXPECT_TRUE(playUntil([&] { return bidsTyped == 3 && cardsTyped == 3 && !onceReturned; }));
 }
 
 }  // namespace

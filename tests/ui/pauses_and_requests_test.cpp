@@ -202,9 +202,10 @@ std::vector<CardId> PlainCardsInHand(const Game& game) {
     return cards;
 }
 
-// A click on the table during a pause waits, as input waits in the desktop's queue: the last one
-// of the pause is carried out once the step has returned, aimed at the table as it is then.
-TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
+// A click on the table during a pause waits, as input waits in the desktop's queue, and counts only
+// if the human is still asked what he was asked when he clicked: a click on the hand while the
+// computers before him lay their cards does not play a card once his card is asked.
+TEST(PausesAndRequests, ClickOfAPauseCountsOnlyForWhatTheHumanWasAskedThen) {
     TableWindow window{0.02};  // long enough for the computer-card pause to wait at all
     window.startUp({1280, 1024, 1024});
     window.show();
@@ -230,14 +231,13 @@ TEST(PausesAndRequests, LastClickOfAPauseIsCarriedOutOnceTheStepHasReturned) {
                                       game.CurrentTrick() >= 1 &&
                                       !game.Table().Visible(Element::kl) && !playTimerOn;
         if (beforeHumansTurn && bursts < 2) {
-            // First a single click, then one on every plain card: the last one is played.
+            // First a single click, then one on every plain card: none is played.
             const std::size_t clicks = bursts == 0 ? 1 : plain.size();
             for (std::size_t i = 0; i < clicks; ++i)
                 player.clickTable(player.centreOf(el::CardImage(plain[i])));
-            EXPECT_FALSE(game.State().humanHasPlayed);
-            onceReturned = [&game, held = plain.size(), last = plain[clicks - 1]] {
-                EXPECT_EQ(game.State().playedCard[kHumanSeat], last);
-                EXPECT_EQ(PlainCardsInHand(game).size(), held - 1);
+            onceReturned = [&game, held = plain.size()] {
+                EXPECT_FALSE(game.State().humanHasPlayed);
+                EXPECT_EQ(PlainCardsInHand(game).size(), held);
             };
             ++bursts;
             return;

@@ -1,5 +1,6 @@
 // The start-up: the splash's bar and the wait before the table, the screen check and its message,
-// the ways the program ends, and the rules and about windows opened from the table's menu.
+// the ways the program ends, the rules and about windows opened from the table's menu, and the
+// program's keys in every one of its windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 
 #include "about_window.h"
 #include "animation_player.h"
+#include "options_dialog.h"
 #include "program_windows.h"
 #include "rules_window.h"
 #include "screen_check.h"
@@ -198,6 +200,57 @@ TEST_F(StartUpTest, TheMenuOpensTheRulesAndAboutWindowsAndTheirButtonsHideThem) 
     windows.about()->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"))->click();
     EXPECT_FALSE(windows.about()->isVisible());
     EXPECT_TRUE(windows.table()->isVisible());
+}
+
+// Ctrl+N, Ctrl+Q, F1 and F2 act in whichever window has the keys, and bring up and activate their
+// window; the menu answers Alt and a letter; every choice of the options is reached by Tab, moved
+// over by the arrows and chosen by Space.
+TEST_F(StartUpTest, TheProgramsKeysActInEveryWindowAndReachEveryChoiceOfTheOptions) {
+    start({1280, 1024});
+    ASSERT_TRUE(waitForTable());
+    const auto key = [](QWidget* window, int k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(k), modifiers);
+    };
+    const auto active = [](QWidget* w) {
+        return QTest::qWaitFor([w] { return w->isActiveWindow(); });
+    };
+    windows.table()->activateWindow();
+    // A compositor without a seat (weston's headless one) gives no window the keyboard.
+    if (!active(windows.table())) GTEST_SKIP() << "no window takes the keyboard on this desktop";
+    key(windows.table(), Qt::Key_F2);
+    ASSERT_TRUE(active(windows.options()));
+    key(windows.options(), Qt::Key_F1);
+    ASSERT_TRUE(active(windows.rules()));
+    key(windows.rules(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return windows.table()->game().HumanAsked() == Asked::Name; }));
+    EXPECT_TRUE(active(windows.table()));
+    key(windows.table(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(active(windows.about()));
+
+    OptionsDialog& options = *windows.options();
+    key(windows.about(), Qt::Key_F2);
+    ASSERT_TRUE(active(&options));
+    QStringList reached;
+    for (int i = 0; i < 20; ++i, key(&options, Qt::Key_Tab))
+        reached << QApplication::focusWidget()->objectName();
+    for (const QString& name : QStringLiteral("darigeba CheckBox1 fon sss speed bb1 bb5 button m1 "
+                                              "m2 button2 usual ok")
+                                   .split(u' '))
+        EXPECT_TRUE(reached.contains(name)) << name.toStdString();
+    options.findChild<QWidget*>(QStringLiteral("bb1"))->setFocus();
+    key(&options, Qt::Key_Right);
+    key(&options, Qt::Key_Space);
+    EXPECT_EQ(options.chosenBack(), 2);
+    options.findChild<QWidget*>(QStringLiteral("m1"))->setFocus();
+    key(&options, Qt::Key_Left);  // round to the player's own, still to be picked
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("button2"));
+    key(&options, Qt::Key_Left);
+    key(&options, Qt::Key_Space);
+    EXPECT_EQ(options.chosenTable(), 2);
+
+    key(&options, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, 2000));
 }
 
 // The stand-in fonts are not the ones the windows were drawn for: every text must still fit.

@@ -1,8 +1,8 @@
 // What the table offers beyond the mouse while a match is played by clicks: the last trick shown
 // while Tab or the middle button is held (the table back pixel for pixel on release, the game
 // untouched, the trick in play's messages hidden meanwhile, refused before the deal's first trick
-// is complete and during a pause), and the table as a screen reader walks it, every name in
-// Georgian.
+// is complete and during a pause, and in the accessibility tree while it shows), and the table as
+// a screen reader walks it, every name in Georgian and saying what a player sees.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -13,6 +13,7 @@
 
 #include "game_snapshot.h"
 #include "georgian_text.h"
+#include "read_aloud.h"
 #include "table_clicker.h"
 
 namespace zavkari::testing {
@@ -76,6 +77,9 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     holdTab(true);
     ASSERT_TRUE(shown());
     const QImage during = table();
+    // A screen reader finds it in the table while it shows.
+    const std::string words = LastTrickWords(game());
+    EXPECT_TRUE(Has(tree(), words, QAccessible::Notification)) << words;
     EXPECT_NE(during, before);
     if (trick.winner != 0) {  // the mark lies along the winner's card's edge
         const ElementState& spot = game().Table()[el::Spot(trick.winner)];
@@ -84,6 +88,7 @@ TEST_F(TableBeyondTheMouse, LastTrickShownWhileHeldFromTheSecondTrickAndNeverInA
     holdTab(false);
     EXPECT_FALSE(shown());
     EXPECT_EQ(table(), before);
+    EXPECT_FALSE(Has(tree(), words, QAccessible::Notification));
 
     const QPoint middle = player.centreOf(Element::noclick);
     QTest::mousePress(window.canvas(), Qt::MiddleButton, {}, middle);
@@ -136,9 +141,12 @@ TEST_F(TableBeyondTheMouse, TheTrickInPlaysMessagesHideWhileTheLastTrickShows) {
 TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
     ASSERT_TRUE(player.playUntil([&] { return asked(Asked::Bid); }, 60'000));
     auto found = tree();
+    const CardId turned = game().State().drawnCard;
+    EXPECT_TRUE(Has(found, "koziri: " + CardWords(turned), QAccessible::Graphic));
     EXPECT_TRUE(Has(found, "ramdens ambobT?", QAccessible::Grouping));
-    // The model checks the items, not the buttons themselves: Qt reports them as check boxes.
-    EXPECT_TRUE(Has(found, "pasi", QAccessible::CheckBox));
+    EXPECT_TRUE(Has(found, "pasi", QAccessible::RadioButton));
+    EXPECT_TRUE(Has(found, std::string(kMemoFileButtonName), QAccessible::Button));
+    EXPECT_TRUE(Has(found, std::string(kNameBoxName), QAccessible::EditableText));
 
     // In a trick of the second deal: the hand, the cards on the table, last deal's row.
     ASSERT_TRUE(player.playUntil([&] { return game().CurrentRow() == 2; }, 60'000));
@@ -152,18 +160,25 @@ TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
         EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Button))
             << CardWords({card.first, card.second});
     }
+    // A played card with its player, as it lies on the player's spot.
     int played = 0;
-    for (Element face : el::Faces()) {
-        if (!game().Table().Visible(face) || std::count(hand.begin(), hand.end(), face) != 0)
-            continue;
-        const ElementPlace card = Decode(face);
-        EXPECT_TRUE(Has(found, CardWords({card.first, card.second}), QAccessible::Graphic));
+    for (int seat = 1; seat <= 3; ++seat) {
+        const CardId card = game().State().playedCard[seat];
+        if (card.empty() || !game().Table().Visible(el::CardImage(card))) continue;
+        const std::string words = PlayerOfSeat(game(), seat) + ": " + CardWords(card);
+        EXPECT_TRUE(Has(found, words, QAccessible::Graphic)) << words;
         ++played;
     }
     EXPECT_GT(played, 0);
-    const std::string cell = "gio, 1, " + std::string(game().Table().Caption(el::ScoreCell(
-                                              game().State().sheetColumn[kHumanSeat], 1)));
+    // A cell says whether it holds a bid or a score; the penalty mark is read as the penalty.
+    const int column = game().State().sheetColumn[kHumanSeat];
+    const std::string_view score = game().Table().Caption(el::ScoreCell(column, 1));
+    const std::string cell =
+        "gio, 1 karti, qula " + std::string(score == kPenaltyMark ? kPenaltyWord : score);
     EXPECT_TRUE(Has(found, cell, QAccessible::Cell)) << cell;
+    const std::string bid =
+        "gio, 1 karti, naTqvami " + std::string(game().Table().Caption(el::BidCell(column, 1)));
+    EXPECT_TRUE(Has(found, bid, QAccessible::Cell)) << bid;
 }
 
 }  // namespace
