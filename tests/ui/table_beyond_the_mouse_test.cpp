@@ -163,8 +163,12 @@ TEST_F(TableBeyondTheMouse, BidBoxCardsAndSheetCellsReadInGeorgian) {
     // A played card with its player, as it lies on the player's spot.
     int played = 0;
     for (int seat = 1; seat <= 3; ++seat) {
+        // The seat's card of this trick: one of an earlier trick may be back in a hand by now.
         const CardId card = game().State().playedCard[seat];
         if (card.empty() || !game().Table().Visible(el::CardImage(card))) continue;
+        const ElementState& spot = game().Table()[el::Spot(seat)];
+        const ElementState& face = game().Table()[el::CardImage(card)];
+        if (face.left != spot.left || face.top != spot.top) continue;
         const std::string words = PlayerOfSeat(game(), seat) + ": " + CardWords(card);
         EXPECT_TRUE(Has(found, words, QAccessible::Graphic)) << words;
         ++played;
