@@ -28,6 +28,12 @@ RulesWindow::RulesWindow(QWidget* parent)
              {152, 216, 434, 20}, lineFont, silver)
         ->setObjectName(QStringLiteral("Label2"));
 
+    // Below the described lines: the hint, which the strong players' engine gives.
+    addBevel({24, 312, 569, 129})->setObjectName(QStringLiteral("Bevel3"));
+    addLabel(shownText(QStringLiteral("klaviSi H - rCeva"), georgian), {160, 364, 336, 20},
+             lineFont, silver)
+        ->setObjectName(QStringLiteral("Label3"));
+
     QFont closeFont = programFont(QStringLiteral("Sylfaen"), 16);
     closeFont.setItalic(true);
     QToolButton* close =

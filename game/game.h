@@ -36,7 +36,6 @@
 
 namespace zavkari {
 
-
 // What happened in a match, for the match runner's trace. Every call has a do-nothing default.
 class MatchObserver {
   public:

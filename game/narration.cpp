@@ -1,5 +1,7 @@
 #include "narration.h"
 
+#include <algorithm>
+
 #include "read_aloud.h"
 
 namespace zavkari {
@@ -93,6 +95,32 @@ std::string QuestionWords(Asked asked) {
             break;
     }
     return {};
+}
+
+std::string AdviceWords(const Advice& advice) {
+    const std::string hint = "rCeva: ";
+    switch (advice.asked) {
+        case Asked::Bid:
+            return hint + (advice.item == 0 ? "pasi" : std::to_string(advice.item));
+        case Asked::Trump:
+        case Asked::ViSiSuit:
+        case Asked::WaiRosSuit:
+            return hint +
+                   std::string(kSuitWords[static_cast<std::size_t>(std::clamp(advice.item, 0, 4))]);
+        case Asked::Card:
+            break;
+        default:
+            return {};
+    }
+    const CardDecision& card = advice.card;
+    std::string words = hint + CardWords(card.card);
+    if (card.declaration != Declaration::None) {
+        words += card.declaration == Declaration::ViSi ? ", viSi " : ", waiRos ";
+        words += kSuitWords[static_cast<std::size_t>(std::clamp(card.named, 0, 4))];
+    } else if (IsWildCard(card.card.suit, card.card.rank)) {
+        words += card.high ? ", maRla" : ", dabla";
+    }
+    return words;
 }
 
 }  // namespace zavkari

@@ -38,4 +38,8 @@ class Narration : public MatchObserver {
 // What the human is asked, as a question; empty for nothing.
 std::string QuestionWords(Asked asked);
 
+// The hint in words: "rCeva: " and the card (with how a wild card is played), the bid, the trump
+// or the named suit the strong players would choose.
+std::string AdviceWords(const Advice& advice);
+
 }  // namespace zavkari

@@ -270,6 +270,10 @@ void AddNameEntryAndDebug(Builder& b) {
     clear.caption = "Button1";
     clear.font = {FontFace::Sylfaen, 11};
     b.Add(ControlKind::Button, WindowControl::Button2, {848, 360, 17, 17});
+    // The hint beside the hand, below computer 1's column; the window places it for its size.
+    ControlSpec& hint = b.Add(ControlKind::Button, WindowControl::rCeva, {8, 876, 88, 26});
+    hint.caption = "rCeva";
+    hint.font = {FontFace::AcadNusx, 13};
     ControlSpec& strengths = b.Add(ControlKind::List, WindowControl::hhh, {632, 192, 153, 177});
     strengths.ground = colour::kBrown;
     strengths.visible = false;

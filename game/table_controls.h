@@ -90,6 +90,7 @@ inline constexpr Element kWindowOnly = static_cast<Element>(-1);
     X(me)           /* the debug memo */                      \
     X(Button1)      /* clears the memo */                     \
     X(Button2)      /* writes the memo to its file */         \
+    X(rCeva)        /* the hint */                            \
     X(hhh)          /* the list of the human's hand strengths */
 
 enum class WindowControl : int {

@@ -82,6 +82,13 @@ constexpr SlotPlace HumanCardPlace(int W, int H, int bidListHeight, int k, int n
     return {60 + k * RowStep(W, n), HandRowTop(H, bidListHeight)};
 }
 
+// The hint's button beside the human's row, below computer 1's column, for cards `cardH` high.
+constexpr Box HintButtonBox(int H, int bidListHeight, int cardH) {
+    constexpr int kWidth = 88;
+    constexpr int kHeight = 26;
+    return {8, HandRowTop(H, bidListHeight) + (cardH - kHeight) / 2, kWidth, kHeight};
+}
+
 // Where a label of the score sheet (a name, row heading, bid, score or running total) lies when
 // the sheet picture's top-left corner is at (x, y). Autosized labels get a zero size.
 Box SheetLabelBox(Element label, int x, int y);

@@ -144,6 +144,7 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
 
 void TableWindow::actOnKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
     if (isConfirmKey(key)) return confirmByKey(modifiers.testFlag(Qt::ShiftModifier));
+    if (key == Qt::Key_H) return showHint();
     if (game_.HumanAsked() == Asked::Bid) {
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
             return pressChoice(Element::tkma, key - Qt::Key_0);
@@ -239,6 +240,10 @@ void TableWindow::showWhatIsAsked() {
     const bool askedAnew = !(now == shownMoment_);
     shownMoment_ = now;
     if (asked != Asked::Card && canvas_->handHighlight() >= 0) canvas_->setHandHighlight(-1);
+    // The hint answers a question about the play, and only the one it was asked.
+    QWidget* hint = control(WindowControl::rCeva);
+    hint->setEnabled(asked != Asked::Nothing && asked != Asked::Name && asked != Asked::Deck);
+    if (askedAnew) hint->setToolTip({});
     // A choice that closed hands the keys back to the table.
     const QWidget* focus = QApplication::focusWidget();
     for (ChoiceGroup* group : groups_) {

@@ -253,6 +253,9 @@ void TableWindow::connectControls() {
         control(c)->installEventFilter(this);
     connect(button(control(WindowControl::Button1)), clicked, memo_, &QPlainTextEdit::clear);
     connect(button(control(WindowControl::Button2)), clicked, this, &TableWindow::writeMemoFile);
+    connect(button(control(WindowControl::rCeva)), clicked, this, &TableWindow::showHint);
+    // The hint's button leaves the keys with the table, which H reaches as well.
+    control(WindowControl::rCeva)->setFocusPolicy(Qt::NoFocus);
     nameBox_->installEventFilter(this);
     connect(nameBox_, &GeorgianLineEdit::latinTextChanged, this, &TableWindow::nameEdited);
 }
@@ -270,6 +273,9 @@ void TableWindow::startUp(TableSize size) {
     canvas_->setGeometry(0, 0, size.width, size.height);
     control(WindowControl::menu)->setGeometry(0, 0, size.width, kMenuBarHeight);
     turns_.run([this, size] { game_.StartUp(size); });
+    const Box hint = HintButtonBox(size.height, game_.Table()[Element::tkma].height,
+                                   CardHeight(size.screenHeight));
+    control(WindowControl::rCeva)->setGeometry(hint.left, hint.top, hint.width, hint.height);
 }
 
 void TableWindow::setAutoDeal(bool on) {

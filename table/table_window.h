@@ -148,6 +148,11 @@ class TableWindow : public QWidget, public TableView {
     void pressChoice(Element group, int item);
     // Marks the card at `position` of the hand (clamped to it), and tells a screen reader.
     void markCard(int position);
+    // The hint (H or "rCeva"): what the strong players would choose is worked out beside the table
+    // and marked, the card on the hand or the item of the choice, while the human is still asked
+    // the same; nothing is chosen or played, and the game does not change.
+    void showHint();
+    void markAdvice(const Advice& advice);
     // After a step: the keys' mark on the hand while a card is asked, the keys back from a choice
     // that closed, and the question when the human is asked something new.
     void showWhatIsAsked();
@@ -192,8 +197,9 @@ class TableWindow : public QWidget, public TableView {
     };
     std::vector<KeptInput> keptInputs_;
     bool carryingOut_ = false;
-    HumanMoment shownMoment_;  // what the table last showed the human asked
-    int handHighlight_ = 0;    // the card of the hand that the keys mark, 0 the leftmost
+    HumanMoment shownMoment_;    // what the table last showed the human asked
+    int handHighlight_ = 0;      // the card of the hand that the keys mark, 0 the leftmost
+    bool hintUnderWay_ = false;  // a hint is being worked out
     MenuKeys* menuKeys_ = nullptr;
 };
 
