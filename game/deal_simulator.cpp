@@ -108,14 +108,19 @@ int SimulatedDeal::StrengthAsHuman(int seat, Move move) const {
 Move SimulatedDeal::RulesMove(int seat, int& strength) const {
     const CardSet hand = hands[seat];
     const bool met = tricks[seat] == bids[seat];
-    // The lowest or highest strength of a set, the lowest card on a tie.
+    // The lowest or highest strength of a set; on a tie the card dealt first, as the table takes
+    // the lowest slot.
     const auto pick = [this](CardSet cards, bool highest) {
         int found = -1;
         int foundStrength = 0;
         for (; cards != 0; cards &= cards - 1) {
             const int card = LowestCard(cards);
             const int s = TableStrength(card);
-            if (found < 0 || (highest ? s > foundStrength : s < foundStrength)) {
+            const bool better = highest ? s > foundStrength : s < foundStrength;
+            const bool earlier = s == foundStrength &&
+                                 draws->dealtOrder[static_cast<std::size_t>(card)] <
+                                     draws->dealtOrder[static_cast<std::size_t>(found)];
+            if (found < 0 || better || earlier) {
                 found = card;
                 foundStrength = s;
             }
