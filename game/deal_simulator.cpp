@@ -117,9 +117,9 @@ Move SimulatedDeal::RulesMove(int seat, int& strength) const {
             const int card = LowestCard(cards);
             const int s = TableStrength(card);
             const bool better = highest ? s > foundStrength : s < foundStrength;
-            const bool earlier = s == foundStrength &&
-                                 draws->dealtOrder[static_cast<std::size_t>(card)] <
-                                     draws->dealtOrder[static_cast<std::size_t>(found)];
+            const bool earlier =
+                s == foundStrength && draws->dealtOrder[static_cast<std::size_t>(card)] <
+                                          draws->dealtOrder[static_cast<std::size_t>(found)];
             if (found < 0 || better || earlier) {
                 found = card;
                 foundStrength = s;

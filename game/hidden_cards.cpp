@@ -16,8 +16,7 @@ struct TrickLead {
     bool declared = false;
 };
 
-}  // namespace
-
+// Takes `count` cards of `from` at random.
 CardSet TakeAtRandom(SplitMix64& random, CardSet from, int count) {
     std::array<int, kDeckSize> cards{};
     int size = 0;
@@ -31,6 +30,8 @@ CardSet TakeAtRandom(SplitMix64& random, CardSet from, int count) {
     }
     return taken;
 }
+
+}  // namespace
 
 HiddenCards::HiddenCards(const SeatView& view) {
     CardSet seen = 0;

@@ -29,7 +29,4 @@ class HiddenCards {
     PerSeat<CardSet> excluded_{};
 };
 
-// Takes `count` cards of `from` at random.
-CardSet TakeAtRandom(SplitMix64& random, CardSet from, int count);
-
 }  // namespace zavkari

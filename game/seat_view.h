@@ -26,7 +26,6 @@ struct SeenPlay {
     std::int8_t named = 0;                        // the suit its declaration named, 1..4
 
     constexpr CardId card() const { return {suit, rank}; }
-    friend constexpr bool operator==(const SeenPlay&, const SeenPlay&) = default;
 };
 
 // The score sheet as every seat sees it.
@@ -34,8 +33,6 @@ struct SheetSeen {
     PerSeat<int> runningTotalTenths{};  // of the last pool totalled, in tenths of the shown figure
     PerSeat<int> poolPoints{};    // the seat's scores of the pool so far, marks at the penalty
     PerSeat<bool> allBidsMade{};  // the seat made every bid of the pool so far
-
-    friend constexpr bool operator==(const SheetSeen&, const SheetSeen&) = default;
 };
 
 // What the whole table has seen of the match and of the deal under way, the same for every seat:
@@ -56,7 +53,6 @@ struct TableSeen {
     std::span<const SeenPlay> Plays() const {
         return {plays.data(), static_cast<std::size_t>(playCount)};
     }
-    friend constexpr bool operator==(const TableSeen&, const TableSeen&) = default;
 };
 
 struct SeatView {
@@ -74,11 +70,6 @@ struct SeatView {
     Declaration declared = Declaration::None;  // the declaration that trick is played under
     int penalty = 0;                           // what a penalty mark counts at a pool's total
     const TableSeen* table = nullptr;
-
-    // The seat's bid when known, else the bid the table shows for `other` (-1: none yet).
-    int BidOf(int other) const {
-        return other == seat && ownBid >= 0 ? ownBid : table->bids[other];
-    }
 };
 
 // A view that keeps its own copy of the hand and of what the table has seen, to be answered later

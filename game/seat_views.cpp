@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "game.h"
-#include "schedule.h"
 
 namespace zavkari {
 namespace {
