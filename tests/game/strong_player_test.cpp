@@ -103,7 +103,7 @@ class ObligationChecker final : public MatchObserver {
 #ifdef __SANITIZE_ADDRESS__
 constexpr int kCheckedMatches = 2;
 #else
-constexpr int kCheckedMatches = 30;
+constexpr int kCheckedMatches = 42;
 #endif
 
 TEST(StrongPlayers, NeverRenegeNorMakeTheForbiddenBidOverThousandsOfDeals) {
