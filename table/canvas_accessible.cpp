@@ -13,12 +13,11 @@ namespace {
 // words after it appeared, when the next ones may have come already.
 constexpr std::size_t kRecentNotes = 16;
 
-// One element the canvas draws, as the screen reader meets it.
-class CanvasItemAccessible : public QAccessibleInterface {
+// Something the canvas shows that has no widget of its own: a leaf of the canvas in the tree.
+class CanvasLeafAccessible : public QAccessibleInterface {
   public:
-    CanvasItemAccessible(TableCanvas* canvas, Element e) : canvas_(canvas), element_(e) {}
+    explicit CanvasLeafAccessible(TableCanvas* canvas) : canvas_(canvas) {}
 
-    Element element() const { return element_; }
     bool isValid() const override { return !canvas_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return canvas_->window()->windowHandle(); }
@@ -29,11 +28,23 @@ class CanvasItemAccessible : public QAccessibleInterface {
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    QPointer<TableCanvas> canvas_;
+};
+
+// One element the canvas draws, as the screen reader meets it.
+class CanvasItemAccessible : public CanvasLeafAccessible {
+  public:
+    CanvasItemAccessible(TableCanvas* canvas, Element e)
+        : CanvasLeafAccessible(canvas), element_(e) {}
+
+    Element element() const { return element_; }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid()) return {};
         return toGeorgian(QString::fromStdString(ReadAloud(canvas_->game(), element_)));
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
         const QRect r = canvas_->elementRect(element_);
@@ -73,30 +84,18 @@ class CanvasItemAccessible : public QAccessibleInterface {
         return false;
     }
 
-    QPointer<TableCanvas> canvas_;
     Element element_;
 };
 
 // Words the table says once: a notification that lives on in the tree a while after it appeared.
-class NoteAccessible : public QAccessibleInterface {
+class NoteAccessible : public CanvasLeafAccessible {
   public:
     NoteAccessible(TableCanvas* canvas, QString words)
-        : canvas_(canvas), words_(std::move(words)) {}
+        : CanvasLeafAccessible(canvas), words_(std::move(words)) {}
 
-    bool isValid() const override { return !canvas_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return canvas_->window()->windowHandle(); }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(canvas_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? words_ : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         return isValid() ? QRect(canvas_->mapToGlobal(QPoint(0, 0)), canvas_->size()) : QRect();
     }
@@ -104,7 +103,6 @@ class NoteAccessible : public QAccessibleInterface {
     QAccessible::State state() const override { return {}; }
 
   private:
-    QPointer<TableCanvas> canvas_;
     QString words_;
 };
 
