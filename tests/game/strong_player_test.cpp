@@ -214,5 +214,47 @@ TEST(StrongPlayers, TheOpponentsChosenSitFromTheNextMatch) {
     EXPECT_EQ(game.Seating()[2], PlayerKind::Strong);
 }
 
+// A view of the human's seat in a deal of `n` cards with clubs as trump, the others' bids shown.
+struct Spot {
+    explicit Spot(std::vector<CardRecord> cards, int n) : hand(std::move(cards)) {
+        table.players = {
+            {PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Rules, PlayerKind::Human}};
+        table.bids = {{0, 0, 0, -1}};
+        view = {.seat = kHumanSeat, .hand = hand, .dealSize = n, .dealer = 3, .trump = kJvari};
+        view.penalty = -200;
+        view.table = &table;
+    }
+    // The left, top and right computers have put `cards` into the trick, the left one leading.
+    void Trick(std::initializer_list<SeenPlay> cards) {
+        for (const SeenPlay& play : cards)
+            table.plays[static_cast<std::size_t>(table.playCount++)] = play;
+        table.trickCards = table.playCount;
+        view.ledSuit = table.plays[0].suit;
+    }
+    std::vector<CardRecord> hand;
+    TableSeen table;
+    SeatView view;
+};
+
+TEST(StrongPlayers, DoNotBlunderInTheObviousSpots) {
+    StrongPlayer player;
+    // One card, the ace of trumps: it takes the trick unless a wild card is out.
+    Spot ace({{0, kJvari, 19, kAce}}, 1);
+    EXPECT_EQ(player.Bid(ace.view), 1);
+
+    // Two tricks to take of three, playing last: the cheapest heart that takes this one, the ace
+    // kept for a later one.
+    Spot need({{0, kGuli, 9, kAce}, {0, kGuli, 6, kJack}, {0, kAguri, 2, 2}}, 3);
+    need.view.ownBid = 2;
+    need.Trick({{1, 1, kGuli, 4, 4}, {1, 2, kGuli, 2, 2}, {1, 3, kGuli, 5, 5}});
+    EXPECT_EQ(player.Card(need.view).card, (CardId{kGuli, kJack}));
+
+    // Its bid made: under the ten of hearts with the nine rather than over it with the ace.
+    Spot made({{0, kGuli, 9, kAce}, {0, kGuli, 4, 4}, {0, kAguri, 2, 2}}, 3);
+    made.view.ownBid = 0;
+    made.Trick({{1, 1, kGuli, 5, 5}, {1, 2, kGuli, 2, 2}, {1, 3, kAguri, 3, 0}});
+    EXPECT_EQ(player.Card(made.view).card, (CardId{kGuli, 4}));
+}
+
 }  // namespace
 }  // namespace zavkari
