@@ -78,7 +78,13 @@ void GameTurns::thinkAside(const std::function<void()>& search) {
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(QtConcurrent::run(search));
-    if (!watcher.isFinished()) loop.exec();
+    if (!watcher.isFinished() && loop_ == nullptr) {
+        // As in a pause, a change of the settings waits for the step to return.
+        loop_ = &loop;
+        loop.exec();
+        loop_ = nullptr;
+    }
+    // A request that cuts the step short ends the wait; the answer is still needed.
     watcher.waitForFinished();
     thoughtMs_ += clock.elapsed();
 }

@@ -25,6 +25,7 @@ class GameTurns : public QObject {
 
     // True while a step of the game runs, its pauses included.
     bool busy() const { return depth_ > 0; }
+    // True while a pause, or a computer thinking beside the table, waits.
     bool pausing() const { return loop_ != nullptr; }
     // True while the running step runs out for a request: its outcome is set aside unseen.
     bool cuttingShort() const { return cutPauses_; }
