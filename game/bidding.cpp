@@ -69,8 +69,10 @@ void Game::ComputeComputerBids(int n) {
 void Game::SettleListeningBid(int seat) {
     if (!PlayerAt(seat).ListensToBids()) return;
     const SeatView view = ViewOf(seat);
-    const int bid = std::clamp(Ask(seat, [&view](Player& player) { return player.Bid(view); }), 0,
-                               state_.dealSize);
+    const int bid = std::clamp(Ask(
+                                   seat, [&view](Player& player) { return player.Bid(view); }, view,
+                                   Foresight::Question::Bid),
+                               0, state_.dealSize);
     state_.computerBid[seat] = bid;
     table_.SetCaption(el::BidLabel(seat), ComputerBidCaption(seat, bid));
 }

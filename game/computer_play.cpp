@@ -57,7 +57,9 @@ void Game::ChooseComputerCard(int seat, bool leading) {
     if (n < 1 || n > kMaxHand) return;
     SeatView view = ViewOf(seat);
     view.leads = leading;
-    const CardDecision decision = Ask(seat, [&view](Player& player) { return player.Card(view); });
+    const CardDecision decision = Ask(
+        seat, [&view](Player& player) { return player.Card(view); }, view,
+        Foresight::Question::Card);
     PerSlot<CardRecord>& hand = s.computerHand[seat];
     // A decision that names no card of the hand would lose a card: the first card is played then.
     const bool slotKnown = decision.slot >= 1 && decision.slot <= n &&

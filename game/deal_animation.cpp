@@ -24,6 +24,7 @@ void Game::PrepareHands(int n) {
     currentTrick_ = 0;
     lastTrick_ = {};
     BeginSeenDeal();
+    biddingBegun_ = false;
     table_.Select(Element::vishi, -1);
     table_.Select(Element::nije, -1);
     const int backWidth = table_[el::Back(1, 1)].width;

@@ -264,6 +264,7 @@ void SimulatedDeal::Play(Move move) {
 
 void SimulatedDeal::PlayByModel() {
     const int seat = ToPlay();
+    if (hands[seat] == 0) return Enter({}, 0);  // a hand short of cards passes
     if (players[seat] != PlayerKind::Rules) return Play(AimMove(seat));
     int strength = 0;
     const Move move = RulesMove(seat, strength);
@@ -272,7 +273,7 @@ void SimulatedDeal::PlayByModel() {
 
 void SimulatedDeal::Enter(Move move, int strength) {
     const int seat = ToPlay();
-    hands[seat] &= ~CardBit(move.card);
+    if (move.card >= 0) hands[seat] &= ~CardBit(move.card);
     if (cardsInTrick == 0) {
         ledSuit = SuitOfIndex(move.card);
         declared = Declaration::None;
@@ -284,7 +285,7 @@ void SimulatedDeal::Enter(Move move, int strength) {
         }
     }
     strengths[seat] = strength;
-    if (++cardsInTrick == 4) ResolveTrick();
+    if (++cardsInTrick >= 4) ResolveTrick();
 }
 
 void SimulatedDeal::ResolveTrick() {
@@ -305,7 +306,8 @@ void SimulatedDeal::ResolveTrick() {
 }
 
 void SimulatedDeal::PlayOut() {
-    while (!Over())
+    // Every card takes one step; a deal given a hand that cannot be played still comes to an end.
+    for (int cards = 0; !Over() && cards <= 4 * kMaxHand; ++cards)
         PlayByModel();
 }
 

@@ -130,7 +130,9 @@ void Game::ChooseComputerTrump(int seat) {
     // The first hand declares from the three cards dealt before the declaration.
     view.hand = view.hand.first(std::min<std::size_t>(view.hand.size(), 3));
     state_.trump =
-        std::clamp(Ask(seat, [&view](Player& player) { return player.Trump(view); }), 0, 4);
+        std::clamp(Ask(
+                       seat, [&view](Player& player) { return player.Trump(view); }, view),
+                   0, 4);
     ShowTrumpCaption();
 }
 

@@ -146,6 +146,12 @@ class Game {
     // What the human is asked right now and what the human knows: the question a hint answers;
     // nothing when the human is asked nothing a player decides.
     std::optional<HumanQuestion> HumanQuestionNow() const;
+    // The bid or card a strong computer will be asked for next, when that and what its seat will
+    // know then are settled already; nothing otherwise. The window has it worked out beside the
+    // table (Foresee, on any thread) before it is due, so that the computer's card comes on time.
+    std::optional<Foresight> NextStrongDecision() const;
+    void Foresee(const Foresight& foresight) const { strong_.Foresee(foresight); }
+    int AnswersForeseen() const { return strong_.AnswersForeseen(); }
 
   private:
     // The tests reach the steps and the state through a class of their own.
@@ -216,11 +222,14 @@ class Game {
 
     // --- Who decides for each seat, and what each seat knows (seat_views.cpp) ---
     Player& PlayerAt(int seat);
-    // Puts `question` to the player of `seat`: a strong player thinks beside the table.
+    // Puts `question` to the player of `seat`: a strong player thinks beside the table, unless
+    // it foresaw the answer (a bid or a card from `view`).
     template <class Question>
-    auto Ask(int seat, Question question) {
+    auto Ask(int seat, Question question, const SeatView& view,
+             std::optional<Foresight::Question> foreseeable = std::nullopt) {
         Player& player = PlayerAt(seat);
-        if (&player != &strong_) return question(player);
+        if (&player != &strong_ || (foreseeable && strong_.HasForeseen(view, *foreseeable)))
+            return question(player);
         decltype(question(player)) answer{};
         table_.view().Think([&] { answer = question(player); });
         return answer;
@@ -313,7 +322,8 @@ class Game {
     TableSeen seen_;  // what every seat has seen of the match and the deal
     // Whether anyone reads the cards played: the described computers decide without them.
     bool playsWatched_ = false;
-    std::string humanName_;  // the text of the name box as typed
+    bool biddingBegun_ = false;  // the deal's cards and trump are settled and its bidding begun
+    std::string humanName_;      // the text of the name box as typed
     // The running totals shown on the sheet, in tenths.
     Indexed<Indexed<int, 1, 4>, 1, 4> runningTotalTenths_{};  // [column][pool]
     int currentTrick_ = 0;       // number of the trick being played, 1..dealSize

@@ -156,6 +156,7 @@ void Game::NextDeal() {
 }
 
 void Game::BeginBidding(int n) {
+    biddingBegun_ = true;
     if (observer_) observer_->OnDealSettled();
     ComputeComputerBids(n);
     StartBidding(n);

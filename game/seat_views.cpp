@@ -165,4 +165,30 @@ std::optional<HumanQuestion> Game::HumanQuestionNow() const {
     return question;
 }
 
+std::optional<Foresight> Game::NextStrongDecision() const {
+    if (!biddingBegun_ || !playsWatched_) return std::nullopt;
+    const GameState& s = state_;
+    const auto strong = [this](int seat) {
+        return seat != kHumanSeat && seating_[seat] == PlayerKind::Strong;
+    };
+    // The bids go round from the first hand; the first one not shown yet is the next.
+    for (int i = 0, seat = NextSeat(s.dealer); i < 4; ++i, seat = NextSeat(seat)) {
+        if (seen_.bids[seat] >= 0) continue;
+        if (!strong(seat)) return std::nullopt;
+        return Foresight{Foresight::Question::Bid, KeptView(ViewOf(seat)), strong_.Seed()};
+    }
+    // The seat after the last card of the trick under way, or the next trick's leader; a trick
+    // whose fourth card lies is not taken yet, and who leads next is not known.
+    if (seen_.playCount >= 4 * s.dealSize || seen_.trickCards >= 4) return std::nullopt;
+    const bool leads = seen_.trickCards == 0;
+    const int seat = !leads
+                         ? NextSeat(seen_.plays[static_cast<std::size_t>(seen_.playCount - 1)].seat)
+                     : seen_.playCount == 0 ? NextSeat(s.dealer)
+                                            : LeaderOf(s.nextOrder);
+    if (!strong(seat)) return std::nullopt;
+    SeatView view = ViewOf(seat);
+    view.leads = leads;
+    return Foresight{Foresight::Question::Card, KeptView(view), strong_.Seed()};
+}
+
 }  // namespace zavkari

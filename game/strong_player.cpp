@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <limits>
 #include <span>
 
@@ -195,6 +196,7 @@ int Search::BestEnding(const SimulatedDeal& deal) const {
     if (d.Over()) return Value(d);
     MoveList moves;
     const int count = d.LegalMoves(view_.seat, moves);
+    if (count == 0) return Value(d);
     int best = std::numeric_limits<int>::min();
     for (int i = 0; i < count; ++i) {
         SimulatedDeal next = d;
@@ -305,10 +307,23 @@ CardDecision DecisionOf(Move move) {
     return decision;
 }
 
+// Which decision of which view a foreseen answer is for.
+std::uint64_t KeyOf(const SeatView& view, Foresight::Question question) {
+    return Fingerprint(view) * 2 + (question == Foresight::Question::Card ? 1 : 0);
+}
+
 }  // namespace
 
 int StrongPlayer::Bid(const SeatView& view) {
-    return Search(view, seed_).Bid();
+    if (const auto known = Foreseen(KeyOf(view, Foresight::Question::Bid)); known.valid()) {
+        ++answersForeseen_;
+        return known.get().bid;
+    }
+    return DecideBid(view, seed_);
+}
+
+int StrongPlayer::DecideBid(const SeatView& view, std::uint64_t seed) {
+    return Search(view, seed).Bid();
 }
 
 int StrongPlayer::Trump(const SeatView& view) {
@@ -316,7 +331,15 @@ int StrongPlayer::Trump(const SeatView& view) {
 }
 
 CardDecision StrongPlayer::Card(const SeatView& view) {
-    Search search(view, seed_);
+    if (const auto known = Foreseen(KeyOf(view, Foresight::Question::Card)); known.valid()) {
+        ++answersForeseen_;
+        return known.get().card;
+    }
+    return DecideCard(view, seed_);
+}
+
+CardDecision StrongPlayer::DecideCard(const SeatView& view, std::uint64_t seed) {
+    Search search(view, seed);
     MoveList moves;
     const int count = search.Start().LegalMoves(view.seat, moves);
     if (count == 0) {
@@ -337,6 +360,45 @@ int StrongPlayer::NamedSuit(const SeatView& view, CardId wild, Declaration decla
         moves[static_cast<std::size_t>(suit - 1)] = {
             static_cast<std::int8_t>(CardIndex(wild.suit, wild.rank)), way, suit};
     return Search(view, seed_).Card(moves).named;
+}
+
+void StrongPlayer::SetSeed(std::uint64_t seed) {
+    const std::lock_guard lock(foresightLock_);
+    seed_ = seed;
+    foreseen_.clear();
+}
+
+bool StrongPlayer::HasForeseen(const SeatView& view, Foresight::Question question) const {
+    const std::shared_future<Answer> answer = Foreseen(KeyOf(view, question));
+    return answer.valid() && answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+std::shared_future<StrongPlayer::Answer> StrongPlayer::Foreseen(std::uint64_t key) const {
+    const std::lock_guard lock(foresightLock_);
+    const auto found = foreseen_.find(key);
+    return found == foreseen_.end() ? std::shared_future<Answer>() : found->second;
+}
+
+void StrongPlayer::Foresee(const Foresight& foresight) const {
+    // A few deals' worth of answers are kept; older ones are never asked for again.
+    constexpr std::size_t kAnswersKept = 64;
+    const SeatView& view = foresight.kept.view();
+    const std::uint64_t key = KeyOf(view, foresight.question);
+    std::promise<Answer> answer;
+    {
+        const std::lock_guard lock(foresightLock_);
+        // Foreseen in another match, or foreseen already.
+        if (foresight.seed != seed_ || foreseen_.contains(key)) return;
+        if (foreseen_.size() >= kAnswersKept) foreseen_.clear();
+        foreseen_.emplace(key, answer.get_future().share());
+    }
+    Answer worked;
+    if (foresight.question == Foresight::Question::Bid) {
+        worked.bid = DecideBid(view, foresight.seed);
+    } else {
+        worked.card = DecideCard(view, foresight.seed);
+    }
+    answer.set_value(worked);
 }
 
 Advice Advise(const HumanQuestion& question) {

@@ -7,16 +7,29 @@
 // same decision, on any thread.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <future>
+#include <mutex>
+#include <unordered_map>
 
 #include "player.h"
 
 namespace zavkari {
 
+// A decision a strong computer will be asked for, taken before it is due: the bid or the card, and
+// a copy of what its seat will know then.
+struct Foresight {
+    enum class Question { Bid, Card } question = Question::Card;
+    KeptView kept;
+    std::uint64_t seed = 0;  // the strong players' seed of the match
+};
+
 class StrongPlayer final : public Player {
   public:
-    // The seed of the match, drawn from the game's random source when the match opens.
-    void SetSeed(std::uint64_t seed) { seed_ = seed; }
+    // The seed of the match, drawn from the game's random source when the match opens. The
+    // answers foreseen in another match are forgotten.
+    void SetSeed(std::uint64_t seed);
     std::uint64_t Seed() const { return seed_; }
 
     int Bid(const SeatView& view) override;
@@ -25,8 +38,29 @@ class StrongPlayer final : public Player {
     // The suit to name for the wild card `wild` that the seat leads under `declaration`.
     int NamedSuit(const SeatView& view, CardId wild, Declaration declaration) const;
 
+    // Works out the answer to `foresight` and keeps it for when the decision is due, which then
+    // takes it, or waits for it if it is still being worked out. Safe on any thread; a decision
+    // already foreseen is not worked out again.
+    void Foresee(const Foresight& foresight) const;
+    // Whether the answer to `question` from `view` has been foreseen and worked out.
+    bool HasForeseen(const SeatView& view, Foresight::Question question) const;
+    // How many decisions were taken from what had been foreseen.
+    int AnswersForeseen() const { return answersForeseen_; }
+
   private:
-    std::uint64_t seed_ = 0;
+    struct Answer {
+        int bid = 0;
+        CardDecision card;
+    };
+    // The answer foreseen for `key`, when there is one.
+    std::shared_future<Answer> Foreseen(std::uint64_t key) const;
+    static int DecideBid(const SeatView& view, std::uint64_t seed);
+    static CardDecision DecideCard(const SeatView& view, std::uint64_t seed);
+
+    std::atomic<std::uint64_t> seed_ = 0;
+    mutable std::mutex foresightLock_;
+    mutable std::unordered_map<std::uint64_t, std::shared_future<Answer>> foreseen_;
+    std::atomic<int> answersForeseen_ = 0;
 };
 
 }  // namespace zavkari

@@ -1,6 +1,6 @@
-// The hint: the strong players' engine answers, beside the table, what the human is asked, and the
-// answer is marked where the keys would mark it. A question that has passed by the time the answer
-// comes is left unanswered.
+// The strong players' engine beside the table: the hint answers what the human is asked and marks
+// the answer where the keys would mark it, unless the question has passed by the time it comes;
+// and a strong computer's next decision is worked out ahead, as soon as it is settled.
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -58,6 +58,13 @@ void TableWindow::markAdvice(const Advice& advice) {
     const std::string words = AdviceWords(advice);
     control(WindowControl::rCeva)->setToolTip(toGeorgian(QString::fromStdString(words)));
     announce(words);
+}
+
+void TableWindow::thinkAhead() {
+    std::optional<Foresight> next = game_.NextStrongDecision();
+    if (!next) return;
+    // The game outlives the pool, which waits for the last search before it goes.
+    foresight_.start([this, foresight = std::move(*next)] { game_.Foresee(foresight); });
 }
 
 }  // namespace zavkari

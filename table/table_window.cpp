@@ -360,6 +360,7 @@ TableWindow::HumanMoment TableWindow::moment() const {
 void TableWindow::stepReturned() {
     carryOutKeptInput();
     if (turns_.busy()) return;
+    thinkAhead();
     showWhatIsAsked();
     CanvasAccessible::tell(canvas_);
 }
@@ -542,6 +543,7 @@ void TableWindow::RaiseWindow() {
 void TableWindow::Pause(int ms) {
     // A step that a restart or a close has cut short must not flash its frames.
     if (turns_.cuttingShort()) return;
+    thinkAhead();
     repaint();
     turns_.pause(ms);
 }

@@ -4,6 +4,7 @@
 // ticks to the game, one step at a time.
 #pragma once
 
+#include <QThreadPool>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -153,6 +154,9 @@ class TableWindow : public QWidget, public TableView {
     // the same; nothing is chosen or played, and the game does not change.
     void showHint();
     void markAdvice(const Advice& advice);
+    // Has a strong computer's next decision worked out beside the table as soon as it is
+    // settled: at the start of every pause and once every step has returned.
+    void thinkAhead();
     // After a step: the keys' mark on the hand while a card is asked, the keys back from a choice
     // that closed, and the question when the human is asked something new.
     void showWhatIsAsked();
@@ -170,6 +174,8 @@ class TableWindow : public QWidget, public TableView {
     GameTurns turns_;
     ClockSeededRandom random_;
     Game game_;
+    // The strong computers' decisions worked out ahead; it ends before the game does.
+    QThreadPool foresight_;
     Narration narration_;
     GameTimers timers_;
     TableCanvas* canvas_ = nullptr;

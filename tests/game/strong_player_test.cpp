@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -172,8 +173,8 @@ TEST(StrongPlayers, DecideFromWhatTheirSeatHasSeenAlone) {
     }
 }
 
-// The trace of a match's first pool.
-std::string TraceOf(const MatchConfig& config) {
+// The trace of a match's first pool; `afterStep` is called with the game after every step.
+std::string TraceOf(const MatchConfig& config, const std::function<void(Game&)>& afterStep = {}) {
     std::ostringstream out;
     MatchDriver driver(config);
     TraceWriter writer(out, driver.game);
@@ -181,6 +182,7 @@ std::string TraceOf(const MatchConfig& config) {
     driver.game.SetObserver(&writer);
     driver.Open(config.name);
     while (driver.game.CurrentRow() <= 8 && driver.Step()) {
+        if (afterStep) afterStep(driver.game);
     }
     return out.str();
 }
@@ -195,6 +197,24 @@ TEST(StrongPlayers, ASeededMatchPlaysTheSameEveryTime) {
     EXPECT_NE(first.find(R"("players":["strong","strong","strong","greedy"])"), std::string::npos);
     config.seed = 6;
     EXPECT_NE(first, TraceOf(config));
+}
+
+// The window works out a strong computer's next decision as soon as it is settled; the match plays
+// exactly as without, and the decisions are taken from what was foreseen.
+TEST(StrongPlayers, ForeseenDecisionsAreTheDecisions) {
+    MatchConfig config;
+    config.seed = 9;
+    config.computers = PlayerKind::Strong;
+    config.policy = HumanPolicy::Greedy;
+    int foreseen = 0;
+    const std::string plain = TraceOf(config);
+    EXPECT_EQ(TraceOf(config,
+                      [&](Game& game) {
+                          if (const auto next = game.NextStrongDecision()) game.Foresee(*next);
+                          foreseen = game.AnswersForeseen();
+                      }),
+              plain);
+    EXPECT_GT(foreseen, 40);
 }
 
 TEST(StrongPlayers, TheOpponentsChosenSitFromTheNextMatch) {
