@@ -94,7 +94,7 @@ class TableModel {
     void SetEnabled(Element e, bool enabled);
     bool Enabled(Element e) const { return elements_[e].enabled; }
     void SetCaption(Element e, std::string_view caption) {
-        if (elements_[e].caption != caption) ChangeCaption(e, caption);
+        if (!SameText(elements_[e].caption, caption)) ChangeCaption(e, caption);
     }
     void SetColour(Element e, FontColour colour);
     void SetFontSize(Element e, int points);
@@ -123,6 +123,15 @@ class TableModel {
     void Select(Element e, int item);  // -1 clears the selection
 
   private:
+    // Captions are short: compared in place, without a call to the library's memcmp.
+    static bool SameText(std::string_view a, std::string_view b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] != b[i]) return false;
+        }
+        return true;
+    }
+
     // The table as the window creates it, built once from the table's controls: every new model
     // copies it.
     struct FromControls {};
