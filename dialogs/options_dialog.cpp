@@ -345,12 +345,16 @@ void OptionsDialog::chooseBack(int number) {
     chosenBack_ = number;
     marked_ = backs_[number - 1];
     mark_->update();
+    for (PictureBox* back : backs_)
+        back->setChosen(back == marked_);
 }
 
 void OptionsDialog::chooseTable(int number) {
     chosenTable_ = number;
     marked_ = tables_[number - 1];
     mark_->update();
+    for (PictureBox* table : tables_)
+        table->setChosen(table == marked_);
     emit tableTopChosen();
 }
 

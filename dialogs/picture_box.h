@@ -1,6 +1,7 @@
 // A picture of the options dialog that the player picks: a card back or a table top, stretched to
 // its box, under a hand pointer. A click picks it, and so do Space and Enter once Tab or the arrows
-// have put the keys on it (a frame inside the box shows that it has them).
+// have put the keys on it (a frame inside the box shows that it has them). A screen reader meets it
+// as a radio button, checked while it is the chosen picture of its kind.
 #pragma once
 
 #include "shown_picture.h"
@@ -13,6 +14,9 @@ class PictureBox : public ShownPicture {
   public:
     PictureBox(const QString& resourceName, QWidget* parent);
 
+    bool chosen() const { return chosen_; }
+    void setChosen(bool chosen);
+
   signals:
     void clicked();
 
@@ -20,6 +24,9 @@ class PictureBox : public ShownPicture {
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool chosen_ = false;
 };
 
 }  // namespace zavkari

@@ -1,12 +1,12 @@
 // The options dialog at the table: its slider texts, the settings that act at once, the card back
 // and table picture applied by "OK " or by a match start, and the player's own pictures, good and
 // bad, huge, still loading, and files that are no pictures at all; the mark on the picture chosen
-// last.
+// last, which a screen reader finds checked.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <QBuffer>
 
+#include <QAccessible>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -294,6 +294,14 @@ TEST_F(OptionsDialogTest, OnlyThePictureChosenLastIsMarked) {
     click("bb1");
     EXPECT_FALSE(marked("m2"));
     EXPECT_TRUE(marked("bb1"));
+    // A screen reader meets the pictures as radio buttons, the chosen one of each kind checked.
+    const auto checked = [&](const char* name) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(find(name));
+        return box->role() == QAccessible::RadioButton && box->state().checked;
+    };
+    EXPECT_TRUE(checked("bb1"));
+    EXPECT_FALSE(checked("bb3"));
+    EXPECT_TRUE(checked("m2"));
 }
 
 // "OK " pressed while the player's picture is still being read applies it once it has been read;
